@@ -1,0 +1,110 @@
+#include "core/document/Design.h"
+
+namespace tessell {
+
+Design::Design(QObject *parent) : QObject(parent)
+{
+    m_grid.reset(DefaultColumns, DefaultRows);
+    changeFirstContent();
+}
+
+void Design::setCell(int column, int row, const QString &text)
+{
+    if (!m_grid.contains(column, row))
+        return;
+    m_grid.setCell(column, row, text);
+    emit cellsChanged(QRect(column, row, 1, 1));
+}
+
+void Design::setGrid(const CellGrid &grid)
+{
+    const bool resized = grid.columns() != columns() || grid.rows() != rows();
+    m_grid = grid;
+    if (resized)
+        emit sizeChanged();
+    emit cellsChanged(QRect(0, 0, columns(), rows()));
+}
+
+void Design::setRowFromList(int row, const QStringList &items)
+{
+    m_grid.setRowFromList(row, items);
+    emit cellsChanged(QRect(0, row, columns(), 1));
+}
+
+void Design::setPalette(const Palette &palette)
+{
+    m_palette = palette;
+    emit paletteChanged();
+}
+
+void Design::setFileName(const QString &fileName)
+{
+    if (m_fileName == fileName)
+        return;
+    m_fileName = fileName;
+    emit fileNameChanged(fileName);
+}
+
+void Design::makeNew(int columns, int rows)
+{
+    m_palette = Palette();
+    resetCells(columns, rows);
+    emit paletteChanged();
+}
+
+void Design::resetCells(int columns, int rows)
+{
+    m_grid.reset(columns, rows);
+    emit sizeChanged();
+    emit cellsChanged(QRect(0, 0, columns, rows));
+}
+
+void Design::resizeCanvas(int columns, int rows)
+{
+    m_grid.resize(columns, rows);
+    emit sizeChanged();
+    emit cellsChanged(QRect(0, 0, columns, rows));
+}
+
+void Design::changeFirstContent() { m_savedRows = m_grid.rowTexts(); }
+
+bool Design::isModified() const { return m_grid.rowTexts() != m_savedRows; }
+
+PieceCounts Design::reCount() const
+{
+    PieceCounts counts{};
+    for (int r = 0; r < rows(); ++r)
+        for (int c = 0; c < columns(); ++c) {
+            // Counting characters of the row text: a cell "AA" counts twice,
+            // lower-case letters count nowhere.
+            for (QChar ch : m_grid.cell(c, r)) {
+                if (ch >= u'0' && ch <= u'9')
+                    ++counts[ch.unicode() - '0'];
+                else if (ch >= u'A' && ch <= u'F')
+                    ++counts[ch.unicode() - 'A' + 10];
+            }
+        }
+    return counts;
+}
+
+std::optional<QPoint> Design::listcheck()
+{
+    bool filled = false;
+    std::optional<QPoint> bad;
+    for (int r = 0; r < rows() && !bad; ++r)
+        for (int c = 0; c < columns(); ++c) {
+            if (m_grid.cell(c, r).isEmpty()) {
+                m_grid.setCell(c, r, QStringLiteral("0"));
+                filled = true;
+            }
+            if (!CellGrid::cellValue(m_grid.cell(c, r))) {
+                bad = QPoint(c, r);
+                break;
+            }
+        }
+    if (filled)
+        emit cellsChanged(QRect(0, 0, columns(), rows()));
+    return bad;
+}
+
+} // namespace tessell

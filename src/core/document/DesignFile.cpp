@@ -1,0 +1,82 @@
+#include "core/document/DesignFile.h"
+
+#include "core/Error.h"
+#include "core/Texts.h"
+#include "core/document/CommaList.h"
+#include "core/document/Design.h"
+#include "core/document/TextFile.h"
+
+namespace tessell {
+
+namespace {
+const QString kHeader = QStringLiteral("tsfile");
+
+const QString &item(const QStringList &items, int index)
+{
+    if (index < 0 || index >= items.size())
+        throw Error(texts::indexOutOfRange(index));
+    return items[index];
+}
+
+int sizeItem(const QStringList &items, int index)
+{
+    const QString &text = item(items, index);
+    qint64 v = 0;
+    if (!parseInteger(text, &v))
+        throw Error(texts::notAnInteger(text));
+    return int(v);
+}
+} // namespace
+
+DesignFile::Contents DesignFile::parse(const QStringList &lines)
+{
+    const QStringList header = CommaList::split(item(lines, 0));
+    if (item(header, 0) != kHeader)
+        throw Error(texts::cannotRead());
+    Contents contents;
+    contents.columns = sizeItem(header, 1);
+    contents.rows = sizeItem(header, 2);
+    // Refused before anything is allocated: a three-character field cannot hold more.
+    if (contents.columns < 1 || contents.rows < 1 || contents.columns > Design::MaxSize ||
+        contents.rows > Design::MaxSize)
+        throw Error(texts::sizeOutOfRange(contents.columns, contents.rows));
+    for (int n = 0; n < 16; ++n) {
+        const QStringList items = CommaList::split(item(lines, 1 + n));
+        contents.palette[n].setName(item(items, 20));
+        contents.palette[n].setTileFromItems(items);
+    }
+    contents.rowLines = lines.mid(17);
+    return contents;
+}
+
+DesignFile::Contents DesignFile::read(const QString &path) { return parse(TextFile::readLines(path)); }
+
+void DesignFile::apply(const Contents &contents, Design &design)
+{
+    CellGrid grid(contents.columns, contents.rows);
+    for (int r = 0; r < contents.rowLines.size() && r < contents.rows; ++r)
+        grid.setRowFromText(r, contents.rowLines[r]);
+    design.setPalette(contents.palette);
+    design.setGrid(grid);
+}
+
+void DesignFile::open(const QString &path, Design &design)
+{
+    const Contents contents = read(path);
+    apply(contents, design);
+    design.setFileName(path);
+}
+
+QStringList DesignFile::lines(const Design &design)
+{
+    QStringList out;
+    out << QStringLiteral("tsfile,%1,%2").arg(design.columns()).arg(design.rows());
+    for (const PaletteEntry &e : design.palette())
+        out << e.tileText() + e.name();
+    out << design.grid().rowTexts();
+    return out;
+}
+
+void DesignFile::write(const Design &design, const QString &path) { TextFile::writeLines(path, lines(design)); }
+
+} // namespace tessell

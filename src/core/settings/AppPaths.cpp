@@ -1,0 +1,47 @@
+#include "core/settings/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tessell {
+
+namespace {
+QString &overrideDir()
+{
+    static QString dir;
+    return dir;
+}
+
+bool writableFolder(const QString &dir)
+{
+    const QFileInfo info(dir);
+    return info.isDir() && info.isWritable();
+}
+} // namespace
+
+void AppPaths::setBaseDir(const QString &dir) { overrideDir() = dir; }
+
+QString AppPaths::baseDir()
+{
+    if (!overrideDir().isEmpty())
+        return overrideDir();
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (writableFolder(programDir))
+        return programDir;
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(data);
+    return data;
+}
+
+QString AppPaths::dataFile() { return QDir(baseDir()).filePath(QStringLiteral("data.dat")); }
+
+QString AppPaths::historyDir() { return QDir(baseDir()).filePath(QStringLiteral("log")); }
+
+QString AppPaths::helpFile()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/index.html"));
+}
+
+} // namespace tessell

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace tessell {
+
+// Where Tessell keeps its files: beside the program when that folder is
+// writable, otherwise in the user's application-data folder.
+namespace AppPaths {
+// The folder that holds data.dat and the history folder "log".
+QString baseDir();
+// Overrides the folder (tests, and anything that must not touch the real one).
+void setBaseDir(const QString &dir);
+QString dataFile();
+QString historyDir();
+// The help pages that F1 opens.
+QString helpFile();
+} // namespace AppPaths
+
+} // namespace tessell

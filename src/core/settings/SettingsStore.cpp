@@ -1,0 +1,139 @@
+#include "core/settings/SettingsStore.h"
+
+#include "core/document/CommaList.h"
+#include "core/document/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace tessell {
+
+namespace {
+bool isSectionLine(const QString &line, QString *name)
+{
+    const QString t = line.trimmed();
+    if (!t.startsWith(u'[') || !t.endsWith(u']'))
+        return false;
+    *name = t.mid(1, t.size() - 2).trimmed();
+    return true;
+}
+
+bool keyOf(const QString &line, QString *key, QString *value)
+{
+    const qsizetype eq = line.indexOf(u'=');
+    if (eq < 0)
+        return false;
+    *key = line.left(eq).trimmed();
+    if (value)
+        *value = line.mid(eq + 1).trimmed();
+    return true;
+}
+} // namespace
+
+SettingsStore::SettingsStore(const QString &path) : m_path(path) {}
+
+bool SettingsStore::exists() const { return QFile::exists(m_path); }
+
+QStringList SettingsStore::readLines() const
+{
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray bytes = file.readAll();
+    // Written as UTF-8; a file that is not valid UTF-8 came from elsewhere in code page 932.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        text = TextFile::decodeCp932(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return TextFile::splitLines(text);
+}
+
+QString SettingsStore::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    QString current;
+    bool inSection = false;
+    for (const QString &line : readLines()) {
+        QString name;
+        if (isSectionLine(line, &name)) {
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+            continue;
+        }
+        QString k, v;
+        if (inSection && keyOf(line, &k, &v) && k.compare(key, Qt::CaseInsensitive) == 0)
+            return v;
+    }
+    return defaultValue;
+}
+
+int SettingsStore::readInteger(const QString &section, const QString &key, int defaultValue) const
+{
+    qint64 v = 0;
+    if (!parseInteger(readString(section, key), &v))
+        return defaultValue;
+    return int(v);
+}
+
+bool SettingsStore::readBool(const QString &section, const QString &key, bool defaultValue) const
+{
+    return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+bool SettingsStore::writeString(const QString &section, const QString &key, const QString &value)
+{
+    QStringList lines = readLines();
+    const QString entry = key + u'=' + value;
+    qsizetype sectionStart = -1, sectionEnd = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QString name;
+        if (isSectionLine(lines[i], &name)) {
+            if (sectionStart >= 0 && sectionEnd < 0)
+                sectionEnd = i;
+            if (sectionStart < 0 && name.compare(section, Qt::CaseInsensitive) == 0)
+                sectionStart = i;
+        }
+    }
+    if (sectionStart < 0) {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+            lines << QString();
+        lines << u'[' + section + u']' << entry;
+    } else {
+        if (sectionEnd < 0)
+            sectionEnd = lines.size();
+        bool replaced = false;
+        for (qsizetype i = sectionStart + 1; i < sectionEnd; ++i) {
+            QString k;
+            if (keyOf(lines[i], &k, nullptr) && k.compare(key, Qt::CaseInsensitive) == 0) {
+                lines[i] = entry;
+                replaced = true;
+                break;
+            }
+        }
+        if (!replaced) {
+            // After the section's last key, before any blank lines that separate it.
+            qsizetype at = sectionEnd;
+            while (at > sectionStart + 1 && lines[at - 1].trimmed().isEmpty())
+                --at;
+            lines.insert(at, entry);
+        }
+    }
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    file.write((lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8());
+    return file.commit();
+}
+
+bool SettingsStore::writeInteger(const QString &section, const QString &key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool SettingsStore::writeBool(const QString &section, const QString &key, bool value)
+{
+    return writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+} // namespace tessell

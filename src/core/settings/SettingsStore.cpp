@@ -4,6 +4,7 @@
 #include "core/document/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -83,6 +84,9 @@ bool SettingsStore::readBool(const QString &section, const QString &key, bool de
 
 bool SettingsStore::writeString(const QString &section, const QString &key, const QString &value)
 {
+    // A store that exists but cannot be read must not be replaced by one key.
+    if (exists() && !QFileInfo(m_path).isReadable())
+        return false;
     QStringList lines = readLines();
     const QString entry = key + u'=' + value;
     qsizetype sectionStart = -1, sectionEnd = -1;

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace tessell {
+
+class Design;
+class Prompter;
+
+// What the whole-design windows (replace, rotate and move) may ask of the main
+// window.
+class CommandHost {
+public:
+    virtual ~CommandHost() = default;
+
+    virtual Design &design() = 0;
+    virtual Prompter &prompter() = 0;
+    // Runs a command; a tessell::Error it throws goes to the general error box.
+    virtual bool run(const std::function<void()> &command) = 0;
+    // Cell check, full redraw and recount; false when a cell was invalid.
+    virtual bool refreshPicture() = 0;
+    virtual void makeLog(const QString &name) = 0;
+    virtual void setStatus(const QString &text) = 0;
+    virtual void processEvents() = 0;
+    // The cells inside the selection frame while it is shown with a non-zero size.
+    virtual std::optional<QRect> selectionFrameCells() const = 0;
+    // Selects the selection tool again, which places a floating selection.
+    virtual void placeFloatingSelection() = 0;
+};
+
+} // namespace tessell

@@ -1,0 +1,70 @@
+#include "ui/editing/TextDialog.h"
+
+#include "core/settings/AppPaths.h"
+#include "core/settings/SettingsStore.h"
+
+#include <QCloseEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tessell {
+
+namespace {
+const char *kSection = "text";
+}
+
+TextDialog::TextDialog(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setWindowTitle(tr("文字入れ"));
+    setFixedSize(260, 33);
+    m_text = new QLineEdit(this);
+    m_text->setGeometry(6, 5, 161, 23);
+    m_fontButton = new QPushButton(tr("フォント(&F)"), this);
+    m_fontButton->setGeometry(174, 4, 80, 25);
+    m_font = initialFont();
+    m_text->setFont(QFont(m_font.family(), 9));
+    const SettingsStore store(AppPaths::dataFile());
+    move(store.readInteger(kSection, QStringLiteral("left"), 520), store.readInteger(kSection, QStringLiteral("top"), 600));
+    connect(m_text, &QLineEdit::textChanged, this, &TextDialog::textEdited);
+    connect(m_fontButton, &QPushButton::clicked, this, &TextDialog::fontRequested);
+}
+
+QFont TextDialog::initialFont()
+{
+    // 12 pixels at 96 dots per inch: 9 points, and so 9 cells high.
+    QFont font(QStringLiteral("ＭＳ ゴシック"));
+    font.setPointSize(9);
+    return font;
+}
+
+QString TextDialog::text() const { return m_text->text(); }
+
+void TextDialog::setChosenFont(const QFont &font)
+{
+    m_font = font;
+    // The field takes the face and style, not the size.
+    QFont shown = font;
+    shown.setPointSize(9);
+    m_text->setFont(shown);
+}
+
+void TextDialog::release()
+{
+    SettingsStore store(AppPaths::dataFile());
+    store.writeInteger(kSection, QStringLiteral("left"), pos().x());
+    store.writeInteger(kSection, QStringLiteral("top"), pos().y());
+    m_releasing = true;
+    close();
+    deleteLater();
+}
+
+void TextDialog::closeEvent(QCloseEvent *event)
+{
+    if (m_releasing)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace tessell

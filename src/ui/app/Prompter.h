@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace tessell {
+
+// Every message box and file dialog of the program goes through this, so that
+// tests can answer them.
+class Prompter {
+public:
+    enum class Answer { Ok, Yes, No, Cancel, Abort, Ignore };
+    enum class Icon { None, Information, Warning, Error, Question };
+
+    // One file-dialog filter: the text shown and the patterns it stands for.
+    struct Filter {
+        QString label;
+        QStringList patterns;
+    };
+
+    virtual ~Prompter() = default;
+
+    // A message with one OK button.
+    virtual void message(QWidget *parent, const QString &caption, const QString &text, Icon icon) = 0;
+    // A question with the given buttons; closing the box answers Cancel.
+    virtual Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
+                            const QList<Answer> &buttons) = 0;
+    // The chosen path, or empty when the dialog was cancelled.
+    virtual QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
+    // The chosen path as typed (no extension added, no overwrite question), or empty.
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
+};
+
+} // namespace tessell

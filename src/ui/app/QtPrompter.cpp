@@ -1,0 +1,109 @@
+#include "ui/app/QtPrompter.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace tessell {
+
+namespace {
+QString tr(const char *s) { return QCoreApplication::translate("QtPrompter", s); }
+
+QMessageBox::Icon boxIcon(Prompter::Icon icon)
+{
+    switch (icon) {
+    case Prompter::Icon::Information: return QMessageBox::Information;
+    case Prompter::Icon::Warning: return QMessageBox::Warning;
+    case Prompter::Icon::Error: return QMessageBox::Critical;
+    case Prompter::Icon::Question: return QMessageBox::Question;
+    case Prompter::Icon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::ButtonRole role(Prompter::Answer answer)
+{
+    switch (answer) {
+    case Prompter::Answer::Ok:
+    case Prompter::Answer::Ignore: return QMessageBox::AcceptRole;
+    case Prompter::Answer::Yes: return QMessageBox::YesRole;
+    case Prompter::Answer::No: return QMessageBox::NoRole;
+    case Prompter::Answer::Cancel: return QMessageBox::RejectRole;
+    case Prompter::Answer::Abort: return QMessageBox::DestructiveRole;
+    }
+    return QMessageBox::AcceptRole;
+}
+
+// "*.*" means every file on Windows; elsewhere it would hide names without a dot.
+QString nameFilters(const QList<Prompter::Filter> &filters)
+{
+    QStringList out;
+    for (const Prompter::Filter &f : filters) {
+        QStringList patterns = f.patterns;
+        patterns.replaceInStrings(QStringLiteral("*.*"), QStringLiteral("*"));
+        QString label = f.label;
+        const int open = int(label.lastIndexOf(QLatin1Char('(')));
+        if (open >= 0)
+            label = label.left(open).trimmed() + QLatin1Char('(') + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        else
+            label += QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        out << label;
+    }
+    return out.join(QStringLiteral(";;"));
+}
+} // namespace
+
+QString QtPrompter::buttonText(Answer answer)
+{
+    switch (answer) {
+    case Answer::Ok: return tr("OK");
+    case Answer::Yes: return tr("はい(&Y)");
+    case Answer::No: return tr("いいえ(&N)");
+    case Answer::Cancel: return tr("キャンセル");
+    case Answer::Abort: return tr("中止(&A)");
+    case Answer::Ignore: return tr("無視(&I)");
+    }
+    return {};
+}
+
+void QtPrompter::message(QWidget *parent, const QString &caption, const QString &text, Icon icon)
+{
+    question(parent, caption, text, icon, {Answer::Ok});
+}
+
+Prompter::Answer QtPrompter::question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
+                                      const QList<Answer> &buttons)
+{
+    QMessageBox box(boxIcon(icon), caption, text, QMessageBox::NoButton, parent);
+    QList<QPair<QAbstractButton *, Answer>> made;
+    for (Answer a : buttons) {
+        QPushButton *b = box.addButton(buttonText(a), role(a));
+        made.append({b, a});
+    }
+    if (!made.isEmpty())
+        box.setDefaultButton(static_cast<QPushButton *>(made.first().first));
+    // Closing the box counts as its cancel button, or as the only button.
+    for (const auto &m : made)
+        if (m.second == Answer::Cancel || made.size() == 1)
+            box.setEscapeButton(m.first);
+    box.exec();
+    for (const auto &m : made)
+        if (box.clickedButton() == m.first)
+            return m.second;
+    return made.size() == 1 ? made.first().second : Answer::Cancel;
+}
+
+QString QtPrompter::openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters)
+{
+    return QFileDialog::getOpenFileName(parent, title, QString(), nameFilters(filters));
+}
+
+QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters)
+{
+    // The caller adds the extension and asks before overwriting, in its own words.
+    return QFileDialog::getSaveFileName(parent, title, QString(), nameFilters(filters), nullptr,
+                                        QFileDialog::DontConfirmOverwrite);
+}
+
+} // namespace tessell

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/app/Prompter.h"
+
+namespace tessell {
+
+// The prompter that shows real Qt dialogs with the program's Japanese buttons.
+class QtPrompter : public Prompter {
+public:
+    void message(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
+    Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
+                    const QList<Answer> &buttons) override;
+    QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
+
+    static QString buttonText(Answer answer);
+};
+
+} // namespace tessell

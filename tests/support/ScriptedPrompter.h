@@ -1,0 +1,85 @@
+#pragma once
+
+// Header only: the support library links the core alone, and only window
+// tests include this.
+
+#include "ui/app/Prompter.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+
+namespace tessell::test {
+
+// Answers dialogs from queues and records everything it was shown. A dialog
+// that finds its queue empty is answered as cancelled and counted as
+// unexpected, so a test can tell a missing answer from a wanted cancel.
+class ScriptedPrompter : public Prompter {
+public:
+    enum class Kind { Message, Question, OpenFile, SaveFile };
+    struct Shown {
+        Kind kind;
+        QString caption;
+        QString text;
+        Icon icon = Icon::None;
+        QList<Answer> buttons;
+        QList<Filter> filters;
+    };
+
+    QQueue<Answer> answers;
+    QQueue<QString> fileNames; // an empty name cancels the dialog
+    QList<Shown> shown;
+    int unexpected = 0;
+
+    void message(QWidget *, const QString &caption, const QString &text, Icon icon) override
+    {
+        shown.append({Kind::Message, caption, text, icon, {Answer::Ok}, {}});
+    }
+    Answer question(QWidget *, const QString &caption, const QString &text, Icon icon,
+                    const QList<Answer> &buttons) override
+    {
+        shown.append({Kind::Question, caption, text, icon, buttons, {}});
+        if (answers.isEmpty()) {
+            ++unexpected;
+            return Answer::Cancel;
+        }
+        return answers.dequeue();
+    }
+    QString openFileName(QWidget *, const QString &title, const QList<Filter> &filters) override
+    {
+        return nextFile(Kind::OpenFile, title, filters);
+    }
+    QString saveFileName(QWidget *, const QString &title, const QList<Filter> &filters) override
+    {
+        return nextFile(Kind::SaveFile, title, filters);
+    }
+
+    QStringList texts() const
+    {
+        QStringList out;
+        for (const Shown &s : shown)
+            out << s.text;
+        return out;
+    }
+    QStringList texts(Kind kind) const
+    {
+        QStringList out;
+        for (const Shown &s : shown)
+            if (s.kind == kind)
+                out << s.text;
+        return out;
+    }
+
+private:
+    QString nextFile(Kind kind, const QString &title, const QList<Filter> &filters)
+    {
+        shown.append({kind, title, title, Icon::None, {}, filters});
+        if (fileNames.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return fileNames.dequeue();
+    }
+};
+
+} // namespace tessell::test

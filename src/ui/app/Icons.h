@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+
+namespace tessell {
+
+// The program's own small pictures, drawn in code so no image files are needed.
+namespace Icons {
+enum class Command { New, Open, Save, Print, Paste, Copy, Cut, Undo, Redo, SwitchView, Refresh, PictureCheck };
+QIcon command(Command which);
+// The tool box buttons, in the order of ToolKind.
+QIcon tool(int kind);
+QIcon penWidth(int width);
+QCursor penCursor();
+QCursor bucketCursor();
+} // namespace Icons
+
+} // namespace tessell

@@ -1,0 +1,49 @@
+#include "ui/editing/CellGridModel.h"
+
+#include "core/document/Design.h"
+
+namespace tessell {
+
+CellGridModel::CellGridModel(Design &design, QObject *parent) : QAbstractTableModel(parent), m_design(design)
+{
+    connect(&design, &Design::cellsChanged, this, &CellGridModel::cellsChanged);
+    connect(&design, &Design::sizeChanged, this, &CellGridModel::sizeChanged);
+}
+
+int CellGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_design.rows(); }
+
+int CellGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_design.columns();
+}
+
+QVariant CellGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    if (!m_design.grid().contains(index.column(), index.row()))
+        return {};
+    return m_design.cell(index.column(), index.row());
+}
+
+Qt::ItemFlags CellGridModel::flags(const QModelIndex &index) const
+{
+    // No in-place editor: cells change only through the editing handlers.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+void CellGridModel::cellsChanged(const QRect &cells)
+{
+    const QRect area = cells.intersected(QRect(0, 0, m_design.columns(), m_design.rows()));
+    if (area.isEmpty())
+        return;
+    emit dataChanged(index(area.top(), area.left()), index(area.bottom(), area.right()), {Qt::DisplayRole});
+}
+
+void CellGridModel::sizeChanged()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+} // namespace tessell

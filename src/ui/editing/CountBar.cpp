@@ -1,0 +1,84 @@
+#include "ui/editing/CountBar.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace tessell {
+
+namespace {
+QFont countFont(bool bold)
+{
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPixelSize(11);
+    f.setBold(bold);
+    return f;
+}
+} // namespace
+
+CountBar::CountBar(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("countBar"));
+    // Display only: no hover, no press.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(4);
+    for (int n = 0; n < 16; ++n) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("CountBar%1").arg(n));
+        b->setCheckable(true);
+        b->setFixedSize(56, 20);
+        b->setIconSize(QSize(49, 14));
+        b->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(b);
+        m_buttons[n] = b;
+    }
+    layout->addStretch();
+    auto *logo = new QLabel(QStringLiteral("Tessell"), this);
+    QFont lf(QStringLiteral("IPAPGothic"));
+    lf.setPixelSize(14);
+    lf.setBold(true);
+    lf.setItalic(true);
+    logo->setFont(lf);
+    logo->setStyleSheet(QStringLiteral("color: #3a6ea5"));
+    layout->addWidget(logo);
+    setFixedHeight(24);
+    setCounts(m_counts);
+    setCurrent(0);
+}
+
+QImage CountBar::countImage(int number, int count)
+{
+    QImage img(49, 14, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setPen(Qt::black);
+    p.setFont(countFont(true));
+    const QString digit = QString(QChar(u"0123456789ABCDEF"[number & 15])) + QLatin1Char(':');
+    p.drawText(QRect(0, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, digit);
+    p.setFont(countFont(false));
+    const QString text = QString::number(count) + QStringLiteral("枚");
+    const int w = p.fontMetrics().horizontalAdvance(text);
+    p.drawText(QRect((49 - w) / 2 + 6, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, text);
+    return img;
+}
+
+void CountBar::setCounts(const PieceCounts &counts)
+{
+    m_counts = counts;
+    for (int n = 0; n < 16; ++n) {
+        m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(countImage(n, counts[n]))));
+        m_buttons[n]->setToolTip(QString::number(counts[n]));
+    }
+}
+
+void CountBar::setCurrent(int number)
+{
+    m_current = number & 15;
+    for (int n = 0; n < 16; ++n)
+        m_buttons[n]->setChecked(n == m_current);
+}
+
+} // namespace tessell

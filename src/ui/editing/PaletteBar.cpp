@@ -1,0 +1,87 @@
+#include "ui/editing/PaletteBar.h"
+
+#include <QButtonGroup>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QToolButton>
+
+namespace tessell {
+
+PaletteBar::PaletteBar(QWidget *parent) : QWidget(parent), m_group(new QButtonGroup(this))
+{
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 1, 2, 1);
+    layout->setSpacing(0);
+    m_preview = new QLabel(this);
+    m_preview->setObjectName(QStringLiteral("ImagePreView"));
+    m_preview->setFixedSize(60, 48);
+    m_preview->setFrameShape(QFrame::Box);
+    m_label = new QLabel(m_preview);
+    m_label->setObjectName(QStringLiteral("LabelNumber"));
+    QFont f(QStringLiteral("FixedSys"));
+    f.setPixelSize(21);
+    f.setBold(true);
+    m_label->setFont(f);
+    m_label->setAlignment(Qt::AlignCenter);
+    m_label->setGeometry(0, 0, 60, 48);
+    m_label->setAttribute(Qt::WA_TranslucentBackground);
+    layout->addWidget(m_preview);
+    layout->addSpacing(4);
+    for (int n = 0; n < 16; ++n) {
+        auto *b = new QToolButton(this);
+        b->setObjectName(QStringLiteral("paletteButton%1").arg(n));
+        b->setCheckable(true);
+        b->setAutoRaise(true);
+        b->setFixedSize(44, 48);
+        b->setIconSize(QSize(36, 43));
+        m_group->addButton(b, n);
+        layout->addWidget(b);
+        m_buttons[n] = b;
+    }
+    layout->addStretch();
+    m_group->setExclusive(true);
+    connect(m_group, &QButtonGroup::idClicked, this, &PaletteBar::numberChosen);
+    setPalette(Palette());
+    setCurrent(0);
+}
+
+QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
+{
+    QImage img(36, 43, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
+    f.setPointSize(8);
+    p.setFont(f);
+    p.setPen(Qt::black);
+    p.drawText(QRect(1, 0, 35, 10), Qt::AlignLeft | Qt::AlignTop, QString(QChar(u"0123456789ABCDEF"[number & 15])));
+    p.drawText(QRect(1, 9, 35, 10), Qt::AlignLeft | Qt::AlignTop, entry.name());
+    // The tile stretched into (3, 19)-(33, 43), pixel for pixel, no smoothing.
+    p.drawImage(QRect(3, 19, 30, 24), entry.tileImage());
+    return img;
+}
+
+void PaletteBar::setPalette(const Palette &palette)
+{
+    m_palette = palette;
+    for (int n = 0; n < 16; ++n)
+        m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+    updatePreview();
+}
+
+void PaletteBar::setCurrent(int number)
+{
+    m_current = number & 15;
+    m_buttons[m_current]->setChecked(true);
+    updatePreview();
+}
+
+void PaletteBar::updatePreview()
+{
+    m_preview->setPixmap(QPixmap::fromImage(m_palette[m_current].tileImage().scaled(
+        m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+    m_label->setText(QString(QChar(u"0123456789ABCDEF"[m_current])));
+}
+
+} // namespace tessell

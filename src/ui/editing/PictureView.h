@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+namespace tessell {
+
+class Tool;
+
+// Shows the picture image 1:1 and hands the mouse to the active tool in
+// picture pixels. The widget is exactly the picture's size, so a widget
+// position is a picture pixel; a zoom would change only the mapping here.
+class PictureView : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureView(QWidget *parent = nullptr);
+
+    const QImage &image() const { return m_image; }
+    // Replaces the shown image in one step.
+    void setImage(const QImage &image);
+    // For drawing changed tiles straight onto the shown picture; call update() after.
+    QImage &image() { return m_image; }
+
+    Tool *tool() const { return m_tool; }
+    void setTool(Tool *tool);
+
+    QPoint toPicture(const QPoint &widgetPos) const { return widgetPos; }
+
+signals:
+    // Every pointer move, in picture pixels, whether or not a button is held.
+    void pointerMoved(const QPoint &pixel);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QImage m_image;
+    QPointer<Tool> m_tool;
+};
+
+} // namespace tessell

@@ -1,7 +1,60 @@
+#include "core/document/HistoryFolder.h"
+#include "core/settings/AppPaths.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/app/AppFonts.h"
+#include "ui/app/MainWindow.h"
+#include "ui/app/QtPrompter.h"
+#include "ui/app/SplashWindow.h"
+#include "ui/shell/WelcomeWindow.h"
+
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTranslator>
+
+using namespace tessell;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    return 0;
+    AppFonts::install();
+    QFont font(QStringLiteral("IPAPGothic"));
+    font.setPixelSize(12);
+    app.setFont(font);
+    // Qt's own dialogs (file dialogs) speak the program's language.
+    QTranslator qtTexts;
+    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(&qtTexts);
+
+    SplashWindow splash(3000);
+    splash.start();
+    app.setApplicationName(QStringLiteral("Tessell"));
+    app.setApplicationDisplayName(QStringLiteral("Tessell"));
+
+    QtPrompter prompter;
+    if (QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 768) {
+        const auto answer = prompter.question(
+            nullptr, QStringLiteral("Tessell"),
+            QCoreApplication::translate("main", "ディスプレイのサイズは1024×768で正常に表示されます。"),
+            Prompter::Icon::Warning, {Prompter::Answer::Abort, Prompter::Answer::Ignore});
+        if (answer != Prompter::Answer::Ignore)
+            return 0;
+    }
+
+    HistoryFolder historyFolder(AppPaths::historyDir());
+    MainWindow window(prompter, historyFolder.path());
+    QStringList arguments = app.arguments();
+    arguments.removeFirst();
+    window.openCommandLine(arguments);
+    window.show();
+    splash.raise();
+
+    QObject::connect(&splash, &SplashWindow::finished, &window, [&window] {
+        // First start: no settings store yet.
+        if (!SettingsStore(AppPaths::dataFile()).exists()) {
+            WelcomeWindow welcome(&window);
+            welcome.exec();
+        }
+    });
+    return app.exec();
 }

@@ -7,7 +7,10 @@
 namespace tessell {
 
 namespace {
-QString malformed() { return texts::tr("クリップボードの内容が正しくありません。"); }
+QString malformed()
+{
+    return texts::tr("クリップボードの内容が正しくありません。");
+}
 
 // One digit or -1, normalised to upper case; empty when not a block value.
 QString blockValue(const QString &item)
@@ -26,8 +29,7 @@ QString blockValue(const QString &item)
 } // namespace
 
 BlockText::BlockText(int width, int height)
-    : m_width(qMax(0, width)), m_height(qMax(0, height)),
-      m_values(qsizetype(m_width) * m_height, Transparent)
+    : m_width(qMax(0, width)), m_height(qMax(0, height)), m_values(qsizetype(m_width) * m_height, Transparent)
 {
 }
 

@@ -7,7 +7,10 @@ namespace tessell {
 
 namespace {
 
-int sign(int v) { return (v > 0) - (v < 0); }
+int sign(int v)
+{
+    return (v > 0) - (v < 0);
+}
 
 // The thin line: one cell per step along the longer axis, the shorter axis
 // rounded with an exact half going toward the end.
@@ -225,13 +228,17 @@ QRect CellRaster::writeBack(CellGrid &grid) const
 {
     const int columns = qMin(m_columns, grid.columns());
     const int rows = qMin(m_rows, grid.rows());
+    // Shared digit texts: writing back a large design allocates nothing per cell.
+    QString digits[16];
+    for (int n = 0; n < 16; ++n)
+        digits[n] = CellGrid::digit(n);
     int minX = columns, maxX = -1, minY = rows, maxY = -1;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const qint8 value = m_cells[index(c, r)];
             if (value == NotANumber)
                 continue;
-            const QString text = CellGrid::digit(value);
+            const QString &text = digits[value];
             if (grid.cell(c, r) == text)
                 continue;
             grid.setCell(c, r, text);

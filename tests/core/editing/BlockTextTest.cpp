@@ -1,5 +1,5 @@
-#include "core/Error.h"
 #include "core/editing/BlockText.h"
+#include "core/Error.h"
 
 #include "GridArt.h"
 
@@ -32,13 +32,14 @@ void BlockTextTest::parseWellFormed_data()
 
     QTest::newRow("two by one") << "tsdata,2,1,3,A" << 2 << 1 << QStringList{"3", "A"} << "tsdata,2,1,3,A";
     QTest::newRow("one cell") << "tsdata,1,1,F" << 1 << 1 << QStringList{"F"} << "tsdata,1,1,F";
-    QTest::newRow("transparent values") << "tsdata,2,2,0,-1,-1,9" << 2 << 2
-                                        << QStringList{"0", "-1", "-1", "9"} << "tsdata,2,2,0,-1,-1,9";
-    QTest::newRow("lower case taken as upper") << "tsdata,3,1,a,f,b" << 3 << 1 << QStringList{"A", "F", "B"}
-                                               << "tsdata,3,1,A,F,B";
-    QTest::newRow("line break after the text") << "tsdata,1,2,5,6\r\n" << 1 << 2 << QStringList{"5", "6"}
-                                               << "tsdata,1,2,5,6";
-    QTest::newRow("blanks between items") << "tsdata, 1, 1, 7" << 1 << 1 << QStringList{"7"} << "tsdata,1,1,7";
+    QTest::newRow("transparent values")
+        << "tsdata,2,2,0,-1,-1,9" << 2 << 2 << QStringList{"0", "-1", "-1", "9"} << "tsdata,2,2,0,-1,-1,9";
+    QTest::newRow("lower case taken as upper")
+        << "tsdata,3,1,a,f,b" << 3 << 1 << QStringList{"A", "F", "B"} << "tsdata,3,1,A,F,B";
+    QTest::newRow("line break after the text") << "tsdata,1,2,5,6\r\n"
+                                               << 1 << 2 << QStringList{"5", "6"} << "tsdata,1,2,5,6";
+    QTest::newRow("blanks between items")
+        << "tsdata, 1, 1, 7" << 1 << 1 << QStringList{"7"} << "tsdata,1,1,7";
 }
 
 void BlockTextTest::parseWellFormed()
@@ -107,11 +108,12 @@ void BlockTextTest::liftTakesCellsAndLeavesZeros_data()
     QTest::addColumn<QString>("block");
     QTest::addColumn<QStringList>("left");
 
-    QTest::newRow("one cell") << QRect(2, 1, 1, 1) << "tsdata,1,1,8" << QStringList{"12345", "67.9A", "BCDEF"};
+    QTest::newRow("one cell") << QRect(2, 1, 1, 1) << "tsdata,1,1,8"
+                              << QStringList{"12345", "67.9A", "BCDEF"};
     QTest::newRow("two by two") << QRect(3, 1, 2, 2) << "tsdata,2,2,9,A,E,F"
                                 << QStringList{"12345", "678..", "BCD.."};
-    QTest::newRow("clipped to the grid") << QRect(3, 2, 5, 4) << "tsdata,2,1,E,F"
-                                         << QStringList{"12345", "6789A", "BCD.."};
+    QTest::newRow("clipped to the grid")
+        << QRect(3, 2, 5, 4) << "tsdata,2,1,E,F" << QStringList{"12345", "6789A", "BCD.."};
     QTest::newRow("whole grid") << QRect(0, 0, 5, 3) << "tsdata,5,3,1,2,3,4,5,6,7,8,9,A,B,C,D,E,F"
                                 << GridArt::blank(5, 3);
 }

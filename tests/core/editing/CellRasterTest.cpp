@@ -54,12 +54,10 @@ void CellRasterTest::floodFill_data()
     QTest::addColumn<int>("number");
     QTest::addColumn<QStringList>("after");
 
-    QTest::newRow("no leak through a corner")
-        << QStringList{"11..", "11..", "..11", "..11"} << QPoint(0, 0) << 5
-        << QStringList{"55..", "55..", "..11", "..11"};
+    QTest::newRow("no leak through a corner") << QStringList{"11..", "11..", "..11", "..11"} << QPoint(0, 0)
+                                              << 5 << QStringList{"55..", "55..", "..11", "..11"};
     QTest::newRow("own number changes nothing")
-        << QStringList{"11..", "1.3.", "...."} << QPoint(0, 0) << 1
-        << QStringList{"11..", "1.3.", "...."};
+        << QStringList{"11..", "1.3.", "...."} << QPoint(0, 0) << 1 << QStringList{"11..", "1.3.", "...."};
     // The fill has to turn back up into each prong of the comb.
     QTest::newRow("comb reached from one prong")
         << QStringList{".......", ".1.1.1.", ".1.1.1.", ".11111.", "......."} << QPoint(1, 1) << 2
@@ -70,9 +68,9 @@ void CellRasterTest::floodFill_data()
     QTest::newRow("inside of a ring only")
         << QStringList{"......", ".333..", ".3.3..", ".333..", "......"} << QPoint(2, 2) << 15
         << QStringList{"......", ".333..", ".3F3..", ".333..", "......"};
-    QTest::newRow("spiral corridor")
-        << QStringList{"44444", "....4", "444.4", "4...4", "44444"} << QPoint(0, 1) << 9
-        << QStringList{"44444", "99994", "44494", "49994", "44444"};
+    QTest::newRow("spiral corridor") << QStringList{"44444", "....4", "444.4", "4...4", "44444"}
+                                     << QPoint(0, 1) << 9
+                                     << QStringList{"44444", "99994", "44494", "49994", "44444"};
     QTest::newRow("a cell that is not a number fills nothing")
         << QStringList{"GG.", "G.."} << QPoint(0, 0) << 4 << QStringList{"GG.", "G.."};
 }
@@ -121,54 +119,69 @@ void CellRasterTest::shapes_data()
     QTest::addColumn<QStringList>("expected");
 
     const auto L = ShapeKind::Line, R = ShapeKind::Rectangle, E = ShapeKind::Ellipse;
-    QTest::newRow("line end cell excluded") << L << QPoint(2, 2) << QPoint(6, 2) << 1
+    QTest::newRow("line end cell excluded")
+        << L << QPoint(2, 2) << QPoint(6, 2) << 1
         << QStringList{"..........", "..........", "..1111....", "..........", ".........."};
-    QTest::newRow("line drawn leftwards") << L << QPoint(6, 2) << QPoint(2, 2) << 1
+    QTest::newRow("line drawn leftwards")
+        << L << QPoint(6, 2) << QPoint(2, 2) << 1
         << QStringList{"..........", "..........", "...1111...", "..........", ".........."};
     QTest::newRow("line downwards") << L << QPoint(3, 0) << QPoint(3, 4) << 1
-        << QStringList{"...1......", "...1......", "...1......", "...1......", ".........."};
+                                    << QStringList{"...1......", "...1......", "...1......", "...1......",
+                                                   ".........."};
     QTest::newRow("line diagonal") << L << QPoint(1, 0) << QPoint(5, 4) << 1
-        << QStringList{".1........", "..1.......", "...1......", "....1.....", ".........."};
+                                   << QStringList{".1........", "..1.......", "...1......", "....1.....",
+                                                  ".........."};
     // Exact halves (x = 1 and 3) round toward the end.
-    QTest::newRow("line shallow with halves") << L << QPoint(0, 0) << QPoint(4, 2) << 1
+    QTest::newRow("line shallow with halves")
+        << L << QPoint(0, 0) << QPoint(4, 2) << 1
         << QStringList{"1.........", ".11.......", "...1......", "..........", ".........."};
     QTest::newRow("line steep") << L << QPoint(0, 0) << QPoint(1, 3) << 1
-        << QStringList{"1.........", "1.........", ".1........", "..........", ".........."};
-    QTest::newRow("line of one cell, width 1") << L << QPoint(4, 2) << QPoint(4, 2) << 1
-        << GridArt::blank(10, 5);
-    QTest::newRow("line of one cell, width 3") << L << QPoint(4, 2) << QPoint(4, 2) << 3
+                                << QStringList{"1.........", "1.........", ".1........", "..........",
+                                               ".........."};
+    QTest::newRow("line of one cell, width 1")
+        << L << QPoint(4, 2) << QPoint(4, 2) << 1 << GridArt::blank(10, 5);
+    QTest::newRow("line of one cell, width 3")
+        << L << QPoint(4, 2) << QPoint(4, 2) << 3
         << QStringList{"..........", "...111....", "...111....", "...111....", ".........."};
     QTest::newRow("line width 2") << L << QPoint(2, 2) << QPoint(6, 2) << 2
-        << QStringList{"..........", ".111111...", ".111111...", "..........", ".........."};
+                                  << QStringList{"..........", ".111111...", ".111111...", "..........",
+                                                 ".........."};
     QTest::newRow("line width 3") << L << QPoint(2, 2) << QPoint(6, 2) << 3
-        << QStringList{"..........", ".1111111..", ".1111111..", ".1111111..", ".........."};
+                                  << QStringList{"..........", ".1111111..", ".1111111..", ".1111111..",
+                                                 ".........."};
     QTest::newRow("line width 4") << L << QPoint(2, 2) << QPoint(6, 2) << 4
-        << QStringList{".111111...", "11111111..", "11111111..", ".111111...", ".........."};
+                                  << QStringList{".111111...", "11111111..", "11111111..", ".111111...",
+                                                 ".........."};
     QTest::newRow("line width 5") << L << QPoint(2, 2) << QPoint(6, 2) << 5
-        << QStringList{".1111111..", "111111111.", "111111111.", "111111111.", ".1111111.."};
+                                  << QStringList{".1111111..", "111111111.", "111111111.", "111111111.",
+                                                 ".1111111.."};
 
-    QTest::newRow("rectangle width 1") << R << QPoint(2, 2) << QPoint(6, 5) << 1
+    QTest::newRow("rectangle width 1")
+        << R << QPoint(2, 2) << QPoint(6, 5) << 1
         << QStringList{"..........", "..........", "..1111....", "..1..1....", "..1111....", ".........."};
-    QTest::newRow("rectangle one cell") << R << QPoint(3, 3) << QPoint(4, 4) << 1
+    QTest::newRow("rectangle one cell")
+        << R << QPoint(3, 3) << QPoint(4, 4) << 1
         << QStringList{"..........", "..........", "..........", "...1......", "..........", ".........."};
-    QTest::newRow("rectangle sharing a column") << R << QPoint(2, 1) << QPoint(2, 5) << 3 << GridArt::blank(10, 6);
-    QTest::newRow("rectangle sharing a row") << R << QPoint(1, 2) << QPoint(7, 2) << 1 << GridArt::blank(10, 6);
+    QTest::newRow("rectangle sharing a column")
+        << R << QPoint(2, 1) << QPoint(2, 5) << 3 << GridArt::blank(10, 6);
+    QTest::newRow("rectangle sharing a row")
+        << R << QPoint(1, 2) << QPoint(7, 2) << 1 << GridArt::blank(10, 6);
     QTest::newRow("rectangle width 3") << R << QPoint(1, 1) << QPoint(8, 7) << 3
-        << QStringList{"111111111.", "111111111.", "111111111.", "111...111.", "111...111.",
-                       "111111111.", "111111111.", "111111111."};
+                                       << QStringList{"111111111.", "111111111.", "111111111.", "111...111.",
+                                                      "111...111.", "111111111.", "111111111.", "111111111."};
 
     QTest::newRow("ellipse 5 x 5") << E << QPoint(0, 0) << QPoint(5, 5) << 1
-        << QStringList{".111.", "1...1", "1...1", "1...1", ".111."};
-    QTest::newRow("ellipse dragged up and left") << E << QPoint(5, 5) << QPoint(0, 0) << 1
-        << QStringList{".111.", "1...1", "1...1", "1...1", ".111."};
+                                   << QStringList{".111.", "1...1", "1...1", "1...1", ".111."};
+    QTest::newRow("ellipse dragged up and left")
+        << E << QPoint(5, 5) << QPoint(0, 0) << 1 << QStringList{".111.", "1...1", "1...1", "1...1", ".111."};
     QTest::newRow("ellipse 4 x 4") << E << QPoint(0, 0) << QPoint(4, 4) << 1
-        << QStringList{".11.", "1..1", "1..1", ".11."};
+                                   << QStringList{".11.", "1..1", "1..1", ".11."};
     QTest::newRow("ellipse 3 x 3") << E << QPoint(0, 0) << QPoint(3, 3) << 1
-        << QStringList{".1.", "1.1", ".1."};
-    QTest::newRow("ellipse flat 8 x 3") << E << QPoint(0, 0) << QPoint(8, 3) << 1
-        << QStringList{".111111.", "1......1", ".111111."};
-    QTest::newRow("ellipse one column wide") << E << QPoint(2, 1) << QPoint(3, 4) << 1
-        << QStringList{"....", "..1.", "..1.", "..1.", "...."};
+                                   << QStringList{".1.", "1.1", ".1."};
+    QTest::newRow("ellipse flat 8 x 3")
+        << E << QPoint(0, 0) << QPoint(8, 3) << 1 << QStringList{".111111.", "1......1", ".111111."};
+    QTest::newRow("ellipse one column wide")
+        << E << QPoint(2, 1) << QPoint(3, 4) << 1 << QStringList{"....", "..1.", "..1.", "..1.", "...."};
     QTest::newRow("ellipse sharing a row") << E << QPoint(0, 2) << QPoint(3, 2) << 2 << GridArt::blank(4, 4);
 }
 
@@ -258,11 +271,14 @@ void CellRasterTest::shapesAtTheEdgeStayInside_data()
     QTest::addColumn<QStringList>("expected");
 
     // Width 5 reaches two cells out; the parts beyond the grid are dropped.
-    QTest::newRow("line along the top edge") << ShapeKind::Line << QPoint(0, 0) << QPoint(3, 0)
+    QTest::newRow("line along the top edge")
+        << ShapeKind::Line << QPoint(0, 0) << QPoint(3, 0)
         << QStringList{"111111....", "111111....", "11111.....", ".........."};
-    QTest::newRow("rectangle over the whole grid") << ShapeKind::Rectangle << QPoint(0, 0) << QPoint(10, 4)
+    QTest::newRow("rectangle over the whole grid")
+        << ShapeKind::Rectangle << QPoint(0, 0) << QPoint(10, 4)
         << QStringList{"1111111111", "1111111111", "1111111111", "1111111111"};
-    QTest::newRow("line to the far corner") << ShapeKind::Line << QPoint(9, 3) << QPoint(9, 3)
+    QTest::newRow("line to the far corner")
+        << ShapeKind::Line << QPoint(9, 3) << QPoint(9, 3)
         << QStringList{"..........", "........11", ".......111", ".......111"};
 }
 

@@ -24,7 +24,9 @@ inline QStringList art(const tessell::CellGrid &g)
         QString line;
         for (int c = 0; c < g.columns(); ++c) {
             const QString &cell = g.cell(c, r);
-            line += cell == QLatin1String("0") ? QStringLiteral(".") : cell.size() == 1 ? cell : QStringLiteral("?");
+            line += cell == QLatin1String("0") ? QStringLiteral(".")
+                    : cell.size() == 1         ? cell
+                                               : QStringLiteral("?");
         }
         lines << line;
     }
@@ -32,5 +34,8 @@ inline QStringList art(const tessell::CellGrid &g)
 }
 
 // A blank picture of the given size.
-inline QStringList blank(int columns, int rows) { return QStringList(rows, QString(columns, u'.')); }
+inline QStringList blank(int columns, int rows)
+{
+    return QStringList(rows, QString(columns, u'.'));
+}
 } // namespace GridArt

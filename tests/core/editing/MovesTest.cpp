@@ -32,12 +32,13 @@ void MovesTest::moveByOneCell_data()
     QTest::newRow("up and right") << square << Direction::UpRight << QStringList{".45", ".78", "..."};
     QTest::newRow("down and left") << square << Direction::DownLeft << QStringList{"...", "23.", "56."};
     QTest::newRow("down and right") << square << Direction::DownRight << QStringList{"...", ".12", ".45"};
-    QTest::newRow("left on one column") << QStringList{"A", "B", "C"} << Direction::Left
-                                        << QStringList{".", ".", "."};
+    QTest::newRow("left on one column")
+        << QStringList{"A", "B", "C"} << Direction::Left << QStringList{".", ".", "."};
     QTest::newRow("up on one row") << QStringList{"ABC"} << Direction::Up << QStringList{"..."};
-    QTest::newRow("down and right on one cell") << QStringList{"F"} << Direction::DownRight << QStringList{"."};
-    QTest::newRow("wide rectangle down") << QStringList{"1234", "5678"} << Direction::Down
-                                         << QStringList{"....", "1234"};
+    QTest::newRow("down and right on one cell")
+        << QStringList{"F"} << Direction::DownRight << QStringList{"."};
+    QTest::newRow("wide rectangle down")
+        << QStringList{"1234", "5678"} << Direction::Down << QStringList{"....", "1234"};
 }
 
 void MovesTest::moveByOneCell()

@@ -19,7 +19,8 @@ CellGrid labelled(int columns, int rows)
 
 QString label(int c, int r)
 {
-    return c >= 0 && r >= 0 && c < 160 && r < 100 ? QStringLiteral("%1:%2").arg(c).arg(r) : QStringLiteral("0");
+    return c >= 0 && r >= 0 && c < 160 && r < 100 ? QStringLiteral("%1:%2").arg(c).arg(r)
+                                                  : QStringLiteral("0");
 }
 } // namespace
 
@@ -69,7 +70,9 @@ void RotationTest::defaultDesign()
             }
             if (grid.cell(x, y) != expected)
                 QFAIL(qPrintable(QStringLiteral("new cell %1,%2 holds %3, expected %4")
-                                     .arg(x).arg(y).arg(grid.cell(x, y), expected)));
+                                     .arg(x)
+                                     .arg(y)
+                                     .arg(grid.cell(x, y), expected)));
         }
     if (degrees == 90) {
         QCOMPARE(grid.cell(30, 0), QStringLiteral("130:0"));
@@ -90,8 +93,10 @@ void RotationTest::smallGrids_data()
     QTest::addColumn<QStringList>("after");
 
     // Counter-clockwise on screen: the top edge goes to the left.
-    QTest::newRow("3 x 3 by 90") << QStringList{"123", "456", "789"} << 90 << QStringList{"369", "258", "147"};
-    QTest::newRow("3 x 3 by 180") << QStringList{"123", "456", "789"} << 180 << QStringList{"987", "654", "321"};
+    QTest::newRow("3 x 3 by 90") << QStringList{"123", "456", "789"} << 90
+                                 << QStringList{"369", "258", "147"};
+    QTest::newRow("3 x 3 by 180") << QStringList{"123", "456", "789"} << 180
+                                  << QStringList{"987", "654", "321"};
     QTest::newRow("4 x 2 by 90") << QStringList{"1234", "5678"} << 90 << QStringList{".48.", ".37."};
     QTest::newRow("4 x 2 by 180") << QStringList{"1234", "5678"} << 180 << QStringList{"....", ".876"};
     QTest::newRow("1 x 1 by 45") << QStringList{"A"} << 45 << QStringList{"A"};

@@ -7,7 +7,10 @@
 using namespace tessell;
 
 namespace {
-QFont gothic() { return QFont(QStringLiteral("IPAGothic")); }
+QFont gothic()
+{
+    return QFont(QStringLiteral("IPAGothic"));
+}
 
 QList<QPoint> inkOf(const BlockText &block)
 {

@@ -10,6 +10,14 @@ std::optional<int> CellGrid::cellValue(const QString &text)
 {
     if (text.isEmpty())
         return std::nullopt;
+    // The common case first: one upper-case digit.
+    if (text.size() == 1) {
+        const char16_t c = text[0].unicode();
+        if (c >= u'0' && c <= u'9')
+            return int(c - u'0');
+        if (c >= u'A' && c <= u'F')
+            return int(c - u'A' + 10);
+    }
     int value = 0;
     for (QChar c : text) {
         int d;

@@ -14,24 +14,18 @@ QImage TileRenderer::renderPicture(const CellGrid &grid, const std::function<voi
 {
     const QSize size = CellGeometry::pictureSize(grid.columns(), grid.rows());
     QImage picture(size, QImage::Format_RGB32);
-    picture.fill(0xFFFFFFFFu);
-    for (int k = 1; k <= grid.columns(); ++k) {
-        const int x = 6 * k - 1;
-        if (x < size.width())
-            for (int y = 0; y < size.height(); ++y)
-                picture.setPixel(x, y, GridLineColour);
-    }
-    for (int k = 1; k <= grid.rows(); ++k) {
-        const int y = 5 * k - 1;
-        if (y < size.height()) {
-            auto *line = reinterpret_cast<QRgb *>(picture.scanLine(y));
-            std::fill(line, line + size.width(), GridLineColour);
-        }
-    }
+    // Every pixel is a grid line or a tile; cells that are not numbers show white.
+    picture.fill(GridLineColour);
+    static const QImage blank = [] {
+        QImage white(PaletteEntry::TileWidth, PaletteEntry::TileHeight, QImage::Format_RGB32);
+        white.fill(0xFFFFFFFFu);
+        return white;
+    }();
     for (int r = 0; r < grid.rows(); ++r) {
-        for (int c = 0; c < grid.columns(); ++c)
-            if (auto n = CellGrid::cellValue(grid.cell(c, r)))
-                drawTile(picture, c, r, *n);
+        for (int c = 0; c < grid.columns(); ++c) {
+            const auto n = CellGrid::cellValue(grid.cell(c, r));
+            blit(picture, c, r, n ? m_tiles[*n] : blank);
+        }
         if (progress)
             progress(r + 1, grid.rows());
     }
@@ -49,7 +43,11 @@ void TileRenderer::drawCells(QImage &picture, const CellGrid &grid, const QRect 
 
 void TileRenderer::drawTile(QImage &picture, int column, int row, int number) const
 {
-    const QImage &tile = m_tiles[number & 15];
+    blit(picture, column, row, m_tiles[number & 15]);
+}
+
+void TileRenderer::blit(QImage &picture, int column, int row, const QImage &tile)
+{
     const int x0 = CellGeometry::CellWidth * column;
     const int y0 = CellGeometry::CellHeight * row;
     for (int y = 0; y < PaletteEntry::TileHeight; ++y) {

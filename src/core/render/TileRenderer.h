@@ -30,6 +30,8 @@ public:
     void drawTile(QImage &picture, int column, int row, int number) const;
 
 private:
+    static void blit(QImage &picture, int column, int row, const QImage &tile);
+
     QImage m_tiles[16];
 };
 

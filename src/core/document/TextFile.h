@@ -10,6 +10,7 @@ namespace tessell {
 // history files take.
 namespace TextFile {
 QString decodeCp932(const QByteArray &bytes);
+// Characters without a code page 932 form are written as "?".
 QByteArray encodeCp932(const QString &text);
 // Lines ended by CR LF, a lone CR or a lone LF; a final line end adds no line.
 QStringList splitLines(const QString &text);

@@ -63,11 +63,12 @@ int cmdNew(QStringList args)
     QString out;
     if (!takeOutput(args, &out) || args.size() != 1)
         return usage();
-    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,3})x(\\d{1,3})$")).match(args[0]);
+    // Up to nine digits, so that a size too large is told as such rather than as a usage error.
+    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$")).match(args[0]);
     if (!m.hasMatch())
         return usage();
     const int columns = m.captured(1).toInt(), rows = m.captured(2).toInt();
-    if (columns < 1 || rows < 1) {
+    if (columns < 1 || rows < 1 || columns > Design::MaxSize || rows > Design::MaxSize) {
         printError(texts::sizeOutOfRange(columns, rows));
         return Failure;
     }
@@ -94,14 +95,17 @@ int cmdInfo(const QStringList &args)
                                    {QStringLiteral("mean"), hexColour(e.meanColor())},
                                    {QStringLiteral("tile"), e.tileText()}});
     o.insert(QStringLiteral("palette"), palette);
-    QJsonArray counts;
-    for (int c : design.reCount())
-        counts.append(c);
-    o.insert(QStringLiteral("counts"), counts);
     // The check turns empty cells into "0" in this copy only; the file is not touched.
+    // Counted after the check, as the editor counts after its refresh, so that
+    // cells a short row line left empty count as the "0" they become.
     Design checked;
     checked.setGrid(design.grid());
-    if (auto bad = checked.listcheck())
+    const std::optional<QPoint> bad = checked.listcheck();
+    QJsonArray counts;
+    for (int c : checked.reCount())
+        counts.append(c);
+    o.insert(QStringLiteral("counts"), counts);
+    if (bad)
         o.insert(QStringLiteral("invalid"), QJsonObject{{QStringLiteral("column"), bad->x()},
                                                         {QStringLiteral("row"), bad->y()},
                                                         {QStringLiteral("text"), checked.cell(bad->x(), bad->y())}});

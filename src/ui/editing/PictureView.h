@@ -1,12 +1,12 @@
 #pragma once
 
+#include "ui/editing/Tool.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
 
 namespace tessell {
-
-class Tool;
 
 // Shows the picture image 1:1 and hands the mouse to the active tool in
 // picture pixels. The widget is exactly the picture's size, so a widget

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/editing/Tool.h"
 #include "ui/editing/ToolKind.h"
 
 #include <QPointer>

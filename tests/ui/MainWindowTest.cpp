@@ -1,0 +1,260 @@
+#include "WindowFixture.h"
+
+#include "core/document/DesignFile.h"
+#include "core/document/TextFile.h"
+#include "ui/app/HistoryControl.h"
+#include "ui/editing/CountBar.h"
+#include "ui/editing/NumberView.h"
+#include "ui/editing/PaletteBar.h"
+#include "ui/editing/PictureView.h"
+#include "ui/editing/ToolBox.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QToolButton>
+#include <QtTest>
+
+using namespace tessell;
+using namespace tessell::test;
+
+// Start-up, the picture refresh, the cell check, palette choice, the pen and
+// the history buttons, on the real widgets.
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { f.start(); }
+    void cleanup() { f = WindowFixture(); }
+
+    void startUpState();
+    void refreshDrawsTilesAtTheirPlace();
+    void invalidCellStopsSaveAndShowsNumberView();
+    void paletteChoicePressesCountButton_data();
+    void paletteChoicePressesCountButton();
+    void penStrokeStampsAndRecords();
+    void undoAndRedoThroughTheButtons();
+    void historyListJumpsToAnEntry();
+    void helpReportsMissingFile();
+    void commandLineArgumentsAreJoinedWithBlanks();
+
+private:
+    MainWindow &w() { return *f.window; }
+    void stroke(const QPoint &pixel)
+    {
+        QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, pixel);
+    }
+    WindowFixture f;
+};
+
+void MainWindowTest::startUpState()
+{
+    QCOMPARE(w().history().names(), QStringList{QStringLiteral("新規作成")});
+    const QStringList log = TextFile::readLines(QDir(f.historyDir()).filePath(QStringLiteral("0.log")));
+    QCOMPARE(log.size(), 117);
+    QCOMPARE(log.first(), QStringLiteral("160,100"));
+    QCOMPARE(w().countBar()->counts()[0], 16000);
+    for (int n = 1; n < 16; ++n)
+        QCOMPARE(w().countBar()->counts()[n], 0);
+    QCOMPARE(w().windowTitle(), QStringLiteral("Tessell"));
+    QCOMPARE(w().statusText(), QStringLiteral("作業可能"));
+    QCOMPARE(w().placeText(), QStringLiteral("1列-1行:0"));
+    QVERIFY(w().paletteBar()->button(0)->isChecked());
+    QVERIFY(w().countBar()->button(0)->isChecked());
+    QVERIFY(!w().countBar()->button(1)->isChecked());
+    QVERIFY(w().toolBox()->button(ToolKind::Pen)->isChecked());
+    QVERIFY(!w().commandButton(QStringLiteral("元に戻す"))->isEnabled());
+    QVERIFY(!w().commandButton(QStringLiteral("繰り返し"))->isEnabled());
+    QVERIFY(!w().action(QStringLiteral("Undo1"))->isEnabled());
+    QVERIFY(!w().commandButton(QStringLiteral("コピー"))->isEnabled());
+    QCOMPARE(w().historyControl()->shownName(), QStringLiteral("新規作成"));
+    QCOMPARE(w().pictureView()->size(), QSize(959, 499));
+    QVERIFY(w().pictureView()->isVisible());
+    QVERIFY(!w().numberView()->isVisible());
+    QCOMPARE(f.prompter->shown.size(), 0);
+}
+
+void MainWindowTest::refreshDrawsTilesAtTheirPlace()
+{
+    Palette palette = w().design().palette();
+    palette[3].fill(qRgb(255, 0, 0));
+    palette[3].setPixel(4, 3, qRgb(0, 0, 255));
+    w().design().setPalette(palette);
+    w().changeSetting(true);
+    w().design().setCell(2, 1, QStringLiteral("3"));
+    w().design().setCell(159, 99, QStringLiteral("3"));
+    QTest::keyClick(&w(), Qt::Key_R, Qt::ControlModifier);
+
+    const QImage shot = w().pictureView()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shot.size(), QSize(959, 499));
+    // Cell (2, 1): its tile from (12, 5) to (16, 8), the last pixel blue.
+    QCOMPARE(shot.pixel(12, 5), qRgb(255, 0, 0));
+    QCOMPARE(shot.pixel(15, 8), qRgb(255, 0, 0));
+    QCOMPARE(shot.pixel(16, 8), qRgb(0, 0, 255));
+    // Grid lines right of and below it; the neighbours keep white tiles.
+    QCOMPARE(shot.pixel(17, 5), qRgb(0xC0, 0xC0, 0xC0));
+    QCOMPARE(shot.pixel(12, 9), qRgb(0xC0, 0xC0, 0xC0));
+    QCOMPARE(shot.pixel(18, 5), qRgb(255, 255, 255));
+    QCOMPARE(shot.pixel(12, 10), qRgb(255, 255, 255));
+    // The last cell reaches the picture's last pixel.
+    QCOMPARE(shot.pixel(958, 498), qRgb(0, 0, 255));
+    QCOMPARE(w().countBar()->counts()[3], 2);
+    QCOMPARE(w().countBar()->counts()[0], 15998);
+    QCOMPARE(w().statusText(), QStringLiteral("作業可能"));
+    QCOMPARE(w().progressBar()->value(), 0);
+}
+
+void MainWindowTest::invalidCellStopsSaveAndShowsNumberView()
+{
+    const QString path = f.scratch->file(QStringLiteral("kept.tsl"));
+    w().design().setFileName(path);
+    w().design().setCell(4, 2, QStringLiteral("10"));
+    w().design().setCell(7, 5, QString());
+    QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
+
+    QCOMPARE(f.prompter->texts(), QStringList{QStringLiteral("エラーが発見されました。")});
+    QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(w().numberView()->isVisible());
+    QVERIFY(!w().pictureView()->isVisible());
+    QCOMPARE(w().numberView()->currentCell(), QPoint(4, 2));
+    QVERIFY(w().action(QStringLiteral("Number8"))->isChecked());
+    QVERIFY(!w().action(QStringLiteral("Picture1"))->isChecked());
+    // Cells before the bad one were checked and an empty one filled; after it, not.
+    QCOMPARE(w().design().cell(4, 2), QStringLiteral("10"));
+    QCOMPARE(w().design().cell(7, 5), QString());
+    QCOMPARE(w().history().names(), QStringList{QStringLiteral("新規作成")});
+    QCOMPARE(w().placeText(), QStringLiteral("5列-3行:10"));
+}
+
+void MainWindowTest::paletteChoicePressesCountButton_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QString>("digit");
+    QTest::newRow("B") << 11 << QStringLiteral("B");
+    QTest::newRow("F") << 15 << QStringLiteral("F");
+    QTest::newRow("1") << 1 << QStringLiteral("1");
+}
+
+void MainWindowTest::paletteChoicePressesCountButton()
+{
+    QFETCH(int, number);
+    QFETCH(QString, digit);
+    QTest::mouseClick(w().paletteBar()->button(number), Qt::LeftButton);
+    QCOMPARE(w().currentNumber(), number);
+    QVERIFY(w().countBar()->button(number)->isChecked());
+    QVERIFY(!w().countBar()->button(0)->isChecked());
+    QCOMPARE(w().countBar()->button(number)->objectName(), QStringLiteral("CountBar%1").arg(number));
+    QCOMPARE(w().paletteBar()->previewLabel()->text(), digit);
+    QVERIFY(!w().paletteBar()->button(0)->isChecked());
+    // The count bar is display only: a click on it, delivered to the window
+    // as the window system would, changes nothing.
+    QToolButton *zero = w().countBar()->button(0);
+    QTest::mouseClick(w().windowHandle(), Qt::LeftButton, {}, zero->mapTo(&w(), zero->rect().center()));
+    QCOMPARE(w().currentNumber(), number);
+    QVERIFY(!w().countBar()->button(0)->isChecked());
+}
+
+void MainWindowTest::penStrokeStampsAndRecords()
+{
+    QTest::mouseClick(w().paletteBar()->button(5), Qt::LeftButton);
+    w().toolBox()->setPenWidth(3);
+    // Column 158 with width 3 reaches past the last column: only 158 and 159 change.
+    QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, QPoint(6 * 158 + 2, 5 * 10 + 1));
+    for (int r = 10; r < 13; ++r) {
+        QCOMPARE(w().design().cell(158, r), QStringLiteral("5"));
+        QCOMPARE(w().design().cell(159, r), QStringLiteral("5"));
+        QCOMPARE(w().design().cell(157, r), QStringLiteral("0"));
+    }
+    QCOMPARE(w().design().cell(158, 13), QStringLiteral("0"));
+    QCOMPARE(w().history().names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("ペンツール")}));
+    QCOMPARE(w().countBar()->counts()[5], 6);
+    QVERIFY(w().commandButton(QStringLiteral("元に戻す"))->isEnabled());
+    QVERIFY(w().design().isModified());
+}
+
+void MainWindowTest::undoAndRedoThroughTheButtons()
+{
+    QTest::mouseClick(w().paletteBar()->button(2), Qt::LeftButton);
+    stroke(QPoint(1, 1));
+    stroke(QPoint(13, 1));
+    QCOMPARE(w().history().names().size(), 3);
+    QToolButton *undo = w().commandButton(QStringLiteral("元に戻す"));
+    QToolButton *redo = w().commandButton(QStringLiteral("繰り返し"));
+
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(w().design().cell(2, 0), QStringLiteral("0"));
+    QCOMPARE(w().design().cell(0, 0), QStringLiteral("2"));
+    QVERIFY(redo->isEnabled());
+    QVERIFY(w().action(QStringLiteral("Redo1"))->isEnabled());
+    QCOMPARE(w().historyControl()->shownName(), QStringLiteral("ペンツール"));
+
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(w().design().cell(0, 0), QStringLiteral("0"));
+    QVERIFY(!undo->isEnabled());
+    QVERIFY(!w().action(QStringLiteral("Undo1"))->isEnabled());
+    QCOMPARE(w().historyControl()->shownName(), QStringLiteral("新規作成"));
+    QCOMPARE(w().countBar()->counts()[2], 0);
+    // The picture follows the restored cells.
+    QCOMPARE(w().pictureView()->image().pixel(0, 0), qRgb(255, 255, 255));
+
+    QTest::mouseClick(redo, Qt::LeftButton);
+    QCOMPARE(w().design().cell(0, 0), QStringLiteral("2"));
+    QCOMPARE(w().design().cell(2, 0), QStringLiteral("0"));
+    QVERIFY(undo->isEnabled());
+
+    // A new stroke after undo drops the later entry; redo is off again.
+    stroke(QPoint(30, 30));
+    QCOMPARE(w().history().names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("ペンツール"),
+                                                 QStringLiteral("ペンツール")}));
+    QVERIFY(!redo->isEnabled());
+    QCOMPARE(w().history().currentIndex(), 2);
+}
+
+void MainWindowTest::historyListJumpsToAnEntry()
+{
+    QTest::mouseClick(w().paletteBar()->button(1), Qt::LeftButton);
+    for (int i = 0; i < 5; ++i)
+        stroke(QPoint(6 * i + 1, 1));
+    QComboBox *list = w().historyControl()->list();
+    QCOMPARE(list->count(), 6);
+    QCOMPARE(list->currentIndex(), 5);
+    // The list item is picked as the user would, through the list's own signal.
+    emit list->activated(0);
+    for (int c = 0; c < 5; ++c)
+        QCOMPARE(w().design().cell(c, 0), QStringLiteral("0"));
+    QCOMPARE(w().history().names().size(), 6);
+    QVERIFY(w().commandButton(QStringLiteral("繰り返し"))->isEnabled());
+    QCOMPARE(list->currentIndex(), 0);
+}
+
+void MainWindowTest::helpReportsMissingFile()
+{
+    QTest::keyClick(&w(), Qt::Key_F1);
+    QCOMPARE(f.prompter->shown.size(), 1);
+    const auto &box = f.prompter->shown.first();
+    QCOMPARE(box.caption, QStringLiteral("Tessell"));
+    QCOMPARE(box.icon, Prompter::Icon::Error);
+    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル ")) && box.text.endsWith(QStringLiteral(" は開けません.")),
+             qPrintable(box.text));
+}
+
+void MainWindowTest::commandLineArgumentsAreJoinedWithBlanks()
+{
+    f.stop();
+    // A path with blanks passed unquoted arrives as several arguments.
+    QDir(f.scratch->path()).mkpath(QStringLiteral("my dir"));
+    const QString path = f.scratch->file(QStringLiteral("my dir/design  x.tsl"));
+    {
+        Design d;
+        d.setCell(1, 1, QStringLiteral("7"));
+        DesignFile::write(d, path);
+    }
+    f.start(path.split(QLatin1Char(' ')));
+    QCOMPARE(w().design().fileName(), path);
+    QCOMPARE(w().design().cell(1, 1), QStringLiteral("7"));
+    QCOMPARE(w().windowTitle(), QStringLiteral("Tessell - [%1]").arg(path));
+    QCOMPARE(w().history().names(), QStringList{QStringLiteral("ファイルを開く")});
+    QCOMPARE(f.prompter->shown.size(), 0);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/settings/AppPaths.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TestSupport.h"
+#include "ui/app/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace tessell::test {
+
+// One main window in a scratch folder, answered by a scripted prompter.
+struct WindowFixture {
+    std::unique_ptr<Scratch> scratch;
+    std::unique_ptr<ScriptedPrompter> prompter;
+    std::unique_ptr<MainWindow> window;
+
+    QString historyDir() const { return scratch->file(QStringLiteral("log")); }
+
+    void start(const QStringList &arguments = {})
+    {
+        if (!scratch)
+            scratch = std::make_unique<Scratch>();
+        prompter = std::make_unique<ScriptedPrompter>();
+        QDir().mkpath(historyDir());
+        window = std::make_unique<MainWindow>(*prompter, historyDir());
+        window->openCommandLine(arguments);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    // Closes the window as the user would; true when it closed.
+    bool close() { return window->close(); }
+    void stop() { window.reset(); }
+};
+
+// Runs action on the next modal dialog once it is open.
+inline void whenModal(const std::function<void(QWidget *)> &action)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget *w = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(w);
+        }
+    });
+    timer->start();
+}
+
+inline void clickButton(QWidget *dialog, const QString &objectName)
+{
+    auto *b = dialog->findChild<QPushButton *>(objectName);
+    QVERIFY(b);
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+} // namespace tessell::test

@@ -112,6 +112,11 @@ int cmdInfo(const QStringList &args)
     else
         o.insert(QStringLiteral("invalid"), QJsonValue::Null);
     std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    // The description is printed either way; the status tells scripts the design needs mending.
+    if (bad) {
+        printError(texts::errorFound());
+        return InvalidCell;
+    }
     return Ok;
 }
 

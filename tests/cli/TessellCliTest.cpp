@@ -181,7 +181,8 @@ void TessellCliTest::infoInvalid()
     Scratch scratch;
     const QString path = scratch.write("bad.tsl", designFile(3, 2, rows));
     const Run r = cli({"info", path});
-    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.exitCode, 1);
+    QCOMPARE(r.err.trimmed(), QStringLiteral("エラーが発見されました。"));
     const QJsonObject bad = QJsonDocument::fromJson(r.out).object().value("invalid").toObject();
     QCOMPARE(bad.value("column").toInt(-1), column);
     QCOMPARE(bad.value("row").toInt(-1), row);

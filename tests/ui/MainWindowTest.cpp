@@ -32,6 +32,9 @@ private slots:
     void paletteChoicePressesCountButton_data();
     void paletteChoicePressesCountButton();
     void penStrokeStampsAndRecords();
+    void toolButtonsSwitchTools_data();
+    void toolButtonsSwitchTools();
+    void viewSwitchDisablesToolBox();
     void undoAndRedoThroughTheButtons();
     void historyListJumpsToAnEntry();
     void helpReportsMissingFile();
@@ -169,6 +172,63 @@ void MainWindowTest::penStrokeStampsAndRecords()
     QCOMPARE(w().countBar()->counts()[5], 6);
     QVERIFY(w().commandButton(QStringLiteral("元に戻す"))->isEnabled());
     QVERIFY(w().design().isModified());
+}
+
+void MainWindowTest::toolButtonsSwitchTools_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("hint");
+    QTest::addColumn<bool>("widthEnabled");
+    QTest::newRow("selection") << int(ToolKind::Selection) << QStringLiteral("領域選択") << false;
+    QTest::newRow("pen") << int(ToolKind::Pen) << QStringLiteral("ペン") << true;
+    QTest::newRow("bucket") << int(ToolKind::Bucket) << QStringLiteral("バケツ") << false;
+    QTest::newRow("line") << int(ToolKind::Line) << QStringLiteral("直線") << true;
+    QTest::newRow("rectangle") << int(ToolKind::Rectangle) << QStringLiteral("四角形") << true;
+    QTest::newRow("ellipse") << int(ToolKind::Ellipse) << QStringLiteral("楕円") << true;
+    QTest::newRow("text") << int(ToolKind::Text) << QStringLiteral("文字入れ") << false;
+}
+
+void MainWindowTest::toolButtonsSwitchTools()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, hint);
+    QFETCH(bool, widthEnabled);
+    QToolButton *button = w().toolBox()->button(ToolKind(kind));
+    QCOMPARE(button->toolTip(), hint);
+    w().design().setCell(0, 0, QStringLiteral("3"));
+    QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(button->isChecked());
+    QCOMPARE(int(w().toolBox()->currentKind()), kind);
+    QCOMPARE(w().toolBox()->widthButton()->isEnabled(), widthEnabled);
+    QVERIFY(!w().action(QStringLiteral("Copy1"))->isEnabled());
+    QVERIFY(!w().commandButton(QStringLiteral("切り取り"))->isEnabled());
+    // Choosing a tool recounts.
+    QCOMPARE(w().countBar()->counts()[3], 1);
+    QCOMPARE(w().pictureView()->tool(), w().toolBox()->tool(ToolKind(kind)));
+    // The width button steps 1..5 and back, its hint following.
+    if (widthEnabled) {
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(w().toolBox()->widthButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w().penWidth(), 1);
+        QTest::mouseClick(w().toolBox()->widthButton(), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w().toolBox()->widthButton()->toolTip(), QStringLiteral("太さ : 2"));
+    }
+}
+
+void MainWindowTest::viewSwitchDisablesToolBox()
+{
+    QTest::mouseClick(w().toolBox()->button(ToolKind::Ellipse), Qt::LeftButton);
+    QTest::mouseClick(w().commandButton(QStringLiteral("編集画面")), Qt::LeftButton);
+    QVERIFY(w().numberView()->isVisible());
+    QVERIFY(!w().toolBox()->isEnabled());
+    // The number view works with the pen selected.
+    QVERIFY(w().toolBox()->button(ToolKind::Pen)->isChecked());
+    w().design().setCell(2, 2, QStringLiteral("9"));
+    QTest::mouseClick(w().commandButton(QStringLiteral("編集画面")), Qt::LeftButton);
+    QVERIFY(w().pictureView()->isVisible());
+    QVERIFY(w().toolBox()->isEnabled());
+    // Back in the picture view the cells changed meanwhile are drawn.
+    QCOMPARE(w().countBar()->counts()[9], 1);
 }
 
 void MainWindowTest::undoAndRedoThroughTheButtons()

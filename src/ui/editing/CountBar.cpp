@@ -11,7 +11,8 @@ namespace {
 QFont countFont(bool bold)
 {
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(11);
+    // Small enough for "16000枚" to fit right of the digit.
+    f.setPixelSize(10);
     f.setBold(bold);
     return f;
 }

@@ -16,7 +16,7 @@ namespace tessell::test {
 // unexpected, so a test can tell a missing answer from a wanted cancel.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile };
+    enum class Kind { Message, Question, OpenFile, SaveFile, Font };
     struct Shown {
         Kind kind;
         QString caption;
@@ -28,6 +28,8 @@ public:
 
     QQueue<Answer> answers;
     QQueue<QString> fileNames; // an empty name cancels the dialog
+    QQueue<std::optional<QFont>> fonts; // nothing cancels the font dialog
+    int lastMaxFontSize = 0;
     QList<Shown> shown;
     int unexpected = 0;
 
@@ -52,6 +54,17 @@ public:
     QString saveFileName(QWidget *, const QString &title, const QList<Filter> &filters) override
     {
         return nextFile(Kind::SaveFile, title, filters);
+    }
+
+    std::optional<QFont> chooseFont(QWidget *, const QFont &initial, int maxPointSize) override
+    {
+        shown.append({Kind::Font, initial.family(), initial.family(), Icon::None, {}, {}});
+        lastMaxFontSize = maxPointSize;
+        if (fonts.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        return fonts.dequeue();
     }
 
     QStringList texts() const

@@ -14,7 +14,16 @@
 #include "ui/app/Prompter.h"
 #include "ui/app/ToolBarArea.h"
 #include "ui/app/ToolBarPanel.h"
+#include "core/editing/TextToCells.h"
+#include "ui/editing/BucketTool.h"
 #include "ui/editing/CountBar.h"
+#include "ui/editing/NumberDirectEdit.h"
+#include "ui/editing/ReplaceDialog.h"
+#include "ui/editing/RotateMoveWindow.h"
+#include "ui/editing/SelectionTool.h"
+#include "ui/editing/ShapeTool.h"
+#include "ui/editing/TextDialog.h"
+#include "ui/editing/TextTool.h"
 #include "ui/editing/NumberView.h"
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PenTool.h"
@@ -24,6 +33,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -119,6 +129,26 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     m_penTool = new PenTool(*this, this);
     m_toolBox->registerTool(ToolKind::Pen, m_penTool);
     m_picture->setTool(m_penTool);
+    m_selectionTool = new SelectionTool(*this, m_floating, this);
+    m_toolBox->registerTool(ToolKind::Selection, m_selectionTool);
+    m_bucketTool = new BucketTool(*this, this);
+    m_toolBox->registerTool(ToolKind::Bucket, m_bucketTool);
+    const ToolKind shapeKinds[3] = {ToolKind::Line, ToolKind::Rectangle, ToolKind::Ellipse};
+    for (int i = 0; i < 3; ++i) {
+        m_shapeTools[i] = new ShapeTool(*this, ShapeKind(i), this);
+        m_toolBox->registerTool(shapeKinds[i], m_shapeTools[i]);
+    }
+    m_textTool = new TextTool(*this, m_floating, this);
+    m_toolBox->registerTool(ToolKind::Text, m_textTool);
+    m_directEdit = new NumberDirectEdit(*m_number, *this, this);
+
+    connect(m_selectionTool, &SelectionTool::restartRequested, this, [this] { changeTool(ToolKind::Selection); });
+    connect(m_selectionTool, &SelectionTool::lifted, this, [this] { setCutCopyEnabled(true); });
+    connect(m_selectionTool, &SelectionTool::frameChanged, this, [this] {
+        if (m_replaceDialog)
+            m_replaceDialog->autoEnter();
+    });
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::updatePasteEnabled);
 
     connect(m_area, &ToolBarArea::heightChanged, this, &MainWindow::controlBar1Resize);
     connect(m_area, &QWidget::customContextMenuRequested, this,
@@ -133,6 +163,7 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
 
     readIni(false);
     m_built = true;
+    updatePasteEnabled();
     newDesign(false);
     resize(ClientWidth, ClientHeight);
     controlBar1Resize();
@@ -426,6 +457,8 @@ void MainWindow::selectNumber(int number)
     m_currentNumber = number & 15;
     m_countBar->setCurrent(m_currentNumber);
     m_paletteBar->setCurrent(m_currentNumber);
+    if (m_textDialog)
+        enterWord();
 }
 
 void MainWindow::setCutCopyEnabled(bool enabled)
@@ -470,8 +503,10 @@ bool MainWindow::refreshPicture()
     QCoreApplication::processEvents();
     const QImage image = m_renderer->renderPicture(m_design.grid(), [this](int done, int) { m_progress->setValue(done); });
     m_progress->setValue(0);
+    const bool resized = image.size() != m_picture->image().size();
     m_picture->setImage(image);
-    controlBar1Resize();
+    if (resized)
+        controlBar1Resize();
     setStatus(texts::ready());
     reCount();
     return true;
@@ -527,7 +562,10 @@ void MainWindow::controlBar1Resize()
     m_number->setGeometry(16, barH + 15, 993, qMax(0, h - barH - countH - 30));
     const QSize pic = m_picture->size();
     m_picture->move((w - pic.width()) / 2, barH + (h - pic.height() - barH - countH) / 2);
-    changeTool(m_toolBox->currentKind());
+    // The active tool is chosen again over the moved picture; the text tool is
+    // not among those kept, so its text is placed and the pen takes over.
+    const ToolKind kind = m_toolBox->currentKind();
+    changeTool(kind == ToolKind::Text ? ToolKind::Pen : kind);
 }
 
 void MainWindow::changeTool(ToolKind kind)
@@ -544,7 +582,121 @@ void MainWindow::changeTool(ToolKind kind)
     if (tool)
         tool->activate();
     reCount();
+    if (kind == ToolKind::Text)
+        openTextDialog();
 }
+
+void MainWindow::placeFloatingBlock()
+{
+    if (!m_floating.isShown())
+        return;
+    const FloatingBlock::Frame frame = m_floating.frame();
+    const BlockText block = m_floating.block();
+    const QPoint origin = m_floating.origin();
+    m_floating.clear();
+    QRect written;
+    m_design.editCells(QRect(origin, QSize(block.width(), block.height())),
+                       [&](CellGrid &grid) { written = block.place(grid, origin); });
+    drawCells(written);
+    m_picture->update();
+    makeLog(frame == FloatingBlock::Frame::Text ? tr("文字入れ") : tr("範囲選択"));
+}
+
+void MainWindow::openTextDialog()
+{
+    m_toolBox->widthButton()->setEnabled(false);
+    processEvents();
+    if (m_textDialog)
+        return;
+    m_textDialog = new TextDialog(this);
+    connect(m_textDialog, &TextDialog::textEdited, this, &MainWindow::enterWord);
+    connect(m_textDialog, &TextDialog::fontRequested, this, &MainWindow::chooseTextFont);
+    m_textDialog->show();
+}
+
+void MainWindow::closeTextDialog()
+{
+    if (m_textDialog)
+        m_textDialog->release();
+    m_textDialog = nullptr;
+}
+
+void MainWindow::chooseTextFont()
+{
+    if (!m_textDialog)
+        return;
+    const std::optional<QFont> font = m_prompter.chooseFont(m_textDialog, m_textDialog->chosenFont(), m_design.rows());
+    if (!font || !m_textDialog)
+        return;
+    m_textDialog->setChosenFont(*font);
+    enterWord();
+}
+
+void MainWindow::enterWord()
+{
+    if (!m_textDialog)
+        return;
+    const QFont font = m_textDialog->chosenFont();
+    // The size in points is taken as the height in cells.
+    const int height = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
+    const BlockText block = TextToCells::enterWord(m_textDialog->text(), font, height, m_currentNumber);
+    if (m_floating.frame() == FloatingBlock::Frame::Text)
+        m_floating.setBlock(block);
+    else
+        m_floating.show(FloatingBlock::Frame::Text, block, QPoint(0, 0));
+    updateOverlay();
+}
+
+bool MainWindow::isPasteEnabled() const { return action(QStringLiteral("Paste1"))->isEnabled(); }
+
+void MainWindow::updatePasteEnabled()
+{
+    const bool enabled = QGuiApplication::clipboard()->text().left(6) == BlockText::Token;
+    action(QStringLiteral("Paste1"))->setEnabled(enabled);
+    commandButton(tr("貼り付け"))->setEnabled(enabled);
+}
+
+void MainWindow::copyOrCut(bool cut)
+{
+    if (m_floating.frame() != FloatingBlock::Frame::Selection)
+        return;
+    QGuiApplication::clipboard()->setText(m_floating.block().format());
+    if (!cut)
+        return;
+    // The frame goes first, so the tool change places nothing: the block is gone.
+    m_floating.clear();
+    changeTool(ToolKind::Selection);
+}
+
+void MainWindow::cut() { copyOrCut(true); }
+
+void MainWindow::copy() { copyOrCut(false); }
+
+void MainWindow::paste()
+{
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.left(6) != BlockText::Token)
+        return;
+    // Checked before anything moves, so a malformed text changes nothing.
+    BlockText block;
+    if (!run([&] { block = BlockText::parse(text); }))
+        return;
+    changeTool(ToolKind::Selection);
+    m_floating.show(FloatingBlock::Frame::Selection, block, QPoint(0, 0));
+    updateOverlay();
+}
+
+bool MainWindow::run(const std::function<void()> &command) { return m_runner.run(this, command); }
+
+std::optional<QRect> MainWindow::selectionFrameCells() const
+{
+    const QRect cells = m_selectionTool->frameCells();
+    if (cells.isEmpty() || m_toolBox->currentKind() != ToolKind::Selection)
+        return std::nullopt;
+    return cells;
+}
+
+void MainWindow::placeFloatingSelection() { changeTool(ToolKind::Selection); }
 
 void MainWindow::changeSetting(bool paletteOnly)
 {
@@ -789,12 +941,34 @@ void MainWindow::showHelp()
 // is already here where they need one.
 void MainWindow::pictureCheck() { listcheck(); }
 void MainWindow::print() { listcheck(); }
-void MainWindow::cut() {}
-void MainWindow::copy() {}
-void MainWindow::paste() {}
-void MainWindow::rotateMove() {}
-void MainWindow::replaceNumbers() {}
-void MainWindow::changeCanvasSize() {}
+
+void MainWindow::rotateMove()
+{
+    if (m_rotateMoveWindow)
+        return;
+    m_rotateMoveWindow = new RotateMoveWindow(*this, this);
+    m_rotateMoveWindow->show();
+}
+
+void MainWindow::replaceNumbers()
+{
+    if (m_replaceDialog)
+        return;
+    m_replaceDialog = new ReplaceDialog(*this, this);
+    m_replaceDialog->show();
+}
+
+void MainWindow::changeCanvasSize()
+{
+    SizeDialog dialog(m_store, m_prompter, this);
+    dialog.exec();
+    if (dialog.cancelled())
+        return;
+    m_design.resizeCanvas(dialog.columns(), dialog.rows());
+    m_picture->setImage(m_renderer->renderPicture(CellGrid(m_design.columns(), m_design.rows(), QString())));
+    refreshPicture();
+    controlBar1Resize();
+}
 void MainWindow::paletteEditor() {}
 void MainWindow::imageScan() {}
 void MainWindow::options() {}
@@ -867,6 +1041,12 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
     writeIni();
     m_history.delHistory();
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    if (m_replaceDialog)
+        m_replaceDialog->close();
+    if (m_rotateMoveWindow)
+        m_rotateMoveWindow->close();
+    closeTextDialog();
     for (ToolBarPanel *bar : m_bars)
         if (bar->floatingWindow())
             bar->floatingWindow()->hide();

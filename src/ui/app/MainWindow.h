@@ -4,9 +4,15 @@
 #include "core/document/History.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/app/CommandRunner.h"
+#include "ui/editing/CommandHost.h"
+#include "ui/editing/FloatingBlock.h"
+#include "ui/editing/ReplaceDialog.h"
+#include "ui/editing/RotateMoveWindow.h"
+#include "ui/editing/TextDialog.h"
 #include "ui/editing/ToolHost.h"
 #include "ui/editing/ToolKind.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -24,10 +30,15 @@ namespace tessell {
 class CountBar;
 class HistoryControl;
 class NumberView;
+class BucketTool;
+class NumberDirectEdit;
 class PaletteBar;
 class PenTool;
 class PictureView;
 class Prompter;
+class SelectionTool;
+class ShapeTool;
+class TextTool;
 class TileRenderer;
 class ToolBarArea;
 class ToolBarPanel;
@@ -36,7 +47,7 @@ class ToolBox;
 // The program's window: holds the one open design, its views, the six tool
 // bars, the count bar, and runs the file and history commands. Design logic
 // lives in the core; this class calls it and redraws.
-class MainWindow : public QWidget, public ToolHost {
+class MainWindow : public QWidget, public ToolHost, public CommandHost {
     Q_OBJECT
 public:
     // Indices of the six tool bars.
@@ -61,6 +72,13 @@ public:
     void showPlace(const QPoint &cell, bool full) override;
     void processEvents() override;
     void updateOverlay() override;
+
+    // CommandHost
+    Prompter &prompter() override { return m_prompter; }
+    bool run(const std::function<void()> &command) override;
+    void setStatus(const QString &text) override;
+    std::optional<QRect> selectionFrameCells() const override;
+    void placeFloatingSelection() override;
 
     // Operations other windows use.
     void changeSetting(bool paletteOnly);
@@ -100,6 +118,11 @@ public:
     QProgressBar *progressBar() const { return m_progress; }
     QString placeText() const;
     bool isPictureViewShown() const { return m_pictureShown; }
+    const FloatingBlock &floatingBlock() const { return m_floating; }
+    TextDialog *textDialog() const { return m_textDialog; }
+    ReplaceDialog *replaceDialog() const { return m_replaceDialog; }
+    RotateMoveWindow *rotateMoveWindow() const { return m_rotateMoveWindow; }
+    bool isPasteEnabled() const;
 
 public slots:
     void newCommand();
@@ -144,7 +167,6 @@ private:
                         void (MainWindow::*slot)());
     QToolButton *makeCommandButton(QWidget *body, const QString &hint, const QIcon &icon,
                                    void (MainWindow::*slot)());
-    void setStatus(const QString &text);
     void setTitle();
     void historyChanged();
     void historyStep(int delta);
@@ -152,8 +174,13 @@ private:
     void setCutCopyEnabled(bool enabled);
     void toggleToolBar(int index);
     void updateToolBarChecks();
-    void placeFloatingBlock() {}
-    void closeTextDialog() {}
+    void placeFloatingBlock();
+    void closeTextDialog();
+    void openTextDialog();
+    void enterWord();
+    void chooseTextFont();
+    void updatePasteEnabled();
+    void copyOrCut(bool cut);
     void openDroppedFile(const QString &path);
 
     Prompter &m_prompter;
@@ -176,6 +203,15 @@ private:
     CountBar *m_countBar = nullptr;
     ToolBox *m_toolBox = nullptr;
     PenTool *m_penTool = nullptr;
+    SelectionTool *m_selectionTool = nullptr;
+    BucketTool *m_bucketTool = nullptr;
+    std::array<ShapeTool *, 3> m_shapeTools{};
+    TextTool *m_textTool = nullptr;
+    NumberDirectEdit *m_directEdit = nullptr;
+    FloatingBlock m_floating;
+    QPointer<TextDialog> m_textDialog;
+    QPointer<ReplaceDialog> m_replaceDialog;
+    QPointer<RotateMoveWindow> m_rotateMoveWindow;
     HistoryControl *m_historyControl = nullptr;
     QLabel *m_place = nullptr;
     QLabel *m_status = nullptr;

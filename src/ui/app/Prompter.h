@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QWidget;
 
@@ -32,6 +35,8 @@ public:
     virtual QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
     // The chosen path as typed (no extension added, no overwrite question), or empty.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
+    // The chosen font, or nothing when cancelled; sizes above maxPointSize are not offered.
+    virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) = 0;
 };
 
 } // namespace tessell

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -104,6 +105,22 @@ QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QL
     // The caller adds the extension and asks before overwriting, in its own words.
     return QFileDialog::getSaveFileName(parent, title, QString(), nameFilters(filters), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+std::optional<QFont> QtPrompter::chooseFont(QWidget *parent, const QFont &initial, int maxPointSize)
+{
+    for (;;) {
+        bool ok = false;
+        const QFont font = QFontDialog::getFont(&ok, initial, parent);
+        if (!ok)
+            return std::nullopt;
+        if (font.pointSize() <= maxPointSize)
+            return font;
+        // The rendered text is as many cells high as the size in points.
+        message(parent, QCoreApplication::translate("tessell", "情報"),
+                QCoreApplication::translate("tessell", "サイズは%1以下にしてください。").arg(maxPointSize),
+                Icon::Information);
+    }
 }
 
 } // namespace tessell

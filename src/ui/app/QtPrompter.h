@@ -12,6 +12,7 @@ public:
                     const QList<Answer> &buttons) override;
     QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
     QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
+    std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
 
     static QString buttonText(Answer answer);
 };

@@ -41,6 +41,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
@@ -612,6 +613,9 @@ void MainWindow::openTextDialog()
     connect(m_textDialog, &TextDialog::textEdited, this, &MainWindow::enterWord);
     connect(m_textDialog, &TextDialog::fontRequested, this, &MainWindow::chooseTextFont);
     m_textDialog->show();
+    // Typing goes straight into the text field.
+    m_textDialog->activateWindow();
+    m_textDialog->textField()->setFocus();
 }
 
 void MainWindow::closeTextDialog()

@@ -12,7 +12,7 @@ QFont countFont(bool bold)
 {
     QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
     // Small enough for "16000枚" to fit right of the digit.
-    f.setPixelSize(10);
+    f.setPixelSize(bold ? 10 : 9);
     f.setBold(bold);
     return f;
 }
@@ -62,7 +62,9 @@ QImage CountBar::countImage(int number, int count)
     p.setFont(countFont(false));
     const QString text = QString::number(count) + QStringLiteral("枚");
     const int w = p.fontMetrics().horizontalAdvance(text);
-    p.drawText(QRect((49 - w) / 2 + 6, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, text);
+    // Large counts are pulled left rather than cut off at the image's edge.
+    const int x = qMin((49 - w) / 2 + 6, 49 - w);
+    p.drawText(QRect(x, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, text);
     return img;
 }
 

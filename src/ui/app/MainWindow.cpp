@@ -710,6 +710,9 @@ void MainWindow::changeSetting(bool paletteOnly)
         refreshPicture();
         return;
     }
+    // A block floating over the old design is dropped: the re-layout below
+    // would otherwise write it into the new or opened one.
+    m_floating.clear();
     // A fresh picture of the new size: white with the empty grid lines.
     m_picture->setImage(m_renderer->renderPicture(CellGrid(m_design.columns(), m_design.rows(), QString())));
     controlBar1Resize();

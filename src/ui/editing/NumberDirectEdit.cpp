@@ -33,13 +33,18 @@ void NumberDirectEdit::setCurrentCell(const QString &digit)
 bool NumberDirectEdit::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_view.viewport()) {
-        if (event->type() == QEvent::MouseButtonPress) {
+        // A quick second press arrives as a double click and starts a stroke all the same.
+        if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
             auto *e = static_cast<QMouseEvent *>(event);
             const QModelIndex index = m_view.indexAt(e->position().toPoint());
-            if (e->button() == Qt::LeftButton && index.isValid())
+            const bool left = e->button() == Qt::LeftButton;
+            if (left && index.isValid())
                 m_view.setCurrentCell(QPoint(index.column(), index.row()));
             setCurrentCell(CellGrid::digit(m_host.currentNumber()));
             m_dragging = true;
+            // Other buttons set the current cell where it is; the table itself
+            // would move it to the pointer and set a second cell.
+            return !left;
         } else if (event->type() == QEvent::MouseButtonRelease && m_dragging) {
             m_dragging = false;
             m_host.makeLog(tr("直接編集"));

@@ -11,8 +11,10 @@ namespace tessell {
 void PenTool::press(const QPoint &pixel, Qt::MouseButton, Qt::KeyboardModifiers)
 {
     stamp(pixel);
-    host().processEvents();
+    // The flag goes first: the release of a quick click may be among the
+    // pending events, and it must end this stroke, not be lost before it.
     m_dragging = true;
+    host().processEvents();
 }
 
 void PenTool::move(const QPoint &pixel, Qt::MouseButtons, Qt::KeyboardModifiers)

@@ -53,6 +53,8 @@ private slots:
     void malformedClipboardTextIsRefused();
     void wideBlockIntoNarrowDesign();
     void openedDesignGetsNoFloatingBlock();
+    void savePlacesTheFloatingBlockFirst();
+    void unmovedSelectionAsksNothingOnNew();
     void textDialogCannotBeClosedAndKeepsPlace();
     void typedTextRendersRecoloursAndPlaces();
     void fontChosenThroughPrompter();
@@ -518,6 +520,43 @@ void SelectionTest::openedDesignGetsNoFloatingBlock()
         for (int c = 2; c <= 5; ++c)
             QCOMPARE(w().design().cell(c, r), QStringLiteral("0"));
     QCOMPARE(names(), QStringList{QStringLiteral("ファイルを開く")});
+    QVERIFY(!w().design().isModified());
+}
+
+void SelectionTest::savePlacesTheFloatingBlockFirst()
+{
+    fillPattern();
+    select(QPoint(0, 0), QPoint(3, 3));
+    // Two columns right, one row down.
+    drag(pixelOf(1, 1), pixelOf(1, 1) + QPoint(12, 5));
+    QCOMPARE(w().floatingBlock().origin(), QPoint(2, 1));
+    const QString path = f.scratch->file(QStringLiteral("moved.tsl"));
+    f.prompter->fileNames.enqueue(path);
+    QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(w().design().fileName(), path);
+    QVERIFY(!w().floatingBlock().isShown());
+    QCOMPARE(names(), QStringList{QStringLiteral("保存")});
+    Design saved;
+    DesignFile::open(path, saved);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            QCOMPARE(saved.cell(c + 2, r + 1), pattern(c, r));
+    // Lifted cells the block no longer covers stay "0".
+    QCOMPARE(saved.cell(0, 0), QStringLiteral("0"));
+    QCOMPARE(saved.cell(1, 3), QStringLiteral("0"));
+    QCOMPARE(saved.cell(3, 0), QStringLiteral("0"));
+    QCOMPARE(f.prompter->unexpected, 0);
+}
+
+void SelectionTest::unmovedSelectionAsksNothingOnNew()
+{
+    // A block lifted and left where it was changes nothing, so New asks nothing.
+    w().design().changeFirstContent();
+    select(QPoint(1, 1), QPoint(4, 2));
+    whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("cancelButton")); });
+    QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+    QVERIFY(f.prompter->texts(ScriptedPrompter::Kind::Question).isEmpty());
+    QVERIFY(!w().floatingBlock().isShown());
     QVERIFY(!w().design().isModified());
 }
 

@@ -768,8 +768,19 @@ void MainWindow::clearHistory() { delHistory(tr("ヒストリー削除")); }
 
 // ---------------------------------------------------------------- file commands
 
+void MainWindow::settleFloatingBlock()
+{
+    if (!m_floating.isShown())
+        return;
+    const ToolKind kind = m_toolBox->currentKind();
+    changeTool(kind == ToolKind::Text ? ToolKind::Pen : kind);
+}
+
 bool MainWindow::checkModify()
 {
+    // A block still floating belongs to the design: it is placed before the
+    // design is compared, saved or replaced, so lifted cells are never lost.
+    settleFloatingBlock();
     if (!m_design.isModified())
         return false;
     const Prompter::Answer answer = m_prompter.question(
@@ -876,6 +887,7 @@ void MainWindow::importArrangement()
 
 bool MainWindow::save()
 {
+    settleFloatingBlock();
     if (listcheck())
         return false;
     if (m_design.fileName().isEmpty())

@@ -175,6 +175,7 @@ private:
     void toggleToolBar(int index);
     void updateToolBarChecks();
     void placeFloatingBlock();
+    void settleFloatingBlock();
     void closeTextDialog();
     void openTextDialog();
     void enterWord();

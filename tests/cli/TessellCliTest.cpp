@@ -11,7 +11,7 @@
 
 #include <memory>
 
-using tessell::test::Scratch;
+using namespace tessell::test;
 
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
@@ -35,13 +35,6 @@ Run cli(const QStringList &args)
     return r;
 }
 
-QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n")
-{
-    QByteArray out;
-    for (const QString &l : lines)
-        out += l.toLatin1() + eol;
-    return out;
-}
 
 QByteArray designFile(int columns, int rows, const QStringList &rowLines, const QByteArray &eol = "\r\n")
 {

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "core/Error.h"
+#include "core/document/Design.h"
 #include "core/settings/AppPaths.h"
 
 #include <QFile>
@@ -21,6 +23,38 @@ QByteArray readAll(const QString &path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+QStringList cellsOf(const CellGrid &grid)
+{
+    QStringList rows;
+    for (int r = 0; r < grid.rows(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < grid.columns(); ++c)
+            cells << grid.cell(c, r);
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+QStringList cellsOf(const Design &design) { return cellsOf(design.grid()); }
+
+QByteArray fileOf(const QStringList &lines, const QByteArray &eol)
+{
+    QByteArray out;
+    for (const QString &l : lines)
+        out += l.toLatin1() + eol;
+    return out;
+}
+
+QString errorOf(const std::function<void()> &fn)
+{
+    try {
+        fn();
+    } catch (const Error &e) {
+        return e.text();
+    }
+    return QStringLiteral("<no error>");
 }
 
 } // namespace tessell::test

@@ -1,7 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+
+#include <functional>
+
+namespace tessell {
+class CellGrid;
+class Design;
+} // namespace tessell
 
 namespace tessell::test {
 
@@ -20,5 +29,13 @@ private:
 };
 
 QByteArray readAll(const QString &path);
+
+// Every row's cells joined by "|", row by row: a whole design in one comparison.
+QStringList cellsOf(const CellGrid &grid);
+QStringList cellsOf(const Design &design);
+// The lines as file bytes, each ended by eol.
+QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n");
+// The text of the tessell::Error that fn throws, or "<no error>".
+QString errorOf(const std::function<void()> &fn);
 
 } // namespace tessell::test

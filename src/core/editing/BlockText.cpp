@@ -1,6 +1,7 @@
 #include "core/editing/BlockText.h"
 
 #include "core/Error.h"
+#include "core/editing/CellBounds.h"
 #include "core/Texts.h"
 #include "core/document/CommaList.h"
 
@@ -80,19 +81,16 @@ BlockText BlockText::lift(CellGrid &grid, const QRect &rect)
 
 QRect BlockText::place(CellGrid &grid, QPoint origin) const
 {
-    int minX = grid.columns(), maxX = -1, minY = grid.rows(), maxY = -1;
+    CellBounds changed;
     for (int r = 0; r < m_height; ++r)
         for (int c = 0; c < m_width; ++c) {
             const int x = origin.x() + c, y = origin.y() + r;
             if (!grid.contains(x, y) || isTransparent(c, r))
                 continue;
             grid.setCell(x, y, value(c, r));
-            minX = qMin(minX, x);
-            maxX = qMax(maxX, x);
-            minY = qMin(minY, y);
-            maxY = qMax(maxY, y);
+            changed.add(x, y);
         }
-    return maxX < 0 ? QRect() : QRect(QPoint(minX, minY), QPoint(maxX, maxY));
+    return changed.rect();
 }
 
 } // namespace tessell

@@ -26,6 +26,22 @@ inline bool insidePicture(QPoint pixel, int columns, int rows)
     const QSize s = pictureSize(columns, rows);
     return pixel.x() >= 0 && pixel.y() >= 0 && pixel.x() <= s.width() && pixel.y() <= s.height();
 }
+// A remembered pointer position: each axis of pixel that lies over the
+// picture replaces that axis of last; outside, the last value stays.
+inline QPoint followInside(QPoint last, QPoint pixel, int columns, int rows)
+{
+    const QSize s = pictureSize(columns, rows);
+    if (pixel.x() >= 0 && pixel.x() <= s.width())
+        last.setX(pixel.x());
+    if (pixel.y() >= 0 && pixel.y() <= s.height())
+        last.setY(pixel.y());
+    return last;
+}
+// The cell of a remembered position, kept inside a design made smaller since.
+inline QPoint cellInside(QPoint pixel, int columns, int rows)
+{
+    return QPoint(qBound(0, columnAt(pixel.x()), columns - 1), qBound(0, rowAt(pixel.y()), rows - 1));
+}
 } // namespace CellGeometry
 
 } // namespace tessell

@@ -1,5 +1,7 @@
 #include "core/editing/CellRaster.h"
 
+#include "core/editing/CellBounds.h"
+
 #include <cstdlib>
 #include <vector>
 
@@ -139,7 +141,7 @@ QRect CellRaster::floodFill(QPoint cell, int number)
     const qint8 fill = qint8(number & 15);
     if (target == NotANumber || target == fill)
         return {};
-    int minX = cell.x(), maxX = cell.x(), minY = cell.y(), maxY = cell.y();
+    CellBounds filled;
     std::vector<QPoint> pending{cell};
     while (!pending.empty()) {
         const QPoint p = pending.back();
@@ -154,10 +156,8 @@ QRect CellRaster::floodFill(QPoint cell, int number)
         while (right < m_columns - 1 && line[right + 1] == target)
             ++right;
         std::fill(line + left, line + right + 1, fill);
-        minX = qMin(minX, left);
-        maxX = qMax(maxX, right);
-        minY = qMin(minY, y);
-        maxY = qMax(maxY, y);
+        filled.add(left, y);
+        filled.add(right, y);
         // One seed per run of target cells directly above and below the span.
         for (int ny : {y - 1, y + 1}) {
             if (ny < 0 || ny >= m_rows)
@@ -172,26 +172,23 @@ QRect CellRaster::floodFill(QPoint cell, int number)
             }
         }
     }
-    return QRect(QPoint(minX, minY), QPoint(maxX, maxY));
+    return filled.rect();
 }
 
 QRect CellRaster::paintPath(const QVector<QPoint> &path, int width, int number)
 {
     const qint8 value = qint8(number & 15);
     const QVector<QPoint> offsets = brush(qMax(1, width));
-    int minX = m_columns, maxX = -1, minY = m_rows, maxY = -1;
+    CellBounds changed;
     for (const QPoint &p : path)
         for (const QPoint &o : offsets) {
             const int c = p.x() + o.x(), r = p.y() + o.y();
             if (c < 0 || r < 0 || c >= m_columns || r >= m_rows)
                 continue;
             m_cells[index(c, r)] = value;
-            minX = qMin(minX, c);
-            maxX = qMax(maxX, c);
-            minY = qMin(minY, r);
-            maxY = qMax(maxY, r);
+            changed.add(c, r);
         }
-    return maxX < 0 ? QRect() : QRect(QPoint(minX, minY), QPoint(maxX, maxY));
+    return changed.rect();
 }
 
 QRect CellRaster::drawLine(QPoint start, QPoint end, int width, int number)
@@ -232,7 +229,7 @@ QRect CellRaster::writeBack(CellGrid &grid) const
     QString digits[16];
     for (int n = 0; n < 16; ++n)
         digits[n] = CellGrid::digit(n);
-    int minX = columns, maxX = -1, minY = rows, maxY = -1;
+    CellBounds changed;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             const qint8 value = m_cells[index(c, r)];
@@ -242,12 +239,9 @@ QRect CellRaster::writeBack(CellGrid &grid) const
             if (grid.cell(c, r) == text)
                 continue;
             grid.setCell(c, r, text);
-            minX = qMin(minX, c);
-            maxX = qMax(maxX, c);
-            minY = qMin(minY, r);
-            maxY = qMax(maxY, r);
+            changed.add(c, r);
         }
-    return maxX < 0 ? QRect() : QRect(QPoint(minX, minY), QPoint(maxX, maxY));
+    return changed.rect();
 }
 
 } // namespace tessell

@@ -11,14 +11,8 @@ namespace tessell {
 void BucketTool::remember(const QPoint &pixel)
 {
     const Design &design = host().design();
-    const QSize size = CellGeometry::pictureSize(design.columns(), design.rows());
-    if (pixel.x() >= 0 && pixel.x() <= size.width())
-        m_cell.setX(CellGeometry::columnAt(pixel.x()));
-    if (pixel.y() >= 0 && pixel.y() <= size.height())
-        m_cell.setY(CellGeometry::rowAt(pixel.y()));
-    // A design made smaller since keeps the remembered cell inside it.
-    m_cell.setX(qBound(0, m_cell.x(), design.columns() - 1));
-    m_cell.setY(qBound(0, m_cell.y(), design.rows() - 1));
+    m_pointer = CellGeometry::followInside(m_pointer, pixel, design.columns(), design.rows());
+    m_cell = CellGeometry::cellInside(m_pointer, design.columns(), design.rows());
 }
 
 void BucketTool::move(const QPoint &pixel, Qt::MouseButtons, Qt::KeyboardModifiers)

@@ -21,6 +21,7 @@ public:
 private:
     void remember(const QPoint &pixel);
 
+    QPoint m_pointer; // picture pixels
     QPoint m_cell;
 };
 

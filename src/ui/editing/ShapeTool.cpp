@@ -26,22 +26,15 @@ QString ShapeTool::historyName(ShapeKind kind)
 void ShapeTool::remember(const QPoint &pixel)
 {
     const Design &design = host().design();
-    const QSize size = CellGeometry::pictureSize(design.columns(), design.rows());
-    if (pixel.x() >= 0 && pixel.x() <= size.width())
-        m_cell.setX(CellGeometry::columnAt(pixel.x()));
-    if (pixel.y() >= 0 && pixel.y() <= size.height())
-        m_cell.setY(CellGeometry::rowAt(pixel.y()));
+    m_pointer = CellGeometry::followInside(m_pointer, pixel, design.columns(), design.rows());
+    m_cell = CellGeometry::cellInside(m_pointer, design.columns(), design.rows());
 }
 
 // Each axis separately: outside the picture the old end stays.
 void ShapeTool::takeEnd(const QPoint &pixel)
 {
     const Design &design = host().design();
-    const QSize size = CellGeometry::pictureSize(design.columns(), design.rows());
-    if (pixel.x() >= 0 && pixel.x() <= size.width())
-        m_end.setX(pixel.x());
-    if (pixel.y() >= 0 && pixel.y() <= size.height())
-        m_end.setY(pixel.y());
+    m_end = CellGeometry::followInside(m_end, pixel, design.columns(), design.rows());
 }
 
 void ShapeTool::press(const QPoint &pixel, Qt::MouseButton button, Qt::KeyboardModifiers)

@@ -29,6 +29,7 @@ private:
 
     ShapeKind m_kind;
     QPoint m_start, m_end; // picture pixels
+    QPoint m_pointer; // picture pixels
     QPoint m_cell;
 };
 

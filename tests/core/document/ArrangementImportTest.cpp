@@ -6,28 +6,10 @@
 #include <QTest>
 
 using namespace tessell;
-using test::Scratch;
+using namespace tessell::test;
 
 namespace {
-QStringList cellsOf(const Design &d)
-{
-    QStringList rows;
-    for (int r = 0; r < d.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < d.columns(); ++c)
-            cells << d.cell(c, r);
-        rows << cells.join('|');
-    }
-    return rows;
-}
 
-QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n")
-{
-    QByteArray out;
-    for (const QString &l : lines)
-        out += l.toLatin1() + eol;
-    return out;
-}
 
 // A design of the given size with every cell "5", a palette of its own and a file name.
 void fiveDesign(Design &design, int columns, int rows)

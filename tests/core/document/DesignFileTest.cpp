@@ -14,7 +14,7 @@
 #include <memory>
 
 using namespace tessell;
-using test::Scratch;
+using namespace tessell::test;
 
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
@@ -25,30 +25,12 @@ QStringList whitePalette(const QString &name = QStringLiteral("None"))
 }
 
 // ASCII lines, each ended by eol.
-QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n")
-{
-    QByteArray out;
-    for (const QString &l : lines)
-        out += l.toLatin1() + eol;
-    return out;
-}
 
 QString message(const char *utf8)
 {
     return QString::fromUtf8(utf8);
 }
 
-QStringList cellsOf(const Design &d)
-{
-    QStringList rows;
-    for (int r = 0; r < d.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < d.columns(); ++c)
-            cells << d.cell(c, r);
-        rows << cells.join('|');
-    }
-    return rows;
-}
 
 // A design that is not the default one, to see that a failed read keeps it.
 void makeNonDefault(Design &design)
@@ -65,15 +47,6 @@ void makeNonDefault(Design &design)
     design.changeFirstContent();
 }
 
-QString errorOf(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const Error &e) {
-        return e.text();
-    }
-    return QStringLiteral("<no error>");
-}
 } // namespace
 
 class DesignFileTest : public QObject {

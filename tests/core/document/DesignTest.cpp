@@ -1,3 +1,4 @@
+#include "support/TestSupport.h"
 #include "core/document/Design.h"
 #include "core/document/CellGrid.h"
 
@@ -5,6 +6,7 @@
 #include <QTest>
 
 using namespace tessell;
+using namespace tessell::test;
 
 Q_DECLARE_METATYPE(std::optional<QPoint>)
 
@@ -22,17 +24,6 @@ CellGrid gridOf(const QStringList &rows)
     return grid;
 }
 
-QStringList cellsOf(const CellGrid &grid)
-{
-    QStringList rows;
-    for (int r = 0; r < grid.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < grid.columns(); ++c)
-            cells << grid.cell(c, r);
-        rows << cells.join('|');
-    }
-    return rows;
-}
 } // namespace
 
 class DesignTest : public QObject {

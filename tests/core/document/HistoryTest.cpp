@@ -13,22 +13,11 @@
 #include <memory>
 
 using namespace tessell;
-using test::Scratch;
+using namespace tessell::test;
 
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
 
-QStringList cellsOf(const Design &d)
-{
-    QStringList rows;
-    for (int r = 0; r < d.rows(); ++r) {
-        QStringList cells;
-        for (int c = 0; c < d.columns(); ++c)
-            cells << d.cell(c, r);
-        rows << cells.join('|');
-    }
-    return rows;
-}
 
 QStringList filesIn(const QString &folder)
 {
@@ -37,15 +26,6 @@ QStringList filesIn(const QString &folder)
     return files;
 }
 
-QString errorOf(const std::function<void()> &fn)
-{
-    try {
-        fn();
-    } catch (const Error &e) {
-        return e.text();
-    }
-    return QStringLiteral("<no error>");
-}
 } // namespace
 
 class HistoryTest : public QObject {

@@ -86,8 +86,12 @@ RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
     m_rotate = new QToolButton(this);
     m_rotate->setFixedSize(55, 51);
     m_rotate->setText(tr("回転"));
-    m_rotate->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    m_rotate->setStyleSheet(QStringLiteral("QToolButton { padding-top: 26px; }"));
+    // An empty icon keeps the caption level with the others; the angle sits in its place.
+    QPixmap blank(32, 32);
+    blank.fill(Qt::transparent);
+    m_rotate->setIcon(QIcon(blank));
+    m_rotate->setIconSize(QSize(32, 32));
+    m_rotate->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     grid->addWidget(m_rotate, 1, 1);
     connect(m_rotate, &QToolButton::clicked, this, [this] { m_host.run([this] { rotateDesign(); }); });
 
@@ -95,13 +99,13 @@ RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
     m_angleLabel = new QLabel(m_rotate);
     m_angleLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     m_angleLabel->setAlignment(Qt::AlignCenter);
-    m_angleLabel->setGeometry(8, 6, 28, 18);
+    m_angleLabel->setGeometry(8, 8, 28, 18);
     m_up = new QToolButton(m_rotate);
     m_up->setArrowType(Qt::UpArrow);
-    m_up->setGeometry(37, 6, 12, 9);
+    m_up->setGeometry(37, 8, 12, 9);
     m_down = new QToolButton(m_rotate);
     m_down->setArrowType(Qt::DownArrow);
-    m_down->setGeometry(37, 15, 12, 9);
+    m_down->setGeometry(37, 17, 12, 9);
     connect(m_up, &QToolButton::clicked, this, [this] { stepAngle(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepAngle(-1); });
 

@@ -1,5 +1,7 @@
 #include "ui/editing/CountBar.h"
 
+#include "core/document/CellGrid.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -57,7 +59,7 @@ QImage CountBar::countImage(int number, int count)
     QPainter p(&img);
     p.setPen(Qt::black);
     p.setFont(countFont(true));
-    const QString digit = QString(QChar(u"0123456789ABCDEF"[number & 15])) + QLatin1Char(':');
+    const QString digit = CellGrid::digit(number) + QLatin1Char(':');
     p.drawText(QRect(0, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, digit);
     p.setFont(countFont(false));
     const QString text = QString::number(count) + QStringLiteral("枚");

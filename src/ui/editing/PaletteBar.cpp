@@ -1,5 +1,7 @@
 #include "ui/editing/PaletteBar.h"
 
+#include "core/document/CellGrid.h"
+
 #include <QButtonGroup>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +57,7 @@ QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
     f.setPointSize(8);
     p.setFont(f);
     p.setPen(Qt::black);
-    p.drawText(QRect(1, 0, 35, 10), Qt::AlignLeft | Qt::AlignTop, QString(QChar(u"0123456789ABCDEF"[number & 15])));
+    p.drawText(QRect(1, 0, 35, 10), Qt::AlignLeft | Qt::AlignTop, CellGrid::digit(number));
     p.drawText(QRect(1, 9, 35, 10), Qt::AlignLeft | Qt::AlignTop, entry.name());
     // The tile stretched into (3, 19)-(33, 43), pixel for pixel, no smoothing.
     p.drawImage(QRect(3, 19, 30, 24), entry.tileImage());
@@ -81,7 +83,7 @@ void PaletteBar::updatePreview()
 {
     m_preview->setPixmap(QPixmap::fromImage(m_palette[m_current].tileImage().scaled(
         m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
-    m_label->setText(QString(QChar(u"0123456789ABCDEF"[m_current])));
+    m_label->setText(CellGrid::digit(m_current));
 }
 
 } // namespace tessell

@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench fuzz clean
 
 all: build
 
@@ -26,5 +26,10 @@ bench: deps
 	@cmake --build $(BUILD)-bench -j $(JOBS) --target tessell_bench
 	@$(BUILD)-bench/bench/tessell_bench
 
+# make fuzz [FUZZ_SECONDS=60]: every libFuzzer target in turn (not part of make test).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@scripts/run-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD)-bench
+	rm -rf $(BUILD) $(BUILD)-bench build-fuzz

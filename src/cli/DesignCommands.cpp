@@ -1,0 +1,103 @@
+// tessell-cli new, info, resave and import: the design file tools of the editor.
+#include "cli/CliSupport.h"
+#include "cli/Commands.h"
+
+#include "core/Texts.h"
+#include "core/document/ArrangementImport.h"
+#include "core/document/Design.h"
+#include "core/document/DesignFile.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace tessell::cli {
+
+namespace {
+QString hexColour(QRgb rgb) { return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper(); }
+} // namespace
+
+int cmdNew(QStringList args)
+{
+    QString out;
+    if (!takeOutput(args, &out) || args.size() != 1)
+        return usage();
+    // Up to nine digits, so that a size too large is told as such rather than as a usage error.
+    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$")).match(args[0]);
+    if (!m.hasMatch())
+        return usage();
+    const int columns = m.captured(1).toInt(), rows = m.captured(2).toInt();
+    if (columns < 1 || rows < 1 || columns > Design::MaxSize || rows > Design::MaxSize) {
+        printError(texts::sizeOutOfRange(columns, rows));
+        return Failure;
+    }
+    Design design;
+    design.makeNew(columns, rows);
+    DesignFile::write(design, out);
+    return Ok;
+}
+
+int cmdInfo(QStringList args)
+{
+    if (args.size() != 1)
+        return usage();
+    Design design;
+    DesignFile::open(args[0], design);
+    QJsonObject o;
+    o.insert(QStringLiteral("columns"), design.columns());
+    o.insert(QStringLiteral("rows"), design.rows());
+    QJsonArray palette;
+    for (const PaletteEntry &e : design.palette())
+        palette.append(QJsonObject{{QStringLiteral("name"), e.name()},
+                                   {QStringLiteral("mean"), hexColour(e.meanColor())},
+                                   {QStringLiteral("tile"), e.tileText()}});
+    o.insert(QStringLiteral("palette"), palette);
+    // The check turns empty cells into "0" in this copy only; the file is not touched.
+    // Counted after the check, as the editor counts after its refresh, so that
+    // cells a short row line left empty count as the "0" they become.
+    Design checked;
+    checked.setGrid(design.grid());
+    const std::optional<QPoint> bad = checked.listcheck();
+    QJsonArray counts;
+    for (int c : checked.reCount())
+        counts.append(c);
+    o.insert(QStringLiteral("counts"), counts);
+    if (bad)
+        o.insert(QStringLiteral("invalid"), QJsonObject{{QStringLiteral("column"), bad->x()},
+                                                        {QStringLiteral("row"), bad->y()},
+                                                        {QStringLiteral("text"), checked.cell(bad->x(), bad->y())}});
+    else
+        o.insert(QStringLiteral("invalid"), QJsonValue::Null);
+    std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
+    // The description is printed either way; the status tells scripts the design needs mending.
+    if (bad) {
+        printError(texts::errorFound());
+        return InvalidCell;
+    }
+    return Ok;
+}
+
+int cmdResave(QStringList args)
+{
+    if (args.size() != 2)
+        return usage();
+    Design design;
+    DesignFile::open(args[0], design);
+    return checkAndSave(design, args[1]);
+}
+
+int cmdImport(QStringList args)
+{
+    QString out;
+    if (!takeOutput(args, &out) || args.size() != 2)
+        return usage();
+    Design design;
+    DesignFile::open(args[0], design);
+    ArrangementImport::import(args[1], design);
+    return checkAndSave(design, out);
+}
+
+} // namespace tessell::cli

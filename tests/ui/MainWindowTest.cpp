@@ -9,6 +9,7 @@
 #include "ui/editing/PictureView.h"
 #include "ui/editing/ToolBox.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
@@ -39,6 +40,9 @@ private slots:
     void historyListJumpsToAnEntry();
     void helpReportsMissingFile();
     void commandLineArgumentsAreJoinedWithBlanks();
+    void editRedrawsTheCellsItReports();
+    void buttonsFollowTheirCommands_data();
+    void buttonsFollowTheirCommands();
 
 private:
     MainWindow &w() { return *f.window; }
@@ -314,6 +318,73 @@ void MainWindowTest::commandLineArgumentsAreJoinedWithBlanks()
     QCOMPARE(w().windowTitle(), QStringLiteral("Tessell - [%1]").arg(path));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("ファイルを開く")});
     QCOMPARE(f.prompter->shown.size(), 0);
+}
+
+// The picture follows the design: the cells an edit reports are drawn again,
+// and nothing else is.
+void MainWindowTest::editRedrawsTheCellsItReports()
+{
+    Palette palette = w().design().palette();
+    palette[6].fill(qRgb(0, 200, 0));
+    w().design().setPalette(palette);
+    w().editor().changeSetting(true);
+    QImage &image = w().editor().pictureView()->image();
+    const QRgb planted = qRgb(1, 2, 3);
+    image.setPixel(6 * 2 + 1, 5 * 2 + 1, planted);
+    image.setPixel(6 * 3 + 1, 5 * 2 + 1, planted);
+    w().design().editCells([](CellGrid &grid) {
+        grid.setCell(2, 2, QStringLiteral("6"));
+        grid.setCell(3, 2, QStringLiteral("6"));
+        return QRect(2, 2, 1, 1);
+    });
+    QCOMPARE(image.pixel(6 * 2 + 1, 5 * 2 + 1), qRgb(0, 200, 0));
+    QCOMPARE(image.pixel(6 * 3 + 1, 5 * 2 + 1), planted);
+
+    // Typing in the number view changes one cell; its tile shows it at once.
+    QTest::mouseClick(w().commands().button(Command::ToggleView), Qt::LeftButton);
+    NumberView *numbers = w().editor().numberView();
+    numbers->setCurrentCell(QPoint(5, 7));
+    QTest::keyClick(numbers, Qt::Key_6);
+    QCOMPARE(image.pixel(6 * 5 + 1, 5 * 7 + 1), qRgb(0, 200, 0));
+}
+
+void MainWindowTest::buttonsFollowTheirCommands_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<QList<Command>>("enabled");
+    QTest::newRow("start") << "" << QList<Command>{};
+    QTest::newRow("a stroke") << "stroke" << QList<Command>{Command::Undo};
+    QTest::newRow("undone") << "undo" << QList<Command>{Command::Redo};
+    QTest::newRow("a lifted block") << "lift" << QList<Command>{Command::Cut, Command::Copy};
+    QTest::newRow("a block on the clipboard") << "clipboard" << QList<Command>{Command::Paste};
+}
+
+// A button is made from its command's action: both are enabled together.
+void MainWindowTest::buttonsFollowTheirCommands()
+{
+    QFETCH(QString, step);
+    QFETCH(QList<Command>, enabled);
+    QGuiApplication::clipboard()->setText(QStringLiteral("not a block"));
+    if (step == QLatin1String("stroke") || step == QLatin1String("undo"))
+        stroke(QPoint(10, 10));
+    if (step == QLatin1String("undo"))
+        QTest::mouseClick(w().commands().button(Command::Undo), Qt::LeftButton);
+    if (step == QLatin1String("lift")) {
+        QTest::mouseClick(w().editor().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
+        PictureView *picture = w().editor().pictureView();
+        QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(8, 8));
+        QTest::mouseMove(picture, QPoint(30, 20));
+        QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(30, 20));
+    }
+    if (step == QLatin1String("clipboard"))
+        QGuiApplication::clipboard()->setText(QStringLiteral("tsdata,1,1,5"));
+    const QList<Command> switchable{Command::Undo, Command::Redo, Command::Cut, Command::Copy, Command::Paste};
+    for (Command c : switchable) {
+        QToolButton *button = w().commands().button(c);
+        QVERIFY(button);
+        QCOMPARE(w().commands().action(c)->isEnabled(), enabled.contains(c));
+        QCOMPARE(button->isEnabled(), enabled.contains(c));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)

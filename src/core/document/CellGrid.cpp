@@ -128,6 +128,18 @@ void CellGrid::resize(int columns, int rows)
 
 QString CellGrid::rowText(int row) const
 {
+    // The common row of one-character cells that need no quotes, written straight.
+    const quint8 *codes = m_codes.constData() + index(0, row);
+    bool plain = m_columns > 0;
+    for (int c = 0; c < m_columns && plain; ++c)
+        plain = codes[c] > 32 && codes[c] < 0x80 && codes[c] != '"' && codes[c] != ',';
+    if (plain) {
+        QString text(2 * m_columns - 1, u',');
+        QChar *out = text.data();
+        for (int c = 0; c < m_columns; ++c)
+            out[2 * c] = QChar(codes[c]);
+        return text;
+    }
     QStringList items;
     items.reserve(m_columns);
     for (int c = 0; c < m_columns; ++c)

@@ -14,6 +14,24 @@ constexpr int TW = PaletteEntry::TileWidth;
 constexpr int TH = PaletteEntry::TileHeight;
 // The tile of a cell that is not a number in a full render.
 constexpr int WhiteTile = 16;
+constexpr int Bytes = 3; // a pixel in TileRenderer::Format
+constexpr int TileRowBytes = TW * Bytes;
+
+void putPixel(uchar *dst, QRgb colour)
+{
+    dst[0] = uchar(qRed(colour));
+    dst[1] = uchar(qGreen(colour));
+    dst[2] = uchar(qBlue(colour));
+}
+
+// Fills count pixels with the grid line colour.
+void gridLine(uchar *dst, int count)
+{
+    // The line colour is a grey: every byte is the same.
+    static_assert(qRed(TileRenderer::GridLineColour) == qGreen(TileRenderer::GridLineColour) &&
+                  qGreen(TileRenderer::GridLineColour) == qBlue(TileRenderer::GridLineColour));
+    std::memset(dst, qRed(TileRenderer::GridLineColour), size_t(count) * Bytes);
+}
 } // namespace
 
 TileRenderer::TileRenderer(const Palette &palette) { setPalette(palette); }
@@ -23,8 +41,8 @@ void TileRenderer::setPalette(const Palette &palette)
     for (int n = 0; n < 16; ++n)
         for (int y = 0; y < TH; ++y)
             for (int x = 0; x < TW; ++x)
-                m_tiles[n][y * TW + x] = palette[n].pixel(x, y) | 0xFF000000u;
-    std::fill(std::begin(m_tiles[WhiteTile]), std::end(m_tiles[WhiteTile]), 0xFFFFFFFFu);
+                putPixel(m_tiles[n] + (y * TW + x) * Bytes, palette[n].pixel(x, y));
+    std::memset(m_tiles[WhiteTile], 0xFF, sizeof m_tiles[WhiteTile]);
 }
 
 QSize TileRenderer::imageSize(Layout layout, int columns, int rows)
@@ -47,7 +65,7 @@ void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cell
     const bool lines = layout == Layout::Picture;
     const int pitchY = lines ? CellGeometry::CellHeight : TH;
     const int columns = cells.width();
-    std::vector<const QRgb *> rowTiles(columns);
+    std::vector<const uchar *> rowTiles(columns);
     auto *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
     for (int r = 0; r < cells.height(); ++r) {
@@ -58,18 +76,18 @@ void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cell
         // Each pixel is written once: the tile rows with the grid pixel between
         // tiles, then the grid line under the row.
         for (int y = 0; y < TH; ++y) {
-            auto *dst = reinterpret_cast<QRgb *>(bits + stride * (qsizetype(r) * pitchY + y));
+            uchar *dst = bits + stride * (qsizetype(r) * pitchY + y);
             for (int c = 0; c < columns; ++c) {
-                std::memcpy(dst, rowTiles[c] + y * TW, TW * sizeof(QRgb));
-                dst += TW;
-                if (lines && c + 1 < columns)
-                    *dst++ = GridLineColour;
+                std::memcpy(dst, rowTiles[c] + y * TileRowBytes, TileRowBytes);
+                dst += TileRowBytes;
+                if (lines && c + 1 < columns) {
+                    gridLine(dst, 1);
+                    dst += Bytes;
+                }
             }
         }
-        if (lines && r + 1 < cells.height()) {
-            auto *dst = reinterpret_cast<QRgb *>(bits + stride * (qsizetype(r) * pitchY + TH));
-            std::fill(dst, dst + size.width(), GridLineColour);
-        }
+        if (lines && r + 1 < cells.height())
+            gridLine(bits + stride * (qsizetype(r) * pitchY + TH), size.width());
         if (progress)
             progress(r + 1, cells.height());
     }
@@ -118,10 +136,13 @@ void TileRenderer::drawTile(QImage &picture, int column, int row, int number) co
     if (x0 < 0 || y0 < 0 || x0 >= picture.width() || y0 >= picture.height() || picture.format() != Format)
         return;
     const int width = qMin(TW, picture.width() - x0);
-    const QRgb *tile = m_tiles[number & 15];
+    const uchar *tile = m_tiles[number & 15];
+    // One detach check for the whole tile, not one per scan line.
+    uchar *bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
     for (int y = 0; y < TH && y0 + y < picture.height(); ++y)
-        std::memcpy(reinterpret_cast<QRgb *>(picture.scanLine(y0 + y)) + x0, tile + y * TW,
-                    size_t(width) * sizeof(QRgb));
+        std::memcpy(bits + stride * (y0 + y) + qsizetype(x0) * Bytes, tile + y * TileRowBytes,
+                    size_t(width) * Bytes);
 }
 
 void TileRenderer::paint(QPainter &painter, const CellGrid &grid, Layout layout, qreal scale,

@@ -18,7 +18,8 @@ namespace tessell {
 class TileRenderer {
 public:
     static constexpr QRgb GridLineColour = 0xFFC0C0C0u;
-    static constexpr QImage::Format Format = QImage::Format_RGB32;
+    // Three bytes a pixel: the picture of a 999 x 999 design takes 90 MB, not 120.
+    static constexpr QImage::Format Format = QImage::Format_RGB888;
     enum class Layout { Picture, Tiles };
 
     explicit TileRenderer(const Palette &palette);
@@ -54,8 +55,9 @@ private:
     void render(QImage &image, const CellGrid &grid, const QRect &cells, Layout layout,
                 const std::function<void(int, int)> &progress) const;
 
-    // Each tile's pixels row by row, ready for copying into scan lines.
-    QRgb m_tiles[17][PaletteEntry::PixelCount];
+    // Each tile's pixels row by row as the image stores them, ready for copying
+    // into scan lines.
+    uchar m_tiles[17][PaletteEntry::PixelCount * 3];
 };
 
 } // namespace tessell

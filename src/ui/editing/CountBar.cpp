@@ -68,8 +68,14 @@ QImage CountBar::countImage(int number, int count)
 
 void CountBar::setCounts(const PieceCounts &counts)
 {
+    // Only the counts that changed are drawn again: the bar is recounted after every stroke.
+    const bool all = !m_drawn;
+    m_drawn = true;
+    const PieceCounts before = m_counts;
     m_counts = counts;
     for (int n = 0; n < 16; ++n) {
+        if (!all && before[n] == counts[n])
+            continue;
         m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(countImage(n, counts[n]))));
         m_buttons[n]->setToolTip(QString::number(counts[n]));
     }

@@ -124,7 +124,7 @@ void DesignEditor::drawCells(const QRect &cells)
                                 CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
 }
 
-void DesignEditor::renderPicture(bool blank)
+bool DesignEditor::renderPicture(bool blank)
 {
     QImage &image = m_picture->image();
     const QSize before = image.size();
@@ -142,8 +142,7 @@ void DesignEditor::renderPicture(bool blank)
         emit progressChanged(0, rows);
     }
     m_picture->imageChanged();
-    if (image.size() != before)
-        emit pictureResized();
+    return image.size() != before;
 }
 
 bool DesignEditor::listcheck()
@@ -167,7 +166,8 @@ bool DesignEditor::refreshPicture()
     emit progressChanged(0, qMax(1, m_design.rows()));
     setStatus(tr("画像更新中"));
     QCoreApplication::processEvents();
-    renderPicture(false);
+    if (renderPicture(false))
+        emit pictureResized();
     setStatus(texts::ready());
     reCount();
     return true;

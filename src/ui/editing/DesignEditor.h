@@ -121,7 +121,8 @@ signals:
 
 private:
     void drawCells(const QRect &cells);
-    void renderPicture(bool blank);
+    // Draws the whole picture; true when it changed size.
+    bool renderPicture(bool blank);
     void setNumberViewVisible(bool numbers);
     void setCutCopyEnabled(bool enabled);
     void restoreHistory(const std::function<void()> &restore);

@@ -62,9 +62,13 @@ QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
 
 void PaletteBar::setPalette(const Palette &palette)
 {
-    m_palette = palette;
+    // Only entries that changed are drawn again: opening a design of the same palette costs nothing.
+    const bool all = !m_drawn;
+    m_drawn = true;
     for (int n = 0; n < 16; ++n)
-        m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+        if (all || !(m_palette[n] == palette[n]))
+            m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+    m_palette = palette;
     updatePreview();
 }
 

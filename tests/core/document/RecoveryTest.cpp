@@ -1,0 +1,319 @@
+#include "core/document/Recovery.h"
+#include "core/document/Design.h"
+#include "core/document/History.h"
+#include "core/document/HistoryFolder.h"
+#include "core/document/LeftHistory.h"
+#include "core/document/TextFile.h"
+#include "support/TestSupport.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+
+using namespace tessell;
+using namespace tessell::test;
+
+namespace {
+const QString kFileName = QString::fromUtf8("/designs/壁画.tsl");
+
+// Every write gets its own second, so "newer" never depends on the clock's grain.
+void stamp(const QString &path, int second)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadWrite));
+    QVERIFY(f.setFileTime(QDateTime(QDate(2024, 5, 1), QTime(8, 0)).addSecs(second), QFileDevice::FileModificationTime));
+}
+
+void rewrite(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+qint64 deadPid()
+{
+    QProcess p;
+    p.start(QStringLiteral("true"));
+    p.waitForStarted();
+    const qint64 pid = p.processId();
+    p.waitForFinished();
+    return pid;
+}
+
+// The lock as its holder would leave it when killed: still there, naming a process that is gone.
+void leaveStale(std::unique_ptr<QLockFile> held, const QString &lockPath)
+{
+    QByteArray contents = test::readAll(lockPath);
+    held.reset();
+    contents = QByteArray::number(deadPid()) + contents.mid(contents.indexOf('\n'));
+    rewrite(lockPath, contents);
+}
+
+std::unique_ptr<QLockFile> lockNow(const QString &folder)
+{
+    auto lock = HistoryFolder::lockFor(folder);
+    lock->tryLock(0);
+    return lock;
+}
+
+// One entry holding the cell, written the given second.
+void leaveEntry(const QString &folder, const QString &cell, int second)
+{
+    Design design;
+    design.makeNew(1, 1);
+    design.setCell(0, 0, cell);
+    History history(folder);
+    history.makeLog(QStringLiteral("e"), design);
+    Recovery::writeSideFile(history, design);
+    stamp(history.entryPath(0), second);
+    stamp(Recovery::sideFilePath(folder), second);
+}
+} // namespace
+
+class RecoveryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readFolder_data();
+    void readFolder();
+    void sideFileText();
+    void appliedDesignIsUnsaved();
+    void leftFolders_data();
+    void leftFolders();
+};
+
+void RecoveryTest::readFolder_data()
+{
+    // m: the next digit into cell (0,0), an entry, the side file. M: the same, killed before the
+    // side file. u: undo. p: the palette editor gives entry 1 a blue tile named Blue.
+    // t<i>: entry i cut inside its last line. l<i>: its last line missing. x<i>: a bad tile value.
+    // k: the side file gone.
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("name1");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<bool>("blue");
+
+    const QString one = QString::fromUtf8("一 番");
+    QTest::newRow("newest entry") << "m m m" << 2 << "2" << one << kFileName << false;
+    QTest::newRow("newest cut inside a line") << "m m m t2" << 1 << "1" << one << kFileName << false;
+    QTest::newRow("newest short of a row") << "m m m l2" << 1 << "1" << one << kFileName << false;
+    QTest::newRow("newest with a bad tile") << "m m m x2" << 1 << "1" << one << kFileName << false;
+    QTest::newRow("nothing readable") << "m t0" << -1 << "" << "" << "" << false;
+    QTest::newRow("no entries") << "" << -1 << "" << "" << "" << false;
+    QTest::newRow("undo, then a new entry below older higher ones")
+        << "m m m m u u m" << 2 << "4" << one << kFileName << false;
+    QTest::newRow("undone") << "m m m u" << 1 << "1" << one << kFileName << false;
+    QTest::newRow("without a side file the newest written")
+        << "m m m u u m k" << 1 << "3" << "None" << "" << false;
+    QTest::newRow("killed between entry and side file") << "m m M" << 2 << "2" << one << kFileName << false;
+    QTest::newRow("palette edited after the last entry") << "m m p" << 1 << "1" << "Blue" << kFileName << true;
+}
+
+void RecoveryTest::readFolder()
+{
+    QFETCH(QString, actions);
+    QFETCH(int, index);
+    QFETCH(QString, cell);
+    QFETCH(QString, name1);
+    QFETCH(QString, fileName);
+    QFETCH(bool, blue);
+    Scratch scratch;
+    Design design;
+    design.makeNew(2, 2);
+    Palette p = design.palette();
+    p[1].setName(QString::fromUtf8("一 番"));
+    design.setPalette(p);
+    design.setFileName(kFileName);
+    History history(scratch.path());
+    int next = 0, second = 0;
+    const auto side = [&] {
+        Recovery::writeSideFile(history, design);
+        stamp(Recovery::sideFilePath(scratch.path()), ++second);
+    };
+    for (const QString &a : actions.split(u' ', Qt::SkipEmptyParts)) {
+        const QString entry = history.entryPath(a.mid(1).toInt());
+        if (a == "m" || a == "M") {
+            design.setCell(0, 0, CellGrid::digit(next++));
+            history.makeLog(QStringLiteral("e"), design);
+            stamp(history.entryPath(history.currentIndex()), ++second);
+            if (a == "m")
+                side();
+        } else if (a == "u") {
+            history.step(-1, design);
+            side();
+        } else if (a == "p") {
+            Palette q = design.palette();
+            q[1].fill(qRgb(0, 0, 255));
+            q[1].setName(QStringLiteral("Blue"));
+            design.setPalette(q);
+            side();
+        } else if (a.startsWith(u't')) {
+            rewrite(entry, test::readAll(entry).chopped(3));
+        } else if (a.startsWith(u'l')) {
+            QStringList lines = TextFile::readLines(entry);
+            lines.removeLast();
+            TextFile::writeLines(entry, lines);
+        } else if (a.startsWith(u'x')) {
+            QStringList lines = TextFile::readLines(entry);
+            lines[3] = QStringLiteral("clWhite,").repeated(19) + QStringLiteral("clWhit,");
+            TextFile::writeLines(entry, lines);
+        } else if (a == "k") {
+            QVERIFY(QFile::remove(Recovery::sideFilePath(scratch.path())));
+        }
+    }
+
+    const auto recovered = Recovery::readFolder(scratch.path());
+    QCOMPARE(recovered.has_value(), index >= 0);
+    if (!recovered)
+        return;
+    QCOMPARE(recovered->entryIndex, index);
+    QCOMPARE(cellsOf(recovered->grid), (QStringList{cell + "|0", "0|0"}));
+    QCOMPARE(recovered->palette[1].name(), name1);
+    QCOMPARE(recovered->fileName, fileName);
+    QCOMPARE(recovered->palette[1].pixel(4, 3), blue ? qRgb(0, 0, 255) : qRgb(255, 255, 255));
+}
+
+// Names and the file name in code page 932; one the code page cannot hold is left out.
+void RecoveryTest::sideFileText()
+{
+    Scratch scratch;
+    Design design;
+    design.makeNew(1, 1);
+    Palette p = design.palette();
+    p[0].setName(QString::fromUtf8("赤"));
+    p[15].setName(QString());
+    design.setPalette(p);
+    design.setFileName(QString::fromUtf8("/a b/壁画.tsl"));
+    History history(scratch.path());
+    history.makeLog(QStringLiteral("e"), design);
+    Recovery::writeSideFile(history, design);
+    const QByteArray bytes = test::readAll(Recovery::sideFilePath(scratch.path()));
+    QVERIFY(bytes.startsWith("\"/a b/\x95\xc7\x89\xe6.tsl\"\r\n\x90\xd4,None,"));
+    QVERIFY(bytes.contains(",None,\r\n0\r\n"));
+    auto recovered = Recovery::readFolder(scratch.path());
+    QVERIFY(recovered);
+    QCOMPARE(recovered->fileName, QString::fromUtf8("/a b/壁画.tsl"));
+    QCOMPARE(recovered->palette[0].name(), QString::fromUtf8("赤"));
+    QCOMPARE(recovered->palette[15].name(), QString());
+
+    design.setFileName(QString::fromUtf8("/도안.tsl"));
+    Recovery::writeSideFile(history, design);
+    recovered = Recovery::readFolder(scratch.path());
+    QVERIFY(recovered);
+    QCOMPARE(recovered->fileName, QString());
+    QCOMPARE(recovered->palette[0].name(), QString::fromUtf8("赤"));
+}
+
+void RecoveryTest::appliedDesignIsUnsaved()
+{
+    Scratch scratch;
+    leaveEntry(scratch.path(), QStringLiteral("7"), 1);
+    const auto recovered = Recovery::readFolder(scratch.path());
+    QVERIFY(recovered);
+    Design design;
+    recovered->applyTo(design);
+    QCOMPARE(cellsOf(design), QStringList{"7"});
+    QVERIFY(design.isModified());
+}
+
+void RecoveryTest::leftFolders_data()
+{
+    // shared: the shared folder's lock as the last run left it (none, stale, running) and
+    // whether entries are in it (cell S). others: second copies' folders, each with an entry
+    // holding its position's digit: stale, running, absent (lock gone), empty (stale, no entry).
+    QTest::addColumn<QString>("shared");
+    QTest::addColumn<bool>("sharedEntries");
+    QTest::addColumn<QStringList>("others");
+    QTest::addColumn<QStringList>("offered");
+    QTest::addColumn<int>("foldersLeft");
+
+    QTest::newRow("clean exit") << "none" << false << QStringList{} << QStringList{} << 0;
+    QTest::newRow("lock absent, entries left") << "none" << true << QStringList{} << QStringList{"S"} << 0;
+    QTest::newRow("stale lock") << "stale" << true << QStringList{} << QStringList{"S"} << 0;
+    QTest::newRow("first copy still running") << "running" << true << QStringList{} << QStringList{} << 0;
+    QTest::newRow("second copy killed, first running")
+        << "running" << true << QStringList{"stale"} << QStringList{"1"} << 0;
+    QTest::newRow("two killed, newest first")
+        << "stale" << true << QStringList{"stale", "absent"} << QStringList{"2", "1", "S"} << 0;
+    QTest::newRow("running second copy kept")
+        << "stale" << false << QStringList{"running", "stale"} << QStringList{"2"} << 1;
+    QTest::newRow("nothing readable is removed unasked")
+        << "none" << false << QStringList{"empty"} << QStringList{} << 0;
+}
+
+void RecoveryTest::leftFolders()
+{
+    QFETCH(QString, shared);
+    QFETCH(bool, sharedEntries);
+    QFETCH(QStringList, others);
+    QFETCH(QStringList, offered);
+    QFETCH(int, foldersLeft);
+    Scratch scratch;
+    const QString preferred = scratch.file("log");
+    QVERIFY(QDir().mkpath(preferred));
+    if (sharedEntries)
+        leaveEntry(preferred, QStringLiteral("S"), 0);
+    std::unique_ptr<HistoryFolder> running;
+    if (shared == "stale")
+        leaveStale(lockNow(preferred), HistoryFolder::lockPathOf(preferred));
+    else if (shared == "running")
+        running = std::make_unique<HistoryFolder>(preferred);
+    std::vector<std::unique_ptr<QLockFile>> held;
+    for (int i = 0; i < others.size(); ++i) {
+        std::unique_ptr<QLockFile> lock;
+        const QString folder = HistoryFolder::claimPrivate(preferred, &lock);
+        QVERIFY(!folder.isEmpty());
+        if (others[i] != "empty")
+            leaveEntry(folder, CellGrid::digit(i + 1), i + 1);
+        if (others[i] == "running")
+            held.push_back(std::move(lock));
+        else if (others[i] == "absent")
+            lock.reset();
+        else
+            leaveStale(std::move(lock), HistoryFolder::lockPathOf(folder));
+    }
+
+    HistoryFolder own(preferred);
+    QCOMPARE(own.isPrivate(), shared == "running");
+    // Our own work, already recorded, is never offered.
+    if (own.isPrivate())
+        leaveEntry(own.path(), QStringLiteral("O"), 99);
+
+    std::vector<LeftHistory> found = LeftHistory::find(own);
+    QStringList cells;
+    for (const LeftHistory &l : found)
+        cells << l.design().grid.cell(0, 0);
+    QCOMPARE(cells, offered);
+    // The shared folder is emptied before this copy records anything in it.
+    if (!own.isPrivate())
+        QVERIFY(!Recovery::hasEntries(preferred));
+    else if (sharedEntries)
+        QVERIFY(Recovery::hasEntries(preferred));
+
+    // While offered here, nobody else offers them.
+    {
+        HistoryFolder third(preferred);
+        QVERIFY(LeftHistory::find(third).empty());
+    }
+    for (LeftHistory &l : found) {
+        const QString folder = l.folder();
+        l.remove();
+        QVERIFY(!QFileInfo::exists(folder));
+        QVERIFY(!QFileInfo::exists(HistoryFolder::lockPathOf(folder)));
+    }
+    QStringList left;
+    for (const QString &name : QDir(scratch.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (HistoryFolder::isPrivateName(preferred, name) && scratch.file(name) != own.path())
+            left << name;
+    QCOMPARE(left.size(), foldersLeft);
+}
+
+QTEST_GUILESS_MAIN(RecoveryTest)
+#include "RecoveryTest.moc"

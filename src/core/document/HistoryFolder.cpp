@@ -1,6 +1,9 @@
 #include "core/document/HistoryFolder.h"
 
+#include "core/document/Recovery.h"
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
@@ -65,6 +68,7 @@ HistoryFolder::HistoryFolder(const QString &preferred) : m_preferred(preferred)
     m_lock = lockFor(preferred);
     if (m_lock->tryLock(0)) {
         m_path = preferred;
+        setAsideLeftovers();
         return;
     }
     m_lock.reset();
@@ -76,6 +80,25 @@ HistoryFolder::HistoryFolder(const QString &preferred) : m_preferred(preferred)
     QTemporaryDir own;
     own.setAutoRemove(false);
     m_path = own.path();
+}
+
+// Entries here now come from a run that ended without clearing them. They move
+// into a second-copy folder of their own, left unlocked like a killed copy's,
+// so this run's first entry cannot overwrite them before the user is asked.
+void HistoryFolder::setAsideLeftovers()
+{
+    if (!Recovery::hasEntries(m_path))
+        return;
+    std::unique_ptr<QLockFile> lock;
+    const QString aside = claimPrivate(m_preferred, &lock);
+    if (aside.isEmpty()) {
+        m_leftoversInPlace = true;
+        return;
+    }
+    QDir from(m_path);
+    for (const QString &name : from.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (Recovery::isHistoryFile(name))
+            QFile::rename(from.filePath(name), QDir(aside).filePath(name));
 }
 
 HistoryFolder::~HistoryFolder()

@@ -11,6 +11,8 @@ namespace tessell {
 // beside the folder; a second copy gets a folder of its own beside it, locked
 // the same way and removed when it is released, so two copies never write each
 // other's entries and a copy that ended abnormally leaves a stale lock.
+// Entries found in the preferred folder when it is claimed are moved aside into
+// a second-copy folder with no lock, where recovery finds them.
 class HistoryFolder {
 public:
     explicit HistoryFolder(const QString &preferred);
@@ -21,6 +23,8 @@ public:
     const QString &path() const { return m_path; }
     const QString &preferred() const { return m_preferred; }
     bool isPrivate() const { return m_private; }
+    // Entries an earlier run left here could not be set aside (see the constructor).
+    bool leftoversInPlace() const { return m_leftoversInPlace; }
 
     // The lock of a history folder sits beside it: clearing the history empties the folder.
     static QString lockPathOf(const QString &folder);
@@ -33,9 +37,12 @@ public:
     static QString claimPrivate(const QString &preferred, std::unique_ptr<QLockFile> *lock);
 
 private:
+    void setAsideLeftovers();
+
     QString m_preferred;
     QString m_path;
     bool m_private = false;
+    bool m_leftoversInPlace = false;
     std::unique_ptr<QLockFile> m_lock;
 };
 

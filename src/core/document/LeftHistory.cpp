@@ -53,31 +53,15 @@ std::vector<LeftHistory> LeftHistory::find(const HistoryFolder &own)
 {
     std::vector<LeftHistory> found;
     const QString preferred = own.preferred();
-    // Holding the shared folder's lock means no copy runs there: entries in it
-    // come from a run that ended without clearing them.
-    if (!own.isPrivate() && Recovery::hasEntries(own.path())) {
-        std::unique_ptr<QLockFile> lock;
-        const QString moved = HistoryFolder::claimPrivate(preferred, &lock);
-        QDir from(own.path());
-        if (!moved.isEmpty()) {
-            for (const QString &name : from.entryList(QDir::Files | QDir::Hidden | QDir::System))
-                if (Recovery::isHistoryFile(name))
-                    QFile::rename(from.filePath(name), QDir(moved).filePath(name));
-            if (auto design = Recovery::readFolder(moved))
-                found.push_back(LeftHistory(moved, std::move(*design), std::move(lock)));
-            else
-                removeFolder(moved);
-        } else if (auto design = Recovery::readFolder(own.path())) {
-            // Nowhere to move them: read where they lie and leave them to be overwritten.
+    // Could not be set aside: read where they lie and leave them to be overwritten.
+    if (own.leftoversInPlace())
+        if (auto design = Recovery::readFolder(own.path()))
             found.push_back(LeftHistory(own.path(), std::move(*design), nullptr));
-        }
-    }
 
     const QDir parent(QFileInfo(preferred).absolutePath());
     for (const QString &name : parent.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
         const QString folder = parent.filePath(name);
-        if (!HistoryFolder::isPrivateName(preferred, name) || sameFolder(folder, own.path()) ||
-            std::any_of(found.begin(), found.end(), [&](const LeftHistory &l) { return sameFolder(l.folder(), folder); }))
+        if (!HistoryFolder::isPrivateName(preferred, name) || sameFolder(folder, own.path()))
             continue;
         auto lock = HistoryFolder::lockFor(folder);
         // A running copy holds it; a stale lock is taken over, an absent one taken.

@@ -17,11 +17,10 @@ class HistoryFolder;
 // it, so no other copy offers the same work at the same time.
 class LeftHistory {
 public:
-    // Every such folder, newest first. Call before this copy records its first
-    // entry. Never a folder whose copy is still running, never this copy's own
-    // work. Entries left in the shared folder are first moved into a folder of
-    // their own, so recording the first entry cannot overwrite them before the
-    // user has answered. Stale folders with nothing readable are removed.
+    // Every such folder, newest first: second-copy folders whose lock is stale
+    // or absent, among them the one HistoryFolder set the shared folder's
+    // leftovers aside into. Never a folder whose copy is still running, never
+    // this copy's own. Stale folders with nothing readable are removed.
     static std::vector<LeftHistory> find(const HistoryFolder &own);
 
     const QString &folder() const { return m_folder; }

@@ -117,15 +117,8 @@ bool Recovery::hasEntries(const QString &folder)
     return false;
 }
 
-std::optional<RecoveredDesign> Recovery::readEntry(const QString &path)
+std::optional<RecoveredDesign> Recovery::parseEntry(const QByteArray &bytes)
 {
-    int index = 0;
-    if (!entryIndexOf(QFileInfo(path).fileName(), &index))
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
     if (!endsWithLineEnd(bytes))
         return {};
     const QStringList lines = TextFile::splitLines(TextFile::decodeCp932(bytes));
@@ -147,8 +140,22 @@ std::optional<RecoveredDesign> Recovery::readEntry(const QString &path)
             return {};
         design.grid.setRowFromList(r, items);
     }
-    design.entryIndex = index;
-    design.written = QFileInfo(path).lastModified();
+    return design;
+}
+
+std::optional<RecoveredDesign> Recovery::readEntry(const QString &path)
+{
+    int index = 0;
+    if (!entryIndexOf(QFileInfo(path).fileName(), &index))
+        return {};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::optional<RecoveredDesign> design = parseEntry(file.readAll());
+    if (design) {
+        design->entryIndex = index;
+        design->written = QFileInfo(path).lastModified();
+    }
     return design;
 }
 

@@ -3,6 +3,7 @@
 #include "core/document/CellGrid.h"
 #include "core/document/PaletteEntry.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -39,6 +40,8 @@ bool isHistoryFile(const QString &fileName);
 // One entry file, only if it is complete: the size line, sixteen tile lines and
 // one line of Columns items per row, the last line ended. Nothing otherwise.
 std::optional<RecoveredDesign> readEntry(const QString &path);
+// The same over the bytes of one entry file (index and time left unset).
+std::optional<RecoveredDesign> parseEntry(const QByteArray &bytes);
 // The current entry of the folder: the one the side file names when that file
 // is at least as new as every entry, otherwise the newest complete entry
 // (ties to the higher index). Damaged and half-written entries are passed over.

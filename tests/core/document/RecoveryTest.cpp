@@ -205,13 +205,13 @@ void RecoveryTest::leftFolders()
     Scratch scratch;
     const QString preferred = scratch.file("log");
     QVERIFY(QDir().mkpath(preferred));
+    std::unique_ptr<HistoryFolder> running;
+    if (shared == "running")
+        running = std::make_unique<HistoryFolder>(preferred);
     if (sharedEntries)
         leaveEntry(preferred, QStringLiteral("S"), 0);
-    std::unique_ptr<HistoryFolder> running;
     if (shared == "stale")
         leaveStale(preferred);
-    else if (shared == "running")
-        running = std::make_unique<HistoryFolder>(preferred);
     std::vector<std::unique_ptr<QLockFile>> held;
     for (int i = 0; i < others.size(); ++i) {
         std::unique_ptr<QLockFile> lock;
@@ -238,7 +238,7 @@ void RecoveryTest::leftFolders()
     for (const LeftHistory &l : found)
         cells << l.design().grid.cell(0, 0);
     QCOMPARE(cells, offered);
-    // The shared folder is emptied before this copy records anything in it.
+    // Claiming the shared folder set its leftovers aside before anything was recorded.
     if (!own.isPrivate())
         QVERIFY(!Recovery::hasEntries(preferred));
     else if (sharedEntries)

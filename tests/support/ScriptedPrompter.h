@@ -16,7 +16,7 @@ namespace tessell::test {
 // unexpected, so a test can tell a missing answer from a wanted cancel.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile, Font };
+    enum class Kind { Message, Question, OpenFile, SaveFile, Font, Folder, Colour, Item };
     struct Shown {
         Kind kind;
         QString caption;
@@ -30,6 +30,11 @@ public:
     QQueue<Answer> answers;
     QQueue<QString> fileNames; // an empty name cancels the dialog
     QQueue<std::optional<QFont>> fonts; // nothing cancels the font dialog
+    QQueue<QString> folders;              // an empty name cancels the folder chooser
+    QQueue<std::optional<QRgb>> colours;  // nothing cancels the colour chooser
+    QQueue<std::optional<int>> items;     // nothing cancels the list
+    QList<QRgb> colourStarts;             // the colour each colour chooser started at
+    QStringList lastItems;
     int lastMaxFontSize = 0;
     QList<Shown> shown;
     int unexpected = 0;
@@ -68,6 +73,37 @@ public:
             return std::nullopt;
         }
         return fonts.dequeue();
+    }
+
+    QString chooseFolder(QWidget *, const QString &title, const QString &startFolder = QString()) override
+    {
+        shown.append({Kind::Folder, title, title, Icon::None, {}, {}, startFolder});
+        if (folders.isEmpty()) {
+            ++unexpected;
+            return {};
+        }
+        return folders.dequeue();
+    }
+    std::optional<QRgb> chooseColour(QWidget *, QRgb initial) override
+    {
+        shown.append({Kind::Colour, QString(), QString(), Icon::None, {}, {}});
+        colourStarts << initial;
+        if (colours.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        return colours.dequeue();
+    }
+    std::optional<int> chooseItem(QWidget *, const QString &title, const QString &label,
+                                  const QStringList &choices) override
+    {
+        shown.append({Kind::Item, title, label, Icon::None, {}, {}});
+        lastItems = choices;
+        if (items.isEmpty()) {
+            ++unexpected;
+            return std::nullopt;
+        }
+        return items.dequeue();
     }
 
     QStringList texts() const

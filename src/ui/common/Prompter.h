@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QFont>
 #include <QList>
 #include <QString>
@@ -40,6 +41,13 @@ public:
                                  const QString &startFolder = QString()) = 0;
     // The chosen font, or nothing when cancelled; sizes above maxPointSize are not offered.
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) = 0;
+    // The chosen folder, or empty when cancelled.
+    virtual QString chooseFolder(QWidget *parent, const QString &title, const QString &startFolder = QString()) = 0;
+    // The chosen colour, or nothing when cancelled.
+    virtual std::optional<QRgb> chooseColour(QWidget *parent, QRgb initial) = 0;
+    // One of the items (its index), or nothing when cancelled.
+    virtual std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,
+                                          const QStringList &items) = 0;
 };
 
 } // namespace tessell

@@ -1,6 +1,8 @@
 #include "ui/common/QtPrompter.h"
 
+#include <QColorDialog>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -112,6 +114,29 @@ QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QL
     // The caller adds the extension and asks before overwriting, in its own words.
     return QFileDialog::getSaveFileName(parent, title, orDocuments(startFolder), nameFilters(filters), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
+}
+
+QString QtPrompter::chooseFolder(QWidget *parent, const QString &title, const QString &startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, title, orDocuments(startFolder));
+}
+
+std::optional<QRgb> QtPrompter::chooseColour(QWidget *parent, QRgb initial)
+{
+    const QColor colour = QColorDialog::getColor(QColor(initial), parent);
+    if (!colour.isValid())
+        return std::nullopt;
+    return colour.rgb();
+}
+
+std::optional<int> QtPrompter::chooseItem(QWidget *parent, const QString &title, const QString &label,
+                                          const QStringList &items)
+{
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, title, label, items, 0, false, &ok);
+    if (!ok || items.isEmpty())
+        return std::nullopt;
+    return int(items.indexOf(chosen));
 }
 
 std::optional<QFont> QtPrompter::chooseFont(QWidget *parent, const QFont &initial, int maxPointSize)

@@ -14,6 +14,10 @@ public:
                          const QString &startFolder = QString()) override;
     QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
                          const QString &startFolder = QString()) override;
+    QString chooseFolder(QWidget *parent, const QString &title, const QString &startFolder = QString()) override;
+    std::optional<QRgb> chooseColour(QWidget *parent, QRgb initial) override;
+    std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,
+                                  const QStringList &items) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
 
     static QString buttonText(Answer answer);

@@ -109,7 +109,7 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     m_files = std::make_unique<FileCommands>(m_design, m_history, *m_editor, m_store, m_prompter, m_runner, this);
     buildStatusBars();
     buildStandardBar();
-    m_commands->buildMenuBar(toolBar(ToolBarArea::MenuBar)->body(), m_area->toolBarMenu());
+    m_commands->buildMenuBar(toolBar(ToolBarArea::MenuBar)->body(), m_area->toolBarMenu(), m_files->recentMenu());
     connectCommands();
 
     readIni(false);

@@ -16,6 +16,9 @@ inline QString cannotCreate(const QString &path) { return tr("ファイル %1 �
 inline QString sizeOutOfRange(int c, int r) { return tr("列数・行数が範囲外です (%1×%2)").arg(c).arg(r); }
 inline QString errorFound() { return tr("エラーが発見されました。"); }
 inline QString ready() { return tr("作業可能"); }
+// The display name of the design file type on the desktop.
+inline QString designFileType() { return tr("Tessellファイル"); }
+inline QString settingFailed(const QString &name) { return tr("'%1' の設定に失敗しました").arg(name); }
 } // namespace texts
 
 } // namespace tessell

@@ -1,6 +1,6 @@
 // The about box names the program and its one version, and closes by OK.
-#include "core/Version.h"
 #include "ui/shell/AboutBox.h"
+#include "core/Version.h"
 
 #include <QLabel>
 #include <QPushButton>

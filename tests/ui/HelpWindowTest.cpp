@@ -27,8 +27,14 @@ QString pageText(const QString &file)
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-QString heading(const HelpWindow &w) { return w.browser()->document()->begin().text(); }
-QString shownFile(const HelpWindow &w) { return w.browser()->source().fileName(); }
+QString heading(const HelpWindow &w)
+{
+    return w.browser()->document()->begin().text();
+}
+QString shownFile(const HelpWindow &w)
+{
+    return w.browser()->source().fileName();
+}
 } // namespace
 
 class HelpWindowTest : public QObject {
@@ -65,7 +71,8 @@ void HelpWindowTest::topicsOpenTheirPage()
     QVERIFY(w.isVisible());
     QCOMPARE(::heading(w), heading);
     // The contents list marks the page shown.
-    QCOMPARE(w.contentsList()->currentItem()->text(), heading == "Tessell ヘルプ" ? QString("目次") : heading);
+    QCOMPARE(w.contentsList()->currentItem()->text(),
+             heading == "Tessell ヘルプ" ? QString("目次") : heading);
 }
 
 void HelpWindowTest::everyLinkLeadsToAPage()
@@ -83,7 +90,8 @@ void HelpWindowTest::everyLinkLeadsToAPage()
             const QString anchor = target.section('#', 1);
             const QString file = target.section('#', 0, 0).isEmpty() ? page.file : target.section('#', 0, 0);
             if (!anchor.isEmpty())
-                QVERIFY2(pageText(file).contains(QStringLiteral("name=\"%1\"").arg(anchor)), qPrintable(where));
+                QVERIFY2(pageText(file).contains(QStringLiteral("name=\"%1\"").arg(anchor)),
+                         qPrintable(where));
         }
     }
 }

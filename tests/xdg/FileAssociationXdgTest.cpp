@@ -44,7 +44,10 @@ QString contentType(const QString &file)
     return {};
 }
 
-QString defaultApp() { return run("xdg-mime", {"query", "default", "application/x-tessell"}).out; }
+QString defaultApp()
+{
+    return run("xdg-mime", {"query", "default", "application/x-tessell"}).out;
+}
 
 void writeText(const QString &path, const QByteArray &text)
 {
@@ -93,8 +96,8 @@ private:
 
 void FileAssociationXdgTest::initTestCase()
 {
-    for (const char *tool : {"gio", "xdg-mime", "update-mime-database", "update-desktop-database",
-                             "desktop-file-validate"})
+    for (const char *tool :
+         {"gio", "xdg-mime", "update-mime-database", "update-desktop-database", "desktop-file-validate"})
         QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
                  qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps)").arg(tool)));
 }
@@ -144,10 +147,14 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("exec");
-    QTest::newRow("plain path, written unquoted") << "bin" << "%1 %f";
-    QTest::newRow("a blank: quoted") << "my programs" << "\"%1\" %f";
-    QTest::newRow("dollar and quote: escaped inside quotes") << "a$b 'c'" << "";
-    QTest::newRow("Japanese folder") << "図案ソフト" << "%1 %f";
+    QTest::newRow("plain path, written unquoted") << "bin"
+                                                  << "%1 %f";
+    QTest::newRow("a blank: quoted") << "my programs"
+                                     << "\"%1\" %f";
+    QTest::newRow("dollar and quote: escaped inside quotes") << "a$b 'c'"
+                                                             << "";
+    QTest::newRow("Japanese folder") << "図案ソフト"
+                                     << "%1 %f";
 }
 
 void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
@@ -245,8 +252,8 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
     FreedesktopAssociation::Tools tools;
     tools.xdgMime = home->file("no-such-xdg-mime");
     const QString program = standIn("bin");
-    FileAssociation a(program, std::make_unique<FreedesktopAssociation>(
-                                   home->file("home/.local/share"), home->file("home/.config"), tools));
+    FileAssociation a(program, std::make_unique<FreedesktopAssociation>(home->file("home/.local/share"),
+                                                                        home->file("home/.config"), tools));
     a.associate();
     QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
     const QString file = design("x.tsl");
@@ -265,11 +272,12 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing_data()
     QTest::addColumn<QString>("named");
     QTest::addColumn<bool>("entryWritten");
     // As root no permission stops a write: a file where a folder must be does.
-    QTest::newRow("desktop entry") << "home/.local/share/applications" << "home/.local/share/applications/tessell.desktop"
-                                   << false;
-    QTest::newRow("default application") << "xdg-mime fails" << "home/.config/mimeapps.list" << true;
-    QTest::newRow("no update-mime-database") << "update-mime-database missing" << "home/.local/share/mime"
-                                             << true;
+    QTest::newRow("desktop entry") << "home/.local/share/applications"
+                                   << "home/.local/share/applications/tessell.desktop" << false;
+    QTest::newRow("default application") << "xdg-mime fails"
+                                         << "home/.config/mimeapps.list" << true;
+    QTest::newRow("no update-mime-database") << "update-mime-database missing"
+                                             << "home/.local/share/mime" << true;
 }
 
 void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
@@ -284,10 +292,12 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
         tools.updateMimeDatabase = home->file("no-such-tool");
     else
         writeText(home->file(blocked), "in the way");
-    auto *store = new FreedesktopAssociation(home->file("home/.local/share"), home->file("home/.config"), tools);
+    auto *store =
+        new FreedesktopAssociation(home->file("home/.local/share"), home->file("home/.config"), tools);
     FileAssociation a(standIn("bin"), std::unique_ptr<AssociationStore>(store));
 
-    QCOMPARE(errorOf([&] { a.associate(); }), QStringLiteral("'%1' の設定に失敗しました").arg(home->file(named)));
+    QCOMPARE(errorOf([&] { a.associate(); }),
+             QStringLiteral("'%1' の設定に失敗しました").arg(home->file(named)));
     QVERIFY(QFileInfo::exists(store->mimeFile()));
     QVERIFY(QFileInfo::exists(store->iconFile()));
     QCOMPARE(QFileInfo::exists(store->desktopFile()), entryWritten);

@@ -20,7 +20,10 @@ namespace {
 const QString kDefaultsSection = QStringLiteral("[Default Applications]");
 constexpr int kIconSize = 48;
 
-QString join(const QString &dir, const QString &name) { return QDir(dir).filePath(name); }
+QString join(const QString &dir, const QString &name)
+{
+    return QDir(dir).filePath(name);
+}
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -42,7 +45,10 @@ void removeFile(const QString &path)
         throw Error(texts::settingFailed(path));
 }
 
-QString findTool(const QString &name) { return QStandardPaths::findExecutable(name); }
+QString findTool(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
+}
 
 bool runTool(const QString &program, const QStringList &arguments)
 {
@@ -89,17 +95,29 @@ QString keyFileString(const QString &value)
     QString out;
     for (const QChar c : value) {
         switch (c.unicode()) {
-        case '\\': out += QStringLiteral("\\\\"); break;
-        case '\n': out += QStringLiteral("\\n"); break;
-        case '\t': out += QStringLiteral("\\t"); break;
-        case '\r': out += QStringLiteral("\\r"); break;
-        default: out += c;
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
         }
     }
     return out;
 }
 
-QString keyOf(const QString &line) { return line.section(QLatin1Char('='), 0, 0).trimmed(); }
+QString keyOf(const QString &line)
+{
+    return line.section(QLatin1Char('='), 0, 0).trimmed();
+}
 
 // The lines of a key file with the default of our type set (or cleared),
 // every other line kept; nothing when there is nothing to change.
@@ -120,7 +138,8 @@ std::optional<QStringList> editDefaults(QStringList lines, bool set)
         }
         if (!inSection || keyOf(lines[i]) != type)
             continue;
-        QStringList apps = lines[i].section(QLatin1Char('='), 1).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        QStringList apps =
+            lines[i].section(QLatin1Char('='), 1).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
         if (set) {
             if (apps.value(0) == ours && apps.size() == 1)
                 return std::nullopt;
@@ -192,7 +211,10 @@ FreedesktopAssociation::FreedesktopAssociation(const QString &dataHome, const QS
 {
 }
 
-QString FreedesktopAssociation::mimeFile() const { return join(m_dataHome, QStringLiteral("mime/packages/tessell.xml")); }
+QString FreedesktopAssociation::mimeFile() const
+{
+    return join(m_dataHome, QStringLiteral("mime/packages/tessell.xml"));
+}
 
 QString FreedesktopAssociation::desktopFile() const
 {
@@ -204,7 +226,10 @@ QString FreedesktopAssociation::iconFile() const
     return join(m_dataHome, QStringLiteral("icons/hicolor/%1x%1/apps/tessell.png").arg(kIconSize));
 }
 
-QString FreedesktopAssociation::defaultsFile() const { return join(m_configHome, QStringLiteral("mimeapps.list")); }
+QString FreedesktopAssociation::defaultsFile() const
+{
+    return join(m_configHome, QStringLiteral("mimeapps.list"));
+}
 
 QString FreedesktopAssociation::commandFor(const QString &program) const
 {
@@ -213,16 +238,17 @@ QString FreedesktopAssociation::commandFor(const QString &program) const
 
 void FreedesktopAssociation::write(const QString &program)
 {
-    const QString mime = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                                        "  <mime-type type=\"%1\">\n"
-                                        "    <comment>%2</comment>\n"
-                                        "    <sub-class-of type=\"text/plain\"/>\n"
-                                        "    <icon name=\"tessell\"/>\n"
-                                        "    <glob pattern=\"*.tsl\"/>\n"
-                                        "  </mime-type>\n"
-                                        "</mime-info>\n")
-                             .arg(mimeType(), texts::designFileType().toHtmlEscaped());
+    const QString mime =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                       "  <mime-type type=\"%1\">\n"
+                       "    <comment>%2</comment>\n"
+                       "    <sub-class-of type=\"text/plain\"/>\n"
+                       "    <icon name=\"tessell\"/>\n"
+                       "    <glob pattern=\"*.tsl\"/>\n"
+                       "  </mime-type>\n"
+                       "</mime-info>\n")
+            .arg(mimeType(), texts::designFileType().toHtmlEscaped());
     writeFile(mimeFile(), mime.toUtf8());
     writeFile(iconFile(), iconBytes());
     const QString entry = QStringLiteral("[Desktop Entry]\n"
@@ -234,8 +260,8 @@ void FreedesktopAssociation::write(const QString &program)
                                          "MimeType=%3;\n"
                                          "Terminal=false\n"
                                          "Categories=Graphics;\n")
-                              .arg(keyFileString(texts::tr("モザイク壁画の図案を作るエディタ")), commandFor(program),
-                                   mimeType());
+                              .arg(keyFileString(texts::tr("モザイク壁画の図案を作るエディタ")),
+                                   commandFor(program), mimeType());
     writeFile(desktopFile(), entry.toUtf8());
     setDefault();
 }

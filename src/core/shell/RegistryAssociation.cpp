@@ -11,6 +11,7 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// shlobj.h needs windows.h first.
 #include <shlobj.h>
 #ifdef _MSC_VER
 #pragma comment(lib, "shell32")
@@ -24,10 +25,16 @@ const QString kUserClasses = QStringLiteral("HKEY_CURRENT_USER\\Software\\Classe
 const QString kClassesRoot = QStringLiteral("HKEY_CLASSES_ROOT");
 const QString kCommandKey = QStringLiteral("tslFile/shell/open/command");
 
-QString quoted(const QString &program) { return QLatin1Char('"') + program + QLatin1Char('"'); }
+QString quoted(const QString &program)
+{
+    return QLatin1Char('"') + program + QLatin1Char('"');
+}
 
 // QSettings names a key's default value "Default"; it separates keys by "/".
-QString defaultValueOf(const QString &key) { return key + QStringLiteral("/Default"); }
+QString defaultValueOf(const QString &key)
+{
+    return key + QStringLiteral("/Default");
+}
 
 // The key as the registry editor shows it, for the message.
 QString shown(const QString &key)
@@ -82,7 +89,10 @@ QString RegistryAssociation::openCommand() const
     return root.value(defaultValueOf(kCommandKey)).toString();
 }
 
-void RegistryAssociation::notify() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr); }
+void RegistryAssociation::notify()
+{
+    SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_FLUSH, nullptr, nullptr);
+}
 
 } // namespace tessell
 

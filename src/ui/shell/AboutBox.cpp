@@ -38,11 +38,12 @@ AboutBox::AboutBox(QWidget *parent)
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
-    auto *licences = new QLabel(tr("このプログラムは次のものを使っています。<br>"
-                                   "・Qt 6 ― GNU Lesser General Public License v3 (LGPLv3)<br>"
-                                   "・IPAフォント（IPAゴシック、IPAPゴシック） ― IPAフォントライセンス v1.0<br>"
-                                   "ライセンスの全文は、それぞれに添えられた文書にあります。"),
-                                this);
+    auto *licences =
+        new QLabel(tr("このプログラムは次のものを使っています。<br>"
+                      "・Qt 6 ― GNU Lesser General Public License v3 (LGPLv3)<br>"
+                      "・IPAフォント（IPAゴシック、IPAPゴシック） ― IPAフォントライセンス v1.0<br>"
+                      "ライセンスの全文は、それぞれに添えられた文書にあります。"),
+                   this);
     licences->setTextFormat(Qt::RichText);
     licences->setWordWrap(true);
     QFont small = licences->font();

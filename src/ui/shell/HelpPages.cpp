@@ -7,7 +7,10 @@
 #include <QFileInfo>
 
 // The resources live in a static library: pull them in explicitly.
-static void initHelpResources() { Q_INIT_RESOURCE(help); }
+static void initHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
 
 namespace tessell {
 

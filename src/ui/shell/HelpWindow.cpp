@@ -77,7 +77,10 @@ HelpWindow::HelpWindow(QWidget *home) : QWidget(home, Qt::Window), m_home(home)
     connect(close, &QShortcut::activated, this, &QWidget::close);
 }
 
-void HelpWindow::showTopic(int topic, QWidget *from) { showPage(HelpPages::fileForTopic(topic), from); }
+void HelpWindow::showTopic(int topic, QWidget *from)
+{
+    showPage(HelpPages::fileForTopic(topic), from);
+}
 
 void HelpWindow::showPage(const QString &page, QWidget *from)
 {
@@ -92,7 +95,8 @@ void HelpWindow::showPage(const QString &page, QWidget *from)
 void HelpWindow::followLink(const QUrl &url)
 {
     const QString scheme = url.scheme();
-    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") || scheme == QLatin1String("mailto")) {
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
+        scheme == QLatin1String("mailto")) {
         QDesktopServices::openUrl(url);
         return;
     }

@@ -1,9 +1,9 @@
 #include "core/document/HistoryFolder.h"
 #include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/app/AppFonts.h"
+#include "ui/common/AppFonts.h"
 #include "ui/app/MainWindow.h"
-#include "ui/app/QtPrompter.h"
+#include "ui/common/QtPrompter.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/shell/WelcomeWindow.h"
 
@@ -18,9 +18,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     AppFonts::install();
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    app.setFont(font);
+    app.setFont(AppFonts::ui(12));
     // Qt's own dialogs (file dialogs) speak the program's language.
     QTranslator qtTexts;
     if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

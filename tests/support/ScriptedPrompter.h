@@ -3,7 +3,7 @@
 // Header only: the support library links the core alone, and only window
 // tests include this.
 
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 
 #include <QList>
 #include <QQueue>

@@ -48,8 +48,8 @@ private:
     // Paints cell (1, 1) with number 6.
     void modify()
     {
-        QTest::mouseClick(w().paletteBar()->button(6), Qt::LeftButton);
-        QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, QPoint(8, 7));
+        QTest::mouseClick(w().editor().paletteBar()->button(6), Qt::LeftButton);
+        QTest::mouseClick(w().editor().pictureView(), Qt::LeftButton, {}, QPoint(8, 7));
         QVERIFY(w().design().isModified());
     }
     QString designFile(const QString &name, const QString &cell)
@@ -68,7 +68,7 @@ private:
             seen = true;
             dialogAction(qobject_cast<SizeDialog *>(dialog));
         });
-        QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+        QTest::mouseClick(w().commands().button(Command::New), Qt::LeftButton);
         QVERIFY(seen);
     }
     WindowFixture f;
@@ -84,10 +84,10 @@ void FileCommandsTest::newCancelledLeavesNoHistoryEntry()
     });
     QCOMPARE(w().design().cell(3, 3), QStringLiteral("4"));
     QVERIFY(w().history().names().isEmpty());
-    QVERIFY(!w().commandButton(QStringLiteral("元に戻す"))->isEnabled());
-    QVERIFY(!w().commandButton(QStringLiteral("繰り返し"))->isEnabled());
+    QVERIFY(!w().commands().button(Command::Undo)->isEnabled());
+    QVERIFY(!w().commands().button(Command::Redo)->isEnabled());
     // The next entry recorded becomes entry 0.
-    QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseClick(w().editor().pictureView(), Qt::LeftButton, {}, QPoint(1, 1));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("ペンツール")});
     QCOMPARE(w().history().currentIndex(), 0);
 }
@@ -125,7 +125,7 @@ void FileCommandsTest::newTakesTheSizeTyped()
     });
     QCOMPARE(w().design().columns(), columns);
     QCOMPARE(w().design().rows(), rows);
-    QCOMPARE(w().pictureView()->size(), QSize(6 * columns - 1, 5 * rows - 1));
+    QCOMPARE(w().editor().pictureView()->size(), QSize(6 * columns - 1, 5 * rows - 1));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("新規作成")});
     QCOMPARE(w().settings().readString(QStringLiteral("new"), QStringLiteral("horizon")), QString::number(columns));
     QCOMPARE(w().settings().readString(QStringLiteral("new"), QStringLiteral("vertical")), QString::number(rows));
@@ -196,7 +196,7 @@ void FileCommandsTest::openAndSaveThroughThePrompter()
 {
     const QString path = designFile(QStringLiteral("a.tsl"), QStringLiteral("C"));
     f.prompter->fileNames.enqueue(path);
-    QTest::mouseClick(w().commandButton(QStringLiteral("開く")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Open), Qt::LeftButton);
     const auto &dialog = f.prompter->shown.last();
     QCOMPARE(dialog.kind, Kind::OpenFile);
     QCOMPARE(dialog.caption, QStringLiteral("ファイルを開く"));
@@ -206,7 +206,7 @@ void FileCommandsTest::openAndSaveThroughThePrompter()
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("C"));
     QCOMPARE(w().windowTitle(), QStringLiteral("Tessell - [%1]").arg(path));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("ファイルを開く")});
-    QCOMPARE(w().countBar()->counts()[12], 1);
+    QCOMPARE(w().editor().countBar()->counts()[12], 1);
 
     modify();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
@@ -225,7 +225,7 @@ void FileCommandsTest::saveAsAddsExtensionAndAsksBeforeOverwriting()
     // First the name of an existing file (typed without extension), refused; then a new one.
     f.prompter->fileNames << f.scratch->file(QStringLiteral("old")) << f.scratch->file(QStringLiteral("new"));
     f.prompter->answers << Answer::No;
-    w().action(QStringLiteral("SaveAs1"))->trigger();
+    w().commands().action(Command::SaveAs)->trigger();
     QCOMPARE(f.prompter->shown[0].caption, QStringLiteral("配列の保存"));
     QCOMPARE(f.prompter->shown[0].filters[1].label, QStringLiteral("すべてのファイル (*.*)"));
     QCOMPARE(f.prompter->shown[1].kind, Kind::Question);
@@ -239,7 +239,7 @@ void FileCommandsTest::saveAsAddsExtensionAndAsksBeforeOverwriting()
     // Yes overwrites.
     f.prompter->fileNames << existing;
     f.prompter->answers << Answer::Yes;
-    w().action(QStringLiteral("SaveAs1"))->trigger();
+    w().commands().action(Command::SaveAs)->trigger();
     QCOMPARE(TextFile::readLines(existing)[17].left(1), QStringLiteral("0"));
     QCOMPARE(w().design().fileName(), existing);
     QCOMPARE(f.prompter->unexpected, 0);

@@ -1,7 +1,7 @@
 #include "ui/editing/SizeDialog.h"
 
 #include "core/settings/SettingsStore.h"
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 #include "ui/editing/WrapSpinField.h"
 
 #include <QCloseEvent>

@@ -1,5 +1,6 @@
 #include "ui/shell/WelcomeWindow.h"
 
+#include "ui/common/AppFonts.h"
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,8 +16,7 @@ WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     setWindowTitle(tr("ようこそ"));
     setModal(true);
     setFixedSize(400, 159);
-    QFont base(QStringLiteral("ＭＳ Ｐゴシック"));
-    base.setPixelSize(12);
+    const QFont base = AppFonts::ui(12);
     setFont(base);
 
     auto *heading = new QLabel(QStringLiteral("Tessell") + QChar(0x3000) + tr("へようこそ"), this);

@@ -1,4 +1,4 @@
-#include "ui/app/QtPrompter.h"
+#include "ui/common/QtPrompter.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>

@@ -24,8 +24,8 @@ public:
     {
         return Answer::No;
     }
-    QString openFileName(QWidget *, const QString &, const QList<Filter> &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QList<Filter> &) override { return {}; }
+    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
     std::optional<QFont> chooseFont(QWidget *, const QFont &, int) override { return std::nullopt; }
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/document/DesignFile.h"
 #include "core/document/TextFile.h"
+#include "core/render/TileRenderer.h"
 #include "ui/app/HistoryControl.h"
 #include "ui/editing/CountBar.h"
 #include "ui/editing/NumberView.h"
@@ -12,7 +13,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QToolButton>
 #include <QtTest>
 
@@ -43,6 +47,11 @@ private slots:
     void editRedrawsTheCellsItReports();
     void buttonsFollowTheirCommands_data();
     void buttonsFollowTheirCommands();
+    void largeDesignScrollsBetweenTheBars();
+    void twoCharacterCellShowsInNumberView();
+    void paletteNamesReadWhole_data();
+    void paletteNamesReadWhole();
+    void toolWindowsOpenBesideTheMainWindow();
 
 private:
     MainWindow &w() { return *f.window; }
@@ -385,6 +394,89 @@ void MainWindowTest::buttonsFollowTheirCommands()
         QCOMPARE(w().commands().action(c)->isEnabled(), enabled.contains(c));
         QCOMPARE(button->isEnabled(), enabled.contains(c));
     }
+}
+
+
+// A design larger than the window scrolls in the work area; the bars stay
+// visible and take their own clicks, and the tools still get picture pixels.
+void MainWindowTest::largeDesignScrollsBetweenTheBars()
+{
+    const QString path = f.scratch->file(QStringLiteral("big.tsl"));
+    Design big;
+    big.makeNew(999, 999);
+    DesignFile::write(big, path);
+    QVERIFY(w().files().fileOpen(path));
+    QCoreApplication::processEvents();
+    QScrollArea *work = w().workArea();
+    QVERIFY(work->horizontalScrollBar()->isVisible());
+    QVERIFY(work->verticalScrollBar()->isVisible());
+    const QRect shown = QRect(work->viewport()->mapTo(&w(), QPoint(0, 0)), work->viewport()->size());
+    QVERIFY(!shown.intersects(QRect(w().toolBarArea()->mapTo(&w(), QPoint(0, 0)), w().toolBarArea()->size())));
+    QVERIFY(!shown.intersects(QRect(w().editor().countBar()->mapTo(&w(), QPoint(0, 0)), w().editor().countBar()->size())));
+    auto *fileButton = w().findChild<QToolButton *>(QStringLiteral("menuButton0"));
+    QCOMPARE(w().childAt(fileButton->mapTo(&w(), fileButton->rect().center())), fileButton);
+
+    // Scrolled to the far corner, a click paints the last cell.
+    work->horizontalScrollBar()->setValue(work->horizontalScrollBar()->maximum());
+    work->verticalScrollBar()->setValue(work->verticalScrollBar()->maximum());
+    QTest::mouseClick(w().editor().paletteBar()->button(9), Qt::LeftButton);
+    const QPoint corner = work->viewport()->mapTo(&w(), work->viewport()->rect().bottomRight() - QPoint(2, 2));
+    QCOMPARE(w().childAt(corner), w().editor().pictureView());
+    QTest::mouseClick(w().windowHandle(), Qt::LeftButton, {}, corner);
+    QCOMPARE(w().design().cell(998, 998), QStringLiteral("9"));
+}
+
+void MainWindowTest::twoCharacterCellShowsInNumberView()
+{
+    w().design().setCell(4, 2, QStringLiteral("10"));
+    QTest::mouseClick(w().commands().button(Command::ToggleView), Qt::LeftButton);
+    NumberView *view = w().editor().numberView();
+    const QModelIndex index = view->model()->index(2, 4);
+    QCOMPARE(index.data(Qt::ToolTipRole).toString(), QStringLiteral("10"));
+    const QImage shot = view->viewport()->grab(view->visualRect(index).adjusted(1, 1, -1, -1)).toImage();
+    int ink = 0;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            ink += qGray(shot.pixel(x, y)) < 100;
+    QVERIFY2(ink > 5, "the cell shows at least its first character");
+}
+
+void MainWindowTest::paletteNamesReadWhole_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("unmarked");
+    QTest::newRow("voiced mark") << "オリーブ" << "オリーフ";
+    QTest::newRow("semi-voiced mark") << "ピンク" << "ヒンク";
+    QTest::newRow("fourth character") << "ぶどう色" << "ぶどう";
+}
+
+// The marks at the top of a character and the last of four characters are
+// drawn, and the name leaves the digit above it as it is.
+void MainWindowTest::paletteNamesReadWhole()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, unmarked);
+    PaletteEntry entry, other, none;
+    entry.setName(name);
+    other.setName(unmarked);
+    none.setName(QString());
+    const QImage named = PaletteBar::buttonImage(3, entry);
+    QVERIFY(named != PaletteBar::buttonImage(3, other));
+    const QImage blank = PaletteBar::buttonImage(3, none);
+    QCOMPARE(named.copy(0, 0, 36, 8), blank.copy(0, 0, 36, 8));
+    QCOMPARE(named.copy(0, 19, 36, 24), blank.copy(0, 19, 36, 24));
+}
+
+// The default places are taken from the main window's corner, wherever it is.
+void MainWindowTest::toolWindowsOpenBesideTheMainWindow()
+{
+    w().move(300, 200);
+    QCoreApplication::processEvents();
+    const QPoint corner = w().frameGeometry().topLeft();
+    w().commands().action(Command::Replace)->trigger();
+    QCOMPARE(w().replaceDialog()->pos(), corner + QPoint(186, 135));
+    w().commands().action(Command::RotateMove)->trigger();
+    QCOMPARE(w().rotateMoveWindow()->pos(), corner + QPoint(3, 135));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
@@ -150,6 +151,17 @@ void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu)
         b->setAutoRaise(true);
         b->setFixedHeight(23);
         b->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+        // The menu takes the pointer while it is open, so the button misses the
+        // pointer leaving it and would stay drawn raised: look where it is now.
+        connect(m, &QMenu::aboutToHide, b, [b] {
+            QMetaObject::invokeMethod(
+                b,
+                [b] {
+                    b->setAttribute(Qt::WA_UnderMouse, b->rect().contains(b->mapFromGlobal(QCursor::pos())));
+                    b->update();
+                },
+                Qt::QueuedConnection);
+        });
         l->addWidget(b);
     }
     l->addStretch();

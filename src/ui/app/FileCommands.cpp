@@ -7,6 +7,7 @@
 #include "core/document/DesignFile.h"
 #include "core/document/History.h"
 #include "core/document/TextFile.h"
+#include "core/settings/SettingsStore.h"
 #include "ui/common/CommandRunner.h"
 #include "ui/common/Prompter.h"
 #include "ui/editing/DesignEditor.h"
@@ -14,10 +15,14 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace tessell {
 
 namespace {
+const QString kFilesSection = QStringLiteral("files");
+const QString kFolderKey = QStringLiteral("folder");
+
 QList<Prompter::Filter> designFilters(const QString &all)
 {
     return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
@@ -30,6 +35,22 @@ FileCommands::FileCommands(Design &design, History &history, DesignEditor &edito
     : QObject(parent), m_design(design), m_history(history), m_editor(editor), m_store(store),
       m_prompter(prompter), m_runner(runner), m_window(window)
 {
+}
+
+QString FileCommands::startFolder() const
+{
+    // The current design's folder, else the last one used, else the documents.
+    if (!m_design.fileName().isEmpty())
+        return QFileInfo(m_design.fileName()).absolutePath();
+    const QString last = m_store.readString(kFilesSection, kFolderKey);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void FileCommands::rememberFolder(const QString &path)
+{
+    m_store.writeString(kFilesSection, kFolderKey, QFileInfo(path).absolutePath());
 }
 
 void FileCommands::setTitle()
@@ -107,10 +128,11 @@ bool FileCommands::fileOpen(const QString &path)
         return false;
     DesignFile::apply(contents, m_design);
     m_design.setFileName(path);
+    rememberFolder(path);
     m_editor.changeSetting(false);
     delHistory(tr("ファイルを開く"));
-    m_design.changeFirstContent();
     m_editor.refreshPicture();
+    m_design.changeFirstContent();
     setTitle();
     return true;
 }
@@ -120,7 +142,7 @@ void FileCommands::openDesign()
     if (checkModify())
         return;
     const QString path =
-        m_prompter.openFileName(m_window, tr("ファイルを開く"), designFilters(tr("全てのファイル(*.*)")));
+        m_prompter.openFileName(m_window, tr("ファイルを開く"), designFilters(tr("全てのファイル(*.*)")), startFolder());
     if (!path.isEmpty())
         fileOpen(path);
 }
@@ -133,18 +155,21 @@ void FileCommands::importArrangement()
         m_window, tr("配列を開く"),
         {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
          {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
-         {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}});
+         {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
+        startFolder());
     if (path.isEmpty())
         return;
     QStringList lines;
     if (!m_runner.run(m_window, [&] { lines = TextFile::readLines(path); }))
         return;
+    rememberFolder(path);
     m_editor.setStatus(tr("配列の読み込み中"));
     QCoreApplication::processEvents();
     ArrangementImport::apply(lines, m_design);
     m_editor.makeLog(tr("配列を開く"));
-    m_design.changeFirstContent();
+    // Taken after the refresh has made empty cells "0", so the import counts as unchanged.
     m_editor.refreshPicture();
+    m_design.changeFirstContent();
     setTitle();
 }
 
@@ -158,6 +183,7 @@ bool FileCommands::save()
     if (!m_runner.run(m_window, [&] { DesignFile::write(m_design, m_design.fileName()); }))
         return false;
     m_design.changeFirstContent();
+    rememberFolder(m_design.fileName());
     setTitle();
     QCoreApplication::processEvents();
     delHistory(tr("保存"));
@@ -169,7 +195,7 @@ bool FileCommands::saveAs()
     const QString title = tr("配列の保存");
     QString path;
     for (;;) {
-        path = m_prompter.saveFileName(m_window, title, designFilters(tr("すべてのファイル (*.*)")));
+        path = m_prompter.saveFileName(m_window, title, designFilters(tr("すべてのファイル (*.*)")), startFolder());
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().isEmpty())

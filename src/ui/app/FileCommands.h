@@ -48,6 +48,9 @@ signals:
 
 private:
     void setTitle();
+    // Where the file dialogs open; the folder of a file opened or saved is kept in data.dat.
+    QString startFolder() const;
+    void rememberFolder(const QString &path);
 
     Design &m_design;
     History &m_history;

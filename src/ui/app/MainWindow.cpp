@@ -24,6 +24,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
@@ -90,8 +91,21 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     auto *toolBox = new ToolBox(toolBar(ToolBarArea::ToolBoxBar)->body());
     barLayout(toolBar(ToolBarArea::ToolBoxBar), {0, 1, 0, 2})->addWidget(toolBox);
     auto *countBar = new CountBar(m_client);
+    // The work area between the tool bars and the count bar: the picture sits in
+    // its middle and scrolls when it is larger, never covering the bars.
+    m_work = new QScrollArea(m_client);
+    m_work->setObjectName(QStringLiteral("workArea"));
+    m_work->setFrameShape(QFrame::NoFrame);
+    m_work->setWidgetResizable(true);
+    auto *holder = new QWidget;
+    holder->installEventFilter(this);
+    auto *holderLayout = new QGridLayout(holder);
+    holderLayout->setContentsMargins(0, 0, 0, 0);
+    m_work->setWidget(holder);
     m_editor = std::make_unique<DesignEditor>(m_design, m_history, m_store, m_prompter, m_runner,
-                                              DesignEditor::Parts{this, m_client, toolBox, paletteBar, countBar});
+                                              DesignEditor::Parts{this, m_client, holder, toolBox, paletteBar, countBar});
+    holderLayout->addWidget(m_editor->pictureView(), 0, 0, Qt::AlignCenter);
+    m_editor->numberView()->raise();
     m_files = std::make_unique<FileCommands>(m_design, m_history, *m_editor, m_store, m_prompter, m_runner, this);
     buildStatusBars();
     buildStandardBar();
@@ -214,6 +228,7 @@ void MainWindow::connectCommands()
     connect(e, &DesignEditor::pasteEnabledChanged, this,
             [this](bool enabled) { m_commands->setEnabled(C::Paste, enabled); });
     connect(e, &DesignEditor::viewChanged, this, [this](bool pictureShown) {
+        m_work->setVisible(pictureShown);
         m_commands->action(C::ShowPicture)->setChecked(pictureShown);
         m_commands->action(C::ShowNumbers)->setChecked(!pictureShown);
     });
@@ -265,9 +280,7 @@ void MainWindow::controlBar1Resize()
     const int countH = countBar->height();
     countBar->setGeometry(0, h - countH, w, countH);
     m_editor->numberView()->setGeometry(16, barH + 15, 993, qMax(0, h - barH - countH - 30));
-    PictureView *picture = m_editor->pictureView();
-    const QSize pic = picture->size();
-    picture->move((w - pic.width()) / 2, barH + (h - pic.height() - barH - countH) / 2);
+    m_work->setGeometry(0, barH, w, qMax(0, h - barH - countH));
     // The active tool is chosen again over the moved picture.
     m_editor->reselectTool();
 }
@@ -378,7 +391,8 @@ void MainWindow::dropEvent(QDropEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonDblClick && (watched == m_client || watched == m_area)) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        (watched == m_client || watched == m_area || watched == m_work->widget())) {
         m_files->openDesign();
         return true;
     }

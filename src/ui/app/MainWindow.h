@@ -50,6 +50,7 @@ public:
     SettingsStore &settings() { return m_store; }
     CommandRunner &runner() { return m_runner; }
     ToolBarArea *toolBarArea() const { return m_area; }
+    QScrollArea *workArea() const { return m_work; }
     ToolBarPanel *toolBar(int index) const;
     HistoryControl *historyControl() const { return m_historyControl; }
     QString statusText() const;
@@ -93,6 +94,7 @@ private:
 
     QScrollArea *m_scroll = nullptr;
     QWidget *m_client = nullptr;
+    QScrollArea *m_work = nullptr;
     ToolBarArea *m_area = nullptr;
     CommandSet *m_commands = nullptr;
     std::unique_ptr<DesignEditor> m_editor;

@@ -40,7 +40,7 @@ DesignEditor::DesignEditor(Design &design, History &history, SettingsStore &stor
       m_runner(runner), m_window(parts.window), m_toolBox(parts.toolBox), m_paletteBar(parts.paletteBar),
       m_countBar(parts.countBar), m_renderer(design.palette())
 {
-    m_picture = new PictureView(parts.workArea);
+    m_picture = new PictureView(parts.pictureArea);
     m_picture->setObjectName(QStringLiteral("pictureView"));
     m_number = new NumberView(m_design, parts.workArea);
     m_number->setObjectName(QStringLiteral("numberView"));
@@ -64,8 +64,13 @@ DesignEditor::DesignEditor(Design &design, History &history, SettingsStore &stor
     connect(selection, &SelectionTool::frameChanged, this, &DesignEditor::selectionFrameChanged);
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &DesignEditor::updatePasteEnabled);
     connect(&m_design, &Design::paletteChanged, this, [this] { m_renderer.setPalette(m_design.palette()); });
-    // The picture follows the design: every edit redraws the tiles it changed.
+    // The picture follows the design: every edit redraws the tiles it changed,
+    // and the place indicator shows the content of its cell as it is now.
     connect(&m_design, &Design::cellsChanged, this, &DesignEditor::drawCells);
+    connect(&m_design, &Design::cellsChanged, this, [this](const QRect &cells) {
+        if (m_placeFull && cells.contains(m_placeCell))
+            showPlace(m_placeCell, true);
+    });
     connect(&m_history, &History::changed, this, &DesignEditor::historyChanged);
     connect(m_paletteBar, &PaletteBar::numberChosen, this, &DesignEditor::selectNumber);
     connect(m_toolBox, &ToolBox::toolChosen, this, &DesignEditor::changeTool);
@@ -84,6 +89,8 @@ void DesignEditor::showPlace(const QPoint &cell, bool full)
 {
     if (!m_design.grid().contains(cell.x(), cell.y()))
         return;
+    m_placeCell = cell;
+    m_placeFull = full;
     QString text = tr("%1列-%2行").arg(cell.x() + 1).arg(cell.y() + 1);
     if (full)
         text += QLatin1Char(':') + m_design.cell(cell.x(), cell.y());

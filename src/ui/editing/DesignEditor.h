@@ -34,11 +34,12 @@ class ToolBox;
 class DesignEditor : public QObject, public ToolHost, public CommandHost {
     Q_OBJECT
 public:
-    // The window parts the editor drives: the views go into workArea, the bars
-    // are the window's.
+    // The window parts the editor drives: the picture goes into pictureArea,
+    // the number view into workArea; the bars are the window's.
     struct Parts {
         QWidget *window;
         QWidget *workArea;
+        QWidget *pictureArea;
         ToolBox *toolBox;
         PaletteBar *paletteBar;
         CountBar *countBar;
@@ -150,6 +151,9 @@ private:
     QPointer<TextDialog> m_textDialog;
     QElapsedTimer m_progressClock;
     int m_currentNumber = 0;
+    // The cell the place indicator names, and whether it shows its content.
+    QPoint m_placeCell;
+    bool m_placeFull = true;
     bool m_pictureShown = true;
     bool m_pasteEnabled = false;
 };

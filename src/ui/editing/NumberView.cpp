@@ -24,6 +24,8 @@ NumberView::NumberView(Design &design, QWidget *parent)
     setShowGrid(true);
     setTabKeyNavigation(false);
     setFont(AppFonts::ui(16));
+    // A cell of two characters ("10") shows what fits rather than nothing.
+    setTextElideMode(Qt::ElideNone);
     applySizes();
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         applySizes();

@@ -51,10 +51,14 @@ QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
     QImage img(36, 43, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setFont(AppFonts::uiPoints(8));
     p.setPen(Qt::black);
-    p.drawText(QRect(1, 0, 35, 10), Qt::AlignLeft | Qt::AlignTop, CellGrid::digit(number));
-    p.drawText(QRect(1, 9, 35, 10), Qt::AlignLeft | Qt::AlignTop, entry.name());
+    // The digit small and bold above the name, and the name in a face whose
+    // whole height fits above the tile, so four Japanese characters read whole
+    // (voiced marks included).
+    p.setFont(AppFonts::ui(8, true));
+    p.drawText(QRect(1, 0, 35, 9), Qt::AlignLeft | Qt::AlignTop, CellGrid::digit(number));
+    p.setFont(AppFonts::ui(9));
+    p.drawText(QRect(0, 8, 36, 11), Qt::AlignLeft | Qt::AlignTop, entry.name());
     // The tile stretched into (3, 19)-(33, 43), pixel for pixel, no smoothing.
     p.drawImage(QRect(3, 19, 30, 24), entry.tileImage());
     return img;
@@ -66,8 +70,11 @@ void PaletteBar::setPalette(const Palette &palette)
     const bool all = !m_drawn;
     m_drawn = true;
     for (int n = 0; n < 16; ++n)
-        if (all || !(m_palette[n] == palette[n]))
+        if (all || !(m_palette[n] == palette[n])) {
             m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+            // A long name is cut on the button; the tip shows it whole.
+            m_buttons[n]->setToolTip(palette[n].name());
+        }
     m_palette = palette;
     updatePreview();
 }

@@ -7,6 +7,7 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/WindowPlaces.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -38,7 +39,7 @@ QComboBox *numberBox(QWidget *parent, const QString &hint)
 } // namespace
 
 ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | TitleAndCloseHints), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -91,7 +92,9 @@ ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
     for (int i = 0; i < 4; ++i)
         m_fields[i]->setText(store.readString(kSection, QLatin1String(kFieldKeys[i]), QStringLiteral("1")));
     m_direction->setText(store.readString(kSection, QStringLiteral("each"), oneWay()));
-    move(store.readInteger(kSection, QStringLiteral("left"), 186), store.readInteger(kSection, QStringLiteral("top"), 135));
+    const QPoint place = placeBeside(parent, QPoint(186, 135));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     updateRangeFields();
     autoEnter();
 

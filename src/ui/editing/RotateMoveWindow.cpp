@@ -4,6 +4,7 @@
 #include "core/editing/Rotation.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/WindowPlaces.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -61,7 +62,7 @@ QIcon arrowIcon(QPoint offset)
 } // namespace
 
 RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | TitleAndCloseHints), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("回転・移動"));
@@ -114,7 +115,9 @@ RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
     m_angle = ((m_angle / 5) * 5 % 360 + 360) % 360;
     if (m_angle > 350)
         m_angle = 0;
-    move(store.readInteger(kSection, QStringLiteral("left"), 3), store.readInteger(kSection, QStringLiteral("top"), 135));
+    const QPoint place = placeBeside(parent, QPoint(3, 135));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     showAngle();
 }
 

@@ -1,6 +1,7 @@
 #include "ui/editing/TextDialog.h"
 
 #include "ui/common/AppFonts.h"
+#include "ui/common/WindowPlaces.h"
 #include "core/settings/SettingsStore.h"
 
 #include <QCloseEvent>
@@ -25,7 +26,9 @@ TextDialog::TextDialog(SettingsStore &store, QWidget *parent)
     m_fontButton->setGeometry(174, 4, 80, 25);
     m_font = initialFont();
     m_text->setFont(QFont(m_font.family(), 9));
-    move(store.readInteger(kSection, QStringLiteral("left"), 520), store.readInteger(kSection, QStringLiteral("top"), 600));
+    const QPoint place = placeBeside(parent, QPoint(520, 600));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     connect(m_text, &QLineEdit::textChanged, this, &TextDialog::textEdited);
     connect(m_fontButton, &QPushButton::clicked, this, &TextDialog::fontRequested);
 }

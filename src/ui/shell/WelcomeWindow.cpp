@@ -1,6 +1,7 @@
 #include "ui/shell/WelcomeWindow.h"
 
 #include "ui/common/AppFonts.h"
+#include "ui/common/WindowPlaces.h"
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -11,7 +12,7 @@
 
 namespace tessell {
 
-WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | TitleAndCloseHints)
 {
     setWindowTitle(tr("ようこそ"));
     setModal(true);

@@ -24,6 +24,9 @@ inline QString bitmapLoadFailed(const QString &digit)
 }
 inline QString recoverQuestion() { return tr("前回の作業が保存されずに終了しました。\n復元しますか？"); }
 inline QString recoveredEntry() { return tr("復元"); }
+// The display name of the design file type on the desktop.
+inline QString designFileType() { return tr("Tessellファイル"); }
+inline QString settingFailed(const QString &name) { return tr("'%1' の設定に失敗しました").arg(name); }
 } // namespace texts
 
 } // namespace tessell

@@ -1,6 +1,8 @@
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
 
+#include "core/Version.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -70,6 +72,7 @@ private slots:
     void readFilesStayUnchanged();
     void usage_data();
     void usage();
+    void version();
 };
 
 void TessellCliTest::newDesign_data()
@@ -389,6 +392,14 @@ void TessellCliTest::usage()
     const QByteArray text = exitCode == 0 ? p.readAllStandardOutput() : p.readAllStandardError();
     QVERIFY(text.startsWith("Usage:"));
     QVERIFY(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TessellCliTest::version()
+{
+    const Run r = cli({"--version"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("tessell-cli ") + tessell::kVersion + "\n");
+    QCOMPARE(r.err, QString());
 }
 
 QTEST_GUILESS_MAIN(TessellCliTest)

@@ -18,10 +18,11 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/shell/AboutBox.h"
+#include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -212,7 +213,7 @@ void MainWindow::connectCommands()
     on(C::PaletteEditor, this, &MainWindow::paletteEditor);
     on(C::ImageScan, this, &MainWindow::imageScan);
     on(C::Options, this, &MainWindow::options);
-    on(C::Help, this, &MainWindow::showHelp);
+    on(C::Help, this, [this] { showHelp(0); });
     on(C::About, this, &MainWindow::about);
 
     connect(e, &DesignEditor::statusChanged, this, &MainWindow::setStatus);
@@ -295,15 +296,13 @@ void MainWindow::writeIni() { m_area->writeIni(m_store); }
 
 // ---------------------------------------------------------------- windows
 
-void MainWindow::showHelp()
+void MainWindow::showHelp(int topic)
 {
-    const QString help = AppPaths::helpFile();
-    if (!QFileInfo::exists(help)) {
-        m_runner.showError(this, texts::cannotOpen(help));
-        return;
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+        connect(m_help, &HelpWindow::failed, this, [this](const QString &text) { m_runner.showError(this, text); });
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
-        m_runner.showError(this, texts::cannotOpen(help));
+    m_runner.run(this, [&] { m_help->showTopic(topic); });
 }
 
 // Commands whose windows come with later work: the cell check they start with
@@ -338,7 +337,11 @@ void MainWindow::changeCanvasSize()
 void MainWindow::paletteEditor() {}
 void MainWindow::imageScan() {}
 void MainWindow::options() {}
-void MainWindow::about() {}
+void MainWindow::about()
+{
+    AboutBox box(this);
+    box.exec();
+}
 
 // ---------------------------------------------------------------- window events
 

@@ -21,6 +21,7 @@ namespace tessell {
 class CommandSet;
 class DesignEditor;
 class FileCommands;
+class HelpWindow;
 class HistoryControl;
 class Prompter;
 class ToolBarArea;
@@ -59,8 +60,11 @@ public:
     ReplaceDialog *replaceDialog() const { return m_replaceDialog; }
     RotateMoveWindow *rotateMoveWindow() const { return m_rotateMoveWindow; }
 
+    // Help at a topic's page (0: the contents); every window's F1 comes here.
+    void showHelp(int topic = 0);
+    HelpWindow *helpWindow() const { return m_help; }
+
 public slots:
-    void showHelp();
     void pictureCheck();
     void print();
     void rotateMove();
@@ -105,6 +109,7 @@ private:
     QProgressBar *m_progress = nullptr;
     QPointer<ReplaceDialog> m_replaceDialog;
     QPointer<RotateMoveWindow> m_rotateMoveWindow;
+    HelpWindow *m_help = nullptr;
 };
 
 } // namespace tessell

@@ -16,6 +16,18 @@ inline QString cannotCreate(const QString &path) { return tr("ファイル %1 �
 inline QString sizeOutOfRange(int c, int r) { return tr("列数・行数が範囲外です (%1×%2)").arg(c).arg(r); }
 inline QString errorFound() { return tr("エラーが発見されました。"); }
 inline QString ready() { return tr("作業可能"); }
+inline QString invalidBitmap() { return tr("ビットマップイメージが不正です"); }
+inline QString pictureTooLarge(qint64 width, qint64 height, int megapixels)
+{
+    return tr("画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。")
+        .arg(width)
+        .arg(height)
+        .arg(megapixels);
+}
+inline QString cropOutsidePicture() { return tr("切り抜く範囲が画像の外にあります。"); }
+inline QString pictureFilesFilter() { return tr("画像ファイル (*.bmp *.png *.jpg *.jpeg …)"); }
+inline QString bitmapFilter() { return tr("ビットマップ (*.bmp)"); }
+inline QString allFilesFilter() { return tr("すべてのファイル (*.*)"); }
 } // namespace texts
 
 } // namespace tessell

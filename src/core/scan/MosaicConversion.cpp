@@ -75,9 +75,14 @@ Words loadChunk(const uchar *bytes, qsizetype available)
     return v;
 }
 
-// acc (or nothing, when fresh) + the sum of repeats[k] times rows[k] into acc,
-// chunk by chunk, the rows' sums kept in registers so that acc is written once
-// per call. Most rows are not repeated, and those need no multiplication.
+// Chunks of a row taken at a time: their sums stay in the first-level cache
+// while a few source rows stream through.
+constexpr qsizetype kSegmentChunks = 256;
+// Source rows added in registers before the sums are stored again.
+constexpr int kRowGroup = 16;
+
+// acc (or nothing, when fresh) + the sum of repeats[k] times rows[k] into acc.
+// Most rows are not repeated, and those need no multiplication.
 template <bool Repeated>
 void addRows(const uchar *const *rows, const std::int64_t *repeats, int count, qsizetype bytes, bool fresh, Words *acc)
 {
@@ -91,44 +96,44 @@ void addRows(const uchar *const *rows, const std::int64_t *repeats, int count, q
             odd += v >> 8;
         }
     };
-    const qsizetype chunks = (bytes + 15) / 16;
-    qsizetype j = 0;
-    // Four chunks (a cache line) at a time while they lie wholly inside the row.
-    for (; (j + 4) * 16 <= bytes; j += 4) {
-        Words e0{}, o0{}, e1{}, o1{}, e2{}, o2{}, e3{}, o3{};
-        if (!fresh) {
-            e0 = acc[2 * j], o0 = acc[2 * j + 1], e1 = acc[2 * j + 2], o1 = acc[2 * j + 3];
-            e2 = acc[2 * j + 4], o2 = acc[2 * j + 5], e3 = acc[2 * j + 6], o3 = acc[2 * j + 7];
+    const auto load = [](const uchar *p) {
+        Words v;
+        std::memcpy(&v, p, 16);
+        return v;
+    };
+    const qsizetype whole = bytes / 16;
+    for (qsizetype segment = 0; segment < whole; segment += kSegmentChunks) {
+        const qsizetype end = std::min(whole, segment + kSegmentChunks);
+        for (int k = 0; k < count; k += kRowGroup) {
+            const bool start = fresh && k == 0;
+            const uchar *const *group = rows + k;
+            if (count - k >= kRowGroup) {
+                for (qsizetype j = segment; j < end; ++j) {
+                    Words even = start ? Words{} : acc[2 * j], odd = start ? Words{} : acc[2 * j + 1];
+#pragma GCC unroll 16
+                    for (int i = 0; i < kRowGroup; ++i)
+                        add(even, odd, load(group[i] + j * 16), k + i);
+                    acc[2 * j] = even;
+                    acc[2 * j + 1] = odd;
+                }
+            } else {
+                for (qsizetype j = segment; j < end; ++j) {
+                    Words even = start ? Words{} : acc[2 * j], odd = start ? Words{} : acc[2 * j + 1];
+                    for (int i = k; i < count; ++i)
+                        add(even, odd, load(rows[i] + j * 16), i);
+                    acc[2 * j] = even;
+                    acc[2 * j + 1] = odd;
+                }
+            }
         }
-        for (int k = 0; k < count; ++k) {
-            const uchar *p = rows[k] + j * 16;
-            Words v0, v1, v2, v3;
-            std::memcpy(&v0, p, 16);
-            std::memcpy(&v1, p + 16, 16);
-            std::memcpy(&v2, p + 32, 16);
-            std::memcpy(&v3, p + 48, 16);
-            add(e0, o0, v0, k);
-            add(e1, o1, v1, k);
-            add(e2, o2, v2, k);
-            add(e3, o3, v3, k);
-        }
-        acc[2 * j] = e0;
-        acc[2 * j + 1] = o0;
-        acc[2 * j + 2] = e1;
-        acc[2 * j + 3] = o1;
-        acc[2 * j + 4] = e2;
-        acc[2 * j + 5] = o2;
-        acc[2 * j + 6] = e3;
-        acc[2 * j + 7] = o3;
     }
-    for (; j < chunks; ++j) {
-        Words even{}, odd{};
-        if (!fresh)
-            even = acc[2 * j], odd = acc[2 * j + 1];
+    // The last chunk of a row that is not a whole one.
+    if (bytes % 16) {
+        Words even = fresh ? Words{} : acc[2 * whole], odd = fresh ? Words{} : acc[2 * whole + 1];
         for (int k = 0; k < count; ++k)
-            add(even, odd, loadChunk(rows[k] + j * 16, bytes - j * 16), k);
-        acc[2 * j] = even;
-        acc[2 * j + 1] = odd;
+            add(even, odd, loadChunk(rows[k] + whole * 16, bytes % 16), k);
+        acc[2 * whole] = even;
+        acc[2 * whole + 1] = odd;
     }
 }
 

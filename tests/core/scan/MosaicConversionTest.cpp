@@ -232,6 +232,7 @@ void MosaicConversionTest::streamedEqualsMaterialised_data()
     QTest::newRow("smaller than the design") << QSize(33, 17) << QSize(40, 30);
     QTest::newRow("320 x 200 into 160 x 100") << QSize(320, 200) << QSize(160, 100);
     QTest::newRow("tall, q from the height") << QSize(23, 397) << QSize(6, 9);
+    QTest::newRow("wide rows taken in parts, many rows a block") << QSize(1100, 60) << QSize(10, 2);
     QTest::newRow("blocks over 257 pixels: the wide sums") << QSize(603, 3) << QSize(2, 1);
 }
 

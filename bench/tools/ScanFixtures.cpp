@@ -8,8 +8,8 @@
 #include "core/scan/HalftonePalette.h"
 #include "core/scan/MosaicConversion.h"
 
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 
 #include <cstdio>
 

@@ -17,10 +17,12 @@ namespace {
 // "X,Y,W,H" in picture pixels, W and H at least 1.
 std::optional<QRect> parseCrop(const QString &text)
 {
-    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,9}),(\\d{1,9}),(\\d{1,9}),(\\d{1,9})$")).match(text);
+    const auto m =
+        QRegularExpression(QStringLiteral("^(\\d{1,9}),(\\d{1,9}),(\\d{1,9}),(\\d{1,9})$")).match(text);
     if (!m.hasMatch())
         return std::nullopt;
-    const QRect rect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(), m.captured(4).toInt());
+    const QRect rect(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt(),
+                     m.captured(4).toInt());
     if (rect.width() < 1 || rect.height() < 1)
         return std::nullopt;
     return rect;

@@ -76,7 +76,8 @@ void ConvertCommandTest::convert_data()
     // A bitmap is streamed from its file, a PNG loaded whole: both give what the window gives.
     for (const QString format : {"bmp", "png"}) {
         const QByteArray f = format.toLatin1();
-        QTest::addRow("%s, paint, average", f.constData()) << format << QStringList{} << false << false << QRect();
+        QTest::addRow("%s, paint, average", f.constData())
+            << format << QStringList{} << false << false << QRect();
         QTest::addRow("%s, diffusion", f.constData())
             << format << QStringList{"--diffusion"} << true << false << QRect();
         QTest::addRow("%s, emphasized", f.constData())
@@ -84,7 +85,8 @@ void ConvertCommandTest::convert_data()
         QTest::addRow("%s, both", f.constData())
             << format << QStringList{"--emphasized", "--diffusion"} << true << true << QRect();
         QTest::addRow("%s, cropped", f.constData())
-            << format << QStringList{"--diffusion", "--crop", "5,3,20,17"} << true << false << QRect(5, 3, 20, 17);
+            << format << QStringList{"--diffusion", "--crop", "5,3,20,17"} << true << false
+            << QRect(5, 3, 20, 17);
         QTest::addRow("%s, crop reaching past the edge", f.constData())
             << format << QStringList{"--crop", "30,20,100,100"} << false << false << QRect(30, 20, 100, 100);
     }
@@ -104,12 +106,13 @@ void ConvertCommandTest::convert()
     QVERIFY(picture().save(picturePath));
     const QString out = scratch.file(QStringLiteral("out.tsl"));
 
-    const Run r = cli(QStringList{"convert", picturePath, "--design", designPath} + flags + QStringList{"-o", out});
+    const Run r =
+        cli(QStringList{"convert", picturePath, "--design", designPath} + flags + QStringList{"-o", out});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
-    const QByteArray expected =
-        convertedInProcess(designPath, picturePath, ScanOptions{diffusion, emphasized},
-                           crop.isNull() ? std::nullopt : std::optional<QRect>(crop), scratch.file("expected.tsl"));
+    const QByteArray expected = convertedInProcess(
+        designPath, picturePath, ScanOptions{diffusion, emphasized},
+        crop.isNull() ? std::nullopt : std::optional<QRect>(crop), scratch.file("expected.tsl"));
     QVERIFY(!expected.isEmpty());
     QCOMPARE(readAll(out), expected);
     QCOMPARE(readAll(designPath), designBefore);
@@ -137,16 +140,18 @@ void ConvertCommandTest::failures_data()
     QTest::newRow("no design") << QStringList{"convert", "PICTURE", "-o", "OUT"} << "";
     QTest::newRow("no output") << QStringList{"convert", "PICTURE", "--design", "DESIGN"} << "";
     QTest::newRow("no picture") << QStringList{"convert", "--design", "DESIGN", "-o", "OUT"} << "";
-    QTest::newRow("two pictures") << QStringList{"convert", "PICTURE", "PICTURE", "--design", "DESIGN", "-o", "OUT"}
+    QTest::newRow("two pictures") << QStringList{"convert", "PICTURE", "PICTURE", "--design",
+                                                 "DESIGN",  "-o",      "OUT"}
                                   << "";
     QTest::newRow("crop of three numbers")
         << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,3", "-o", "OUT"} << "";
     QTest::newRow("crop of no width")
         << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,0,3", "-o", "OUT"} << "";
-    QTest::newRow("crop without value") << QStringList{"convert", "PICTURE", "--design", "DESIGN", "-o", "OUT", "--crop"}
-                                        << "";
-    QTest::newRow("unknown flag")
-        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--dither", "-o", "OUT"} << "";
+    QTest::newRow("crop without value")
+        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "-o", "OUT", "--crop"} << "";
+    QTest::newRow("unknown flag") << QStringList{"convert",  "PICTURE", "--design", "DESIGN",
+                                                 "--dither", "-o",      "OUT"}
+                                  << "";
 }
 
 void ConvertCommandTest::failures()

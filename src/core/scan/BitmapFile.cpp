@@ -34,7 +34,8 @@ std::optional<BitmapHeader> BitmapHeader::read(QIODevice &device)
         b.height = i16(info + 6);
         planes = u16(info + 8);
         b.bitCount = u16(info + 10);
-    } else if ((infoSize == 40 || infoSize == 64 || infoSize == 108 || infoSize == 124) && got == qint64(sizeof h)) {
+    } else if ((infoSize == 40 || infoSize == 64 || infoSize == 108 || infoSize == 124) &&
+               got == qint64(sizeof h)) {
         b.width = i32(info + 4);
         b.height = i32(info + 8);
         planes = u16(info + 12);
@@ -65,7 +66,7 @@ std::optional<BitmapHeader> BitmapHeader::read(QIODevice &device)
     return b;
 }
 
-BitmapFileRows::BitmapFileRows(std::unique_ptr<QFile> file, const BitmapHeader &header)
+BitmapFileRows::BitmapFileRows(std::unique_ptr<QIODevice> file, const BitmapHeader &header)
     : m_file(std::move(file)), m_header(header)
 {
 }

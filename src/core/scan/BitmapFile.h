@@ -2,9 +2,10 @@
 
 #include "core/scan/PictureRows.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -40,15 +41,16 @@ struct BitmapHeader {
 // for; only the rows of the last call are held.
 class BitmapFileRows final : public PictureRows {
 public:
-    // The file must be open, hold a plain24() picture and be long enough for it.
-    BitmapFileRows(std::unique_ptr<QFile> file, const BitmapHeader &header);
+    // The device (a file) must be open, hold a plain24() picture and be long
+    // enough for it.
+    BitmapFileRows(std::unique_ptr<QIODevice> file, const BitmapHeader &header);
     QSize size() const override { return {m_header.width, m_header.height}; }
     // One read for all the rows, which lie next to each other in the file. Throws
     // "ビットマップイメージが不正です" when the file can no longer be read.
     void rows(int first, int count, const QRgb **out) override;
 
 private:
-    std::unique_ptr<QFile> m_file;
+    std::unique_ptr<QIODevice> m_file;
     BitmapHeader m_header;
     std::vector<uchar> m_stored;
     std::vector<QRgb> m_pixels;

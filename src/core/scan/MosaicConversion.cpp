@@ -84,7 +84,8 @@ constexpr int kRowGroup = 16;
 // acc (or nothing, when fresh) + the sum of repeats[k] times rows[k] into acc.
 // Most rows are not repeated, and those need no multiplication.
 template <bool Repeated>
-void addRows(const uchar *const *rows, const std::int64_t *repeats, int count, qsizetype bytes, bool fresh, Words *acc)
+void addRows(const uchar *const *rows, const std::int64_t *repeats, int count, qsizetype bytes, bool fresh,
+             Words *acc)
 {
     const Words mask = Words{} + 0xFF;
     const auto add = [&](Words &even, Words &odd, const Words &v, int k) {
@@ -206,7 +207,8 @@ void sumBlocks(PictureRows &picture, int columns, int rows, int q, std::vector<Q
     }
 }
 
-std::vector<QRgb> averages(PictureRows &picture, int columns, int rows, const std::function<void(int)> &rowStarts)
+std::vector<QRgb> averages(PictureRows &picture, int columns, int rows,
+                           const std::function<void(int)> &rowStarts)
 {
     std::vector<QRgb> out;
     if (picture.size().isEmpty() || columns < 1 || rows < 1)
@@ -245,7 +247,8 @@ Choice nearest(const std::array<int, 3> &colour, const Channels &means, bool emp
     int bound = emphasized ? 2 * 255 : 3 * 255;
     bool found = false;
     for (int i = 0; i < int(means.size()); ++i) {
-        const std::array<int, 3> d = {colour[0] - means[i][0], colour[1] - means[i][1], colour[2] - means[i][2]};
+        const std::array<int, 3> d = {colour[0] - means[i][0], colour[1] - means[i][1],
+                                      colour[2] - means[i][2]};
         const int distance = emphasized ? std::abs(d[pair.first]) + std::abs(d[pair.second])
                                         : std::abs(d[0]) + std::abs(d[1]) + std::abs(d[2]);
         if (distance < bound) {
@@ -317,15 +320,15 @@ std::vector<QRgb> cellAverages(const QImage &picture, int columns, int rows)
 
 int progressTotal(int rows) { return std::max(1, 2 * rows - 2); }
 
-QStringList convert(const QImage &picture, int columns, int rows, const MeanColours &means, ScanOptions options,
-                    const ScanProgress &progress)
+QStringList convert(const QImage &picture, int columns, int rows, const MeanColours &means,
+                    ScanOptions options, const ScanProgress &progress)
 {
     ImageRows source(picture);
     return convert(source, columns, rows, means, options, progress);
 }
 
-QStringList convert(PictureRows &picture, int columns, int rows, const MeanColours &means, ScanOptions options,
-                    const ScanProgress &progress)
+QStringList convert(PictureRows &picture, int columns, int rows, const MeanColours &means,
+                    ScanOptions options, const ScanProgress &progress)
 {
     const int total = progressTotal(rows);
     const auto report = [&](int done) {
@@ -353,7 +356,8 @@ QStringList convert(PictureRows &picture, int columns, int rows, const MeanColou
         line.reserve(2 * columns);
         for (int c = 0; c < columns; ++c) {
             const QRgb stored = HalftonePalette::colour(cells[std::size_t(r) * columns + c]);
-            const Choice choice = nearest({qRed(stored), qGreen(stored), qBlue(stored)}, channels, options.emphasized);
+            const Choice choice =
+                nearest({qRed(stored), qGreen(stored), qBlue(stored)}, channels, options.emphasized);
             if (options.diffusion) {
                 for (const Neighbour &n : kNeighbours) {
                     const int nc = c + n.dc, nr = r + n.dr;

@@ -72,10 +72,10 @@ int progressTotal(int rows);
 
 // Rows lines, each Columns upper-case hex digits joined by commas. An empty
 // picture or a design without cells gives no lines.
-QStringList convert(PictureRows &picture, int columns, int rows, const MeanColours &means, ScanOptions options,
-                    const ScanProgress &progress = {});
-QStringList convert(const QImage &picture, int columns, int rows, const MeanColours &means, ScanOptions options,
-                    const ScanProgress &progress = {});
+QStringList convert(PictureRows &picture, int columns, int rows, const MeanColours &means,
+                    ScanOptions options, const ScanProgress &progress = {});
+QStringList convert(const QImage &picture, int columns, int rows, const MeanColours &means,
+                    ScanOptions options, const ScanProgress &progress = {});
 
 // Every result line into its row of the design's cells, from column 0, as one
 // change of the cells (the image scan transfer and tessell-cli convert).

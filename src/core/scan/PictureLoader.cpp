@@ -117,7 +117,10 @@ std::unique_ptr<PictureRows> openRows(const QString &path, const std::optional<Q
     return std::make_unique<CroppedRows>(std::move(rows), inside);
 }
 
-QImage crop(const QImage &picture, const QRect &rect) { return picture.copy(cropInside(picture.size(), rect)); }
+QImage crop(const QImage &picture, const QRect &rect)
+{
+    return picture.copy(cropInside(picture.size(), rect));
+}
 
 QList<Filter> fileDialogFilters()
 {

@@ -36,7 +36,10 @@ private:
 // The part of another picture inside a rectangle that lies wholly within it.
 class CroppedRows final : public PictureRows {
 public:
-    CroppedRows(std::unique_ptr<PictureRows> inner, const QRect &rect) : m_inner(std::move(inner)), m_rect(rect) {}
+    CroppedRows(std::unique_ptr<PictureRows> inner, const QRect &rect)
+        : m_inner(std::move(inner)), m_rect(rect)
+    {
+    }
     QSize size() const override { return m_rect.size(); }
     void rows(int first, int count, const QRgb **out) override;
 

@@ -7,7 +7,8 @@ using namespace tessell;
 namespace {
 int squaredDistance(int r, int g, int b, QRgb c)
 {
-    return (r - qRed(c)) * (r - qRed(c)) + (g - qGreen(c)) * (g - qGreen(c)) + (b - qBlue(c)) * (b - qBlue(c));
+    return (r - qRed(c)) * (r - qRed(c)) + (g - qGreen(c)) * (g - qGreen(c)) +
+           (b - qBlue(c)) * (b - qBlue(c));
 }
 
 // Every entry in turn, the first of the nearest kept.

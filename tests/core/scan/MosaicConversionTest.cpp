@@ -1,9 +1,8 @@
-#include "core/document/Design.h"
 #include "core/scan/MosaicConversion.h"
+#include "core/document/Design.h"
 
 #include "support/TestSupport.h"
 
-#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -31,16 +30,6 @@ MeanColours means(const QList<QRgb> &first, QRgb rest)
     return m;
 }
 
-QImage noise(int width, int height, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, random.generate() | 0xFF000000u);
-    return image;
-}
-
 // Pass 1 the plain way: the enlarged picture built pixel by pixel, then each
 // block added up.
 std::vector<QRgb> materialisedAverages(const QImage &source, int columns, int rows)
@@ -50,8 +39,9 @@ std::vector<QRgb> materialisedAverages(const QImage &source, int columns, int ro
     QImage enlarged(ew, eh, QImage::Format_RGB32);
     for (int y = 0; y < eh; ++y)
         for (int x = 0; x < ew; ++x)
-            enlarged.setPixel(x, y,
-                              source.pixel(int(qint64(x) * source.width() / ew), int(qint64(y) * source.height() / eh)));
+            enlarged.setPixel(
+                x, y,
+                source.pixel(int(qint64(x) * source.width() / ew), int(qint64(y) * source.height() / eh)));
     std::vector<QRgb> out;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
@@ -150,30 +140,30 @@ void MosaicConversionTest::nearestEntry_data()
 
     const QRgb far = qRgb(255, 0, 255);
     QTest::newRow("halfway between two entries: the lower")
-        << QColor(105, 100, 100) << QList<QRgb>{far, far, far, qRgb(100, 100, 100), far, qRgb(110, 100, 100)} << far
-        << false << 3 << QList<int>{5, 0, 0};
+        << QColor(105, 100, 100) << QList<QRgb>{far, far, far, qRgb(100, 100, 100), far, qRgb(110, 100, 100)}
+        << far << false << 3 << QList<int>{5, 0, 0};
     QTest::newRow("halfway, emphasized: the lower")
-        << QColor(105, 100, 100) << QList<QRgb>{far, far, far, qRgb(110, 100, 100), far, qRgb(100, 100, 100)} << far
-        << true << 3 << QList<int>{-5, 0, 0};
+        << QColor(105, 100, 100) << QList<QRgb>{far, far, far, qRgb(110, 100, 100), far, qRgb(100, 100, 100)}
+        << far << true << 3 << QList<int>{-5, 0, 0};
     // (204, 102, 153): red and blue only; green is ignored, the difference keeps it.
     QTest::newRow("emphasized ignores the third channel")
-        << QColor(204, 102, 153) << QList<QRgb>{far, far, qRgb(204, 102, 160), qRgb(204, 0, 153)} << far << true << 3
-        << QList<int>{0, 102, 0};
-    QTest::newRow("the same cell by the average") << QColor(204, 102, 153)
-                                                  << QList<QRgb>{far, far, qRgb(204, 102, 160), qRgb(204, 0, 153)}
-                                                  << far << false << 2 << QList<int>{0, 0, -7};
+        << QColor(204, 102, 153) << QList<QRgb>{far, far, qRgb(204, 102, 160), qRgb(204, 0, 153)} << far
+        << true << 3 << QList<int>{0, 102, 0};
+    QTest::newRow("the same cell by the average")
+        << QColor(204, 102, 153) << QList<QRgb>{far, far, qRgb(204, 102, 160), qRgb(204, 0, 153)} << far
+        << false << 2 << QList<int>{0, 0, -7};
     // (102, 102, 204): two equal channels, so red and green, not blue.
     QTest::newRow("two equal channels compare red and green")
-        << QColor(102, 102, 204) << QList<QRgb>{far, qRgb(110, 110, 204), qRgb(102, 102, 0)} << far << true << 2
-        << QList<int>{0, 0, 204};
+        << QColor(102, 102, 204) << QList<QRgb>{far, qRgb(110, 110, 204), qRgb(102, 102, 0)} << far << true
+        << 2 << QList<int>{0, 0, 204};
     QTest::newRow("the same cell by the average, blue counts")
-        << QColor(102, 102, 204) << QList<QRgb>{far, qRgb(110, 110, 204), qRgb(102, 102, 0)} << far << false << 1
-        << QList<int>{-8, -8, 0};
-    QTest::newRow("sixteen equal entries: 0") << QColor(40, 50, 60) << QList<QRgb>{} << qRgb(90, 90, 90) << false << 0
-                                              << QList<int>{-50, -40, -30};
+        << QColor(102, 102, 204) << QList<QRgb>{far, qRgb(110, 110, 204), qRgb(102, 102, 0)} << far << false
+        << 1 << QList<int>{-8, -8, 0};
+    QTest::newRow("sixteen equal entries: 0")
+        << QColor(40, 50, 60) << QList<QRgb>{} << qRgb(90, 90, 90) << false << 0 << QList<int>{-50, -40, -30};
     // Nothing is nearer than the starting bound 765: entry 0, with its own difference.
-    QTest::newRow("black against white entries")
-        << QColor(0, 0, 0) << QList<QRgb>{} << qRgb(255, 255, 255) << false << 0 << QList<int>{-255, -255, -255};
+    QTest::newRow("black against white entries") << QColor(0, 0, 0) << QList<QRgb>{} << qRgb(255, 255, 255)
+                                                 << false << 0 << QList<int>{-255, -255, -255};
     QTest::newRow("emphasized bound 510 not beaten")
         << QColor(0, 0, 90) << QList<QRgb>{} << qRgb(255, 255, 0) << true << 0 << QList<int>{-255, -255, 90};
 }
@@ -186,8 +176,8 @@ void MosaicConversionTest::nearestEntry()
     QFETCH(bool, emphasized);
     QFETCH(int, entry);
     QFETCH(QList<int>, difference);
-    const MosaicConversion::Choice choice =
-        MosaicConversion::nearestEntry({colour.red(), colour.green(), colour.blue()}, means(entries, rest), emphasized);
+    const MosaicConversion::Choice choice = MosaicConversion::nearestEntry(
+        {colour.red(), colour.green(), colour.blue()}, means(entries, rest), emphasized);
     QCOMPARE(choice.entry, entry);
     QCOMPARE((QList<int>{choice.difference[0], choice.difference[1], choice.difference[2]}), difference);
 }
@@ -205,7 +195,7 @@ void MosaicConversionTest::diffusionShare_data()
     QTest::newRow("-8 x 7 / 16 = -3.5") << -8 << 7 << -4;
     QTest::newRow("-8 x 5 / 16 = -2.5") << -8 << 5 << -2;
     QTest::newRow("-8 x 1 / 16 = -0.5") << -8 << 1 << 0;
-    QTest::newRow("below a half rounds down") << 9 << 3 << 2;  // 1.6875
+    QTest::newRow("below a half rounds down") << 9 << 3 << 2; // 1.6875
     QTest::newRow("-9 x 3 / 16 = -1.6875") << -9 << 3 << -2;
     QTest::newRow("255 x 7 / 16 = 111.5625") << 255 << 7 << 112;
     QTest::newRow("-255 x 1 / 16 = -15.9375") << -255 << 1 << -16;
@@ -240,7 +230,8 @@ void MosaicConversionTest::streamedEqualsMaterialised()
 {
     QFETCH(QSize, picture);
     QFETCH(QSize, design);
-    const QImage source = noise(picture.width(), picture.height(), quint32(picture.width() * 31 + picture.height()));
+    const QImage source = test::noisePicture(picture.width(), picture.height(),
+                                             quint32(picture.width() * 31 + picture.height()));
     QCOMPARE(MosaicConversion::cellAverages(source, design.width(), design.height()),
              materialisedAverages(source, design.width(), design.height()));
 }
@@ -255,26 +246,27 @@ void MosaicConversionTest::convert_data()
     // Entries: 0 black, 1 grey 60, the others black again (never nearer than 0).
     // A picture of Columns x Rows pixels gives each cell its own pixel, and
     // these greys are halftone colours, so a cell's colour is its pixel's.
-    QTest::newRow("paint: every cell on its own") << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 0
-                                                  << QStringList{"1,0,0"};
+    QTest::newRow("paint: every cell on its own")
+        << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 0 << QStringList{"1,0,0"};
     // 255 takes grey 60 and passes 195 x 7/16 = 85 on (stored as grey 88),
     // which again takes grey 60 and passes 12 on (stored as 9), which takes black.
     QTest::newRow("diffusion: the error reaches the next cells")
         << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 1 << QStringList{"1,1,0"};
-    QTest::newRow("scan type 2 is no diffusion") << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 2
-                                                 << QStringList{"1,0,0"};
+    QTest::newRow("scan type 2 is no diffusion")
+        << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 2 << QStringList{"1,0,0"};
     // The last column's error passed to the right would land on the next row's
     // first cell and turn it to 1.
     QTest::newRow("diffusion: the last column passes nothing right, the last row nothing down")
-        << QList<QList<int>>{{0, 123}, {0, 0}, {0, 0}} << QSize(2, 3) << 1 << QStringList{"0,1", "0,0", "0,0"};
+        << QList<QList<int>>{{0, 123}, {0, 0}, {0, 0}} << QSize(2, 3) << 1
+        << QStringList{"0,1", "0,0", "0,0"};
     // The first column's error passed down-left would land on the same row's
     // last cell and turn it to 1.
     QTest::newRow("diffusion: the first column passes nothing down-left")
         << QList<QList<int>>{{123, 0}, {0, 0}} << QSize(2, 2) << 1 << QStringList{"1,0", "0,0"};
     QTest::newRow("one pixel wide picture: every line has Columns digits")
         << QList<QList<int>>{{255}} << QSize(5, 3) << 0 << QStringList(3, "1,1,1,1,1");
-    QTest::newRow("one pixel, diffusion") << QList<QList<int>>{{255}} << QSize(4, 2) << 1
-                                          << QStringList{"1,1,1,1", "1,1,1,1"};
+    QTest::newRow("one pixel, diffusion")
+        << QList<QList<int>>{{255}} << QSize(4, 2) << 1 << QStringList{"1,1,1,1", "1,1,1,1"};
     QTest::newRow("a picture in another aspect fills the design")
         << QList<QList<int>>{{255, 255, 0, 0}} << QSize(2, 3) << 0 << QStringList(3, "1,0");
 }
@@ -331,7 +323,8 @@ void MosaicConversionTest::meanColours()
 {
     Palette palette;
     palette[4].fill(qRgb(200, 100, 0));
-    // 19 pixels of 200 and one of 0: 3800 / 20 = 190; 19 of 100 and one of 39: 1939 / 20 = 96.95, dropped to 96.
+    // 19 pixels of 200 and one of 0: 3800 / 20 = 190; 19 of 100 and one of 39: 1939 / 20 = 96.95, dropped
+    // to 96.
     palette[4].setPixel(2, 3, qRgb(0, 39, 19));
     const MeanColours means = MosaicConversion::meanColours(palette);
     QCOMPARE(QColor(means[4]), QColor(190, 96, 0));

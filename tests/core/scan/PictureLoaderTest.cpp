@@ -1,12 +1,11 @@
+#include "core/scan/PictureLoader.h"
 #include "core/Texts.h"
 #include "core/scan/BitmapFile.h"
-#include "core/scan/PictureLoader.h"
 
 #include "support/TestSupport.h"
 
 #include <QBuffer>
 #include <QImageWriter>
-#include <QRandomGenerator>
 #include <QtEndian>
 #include <QtTest>
 
@@ -14,16 +13,6 @@ using namespace tessell;
 using namespace tessell::test;
 
 namespace {
-QImage noise(int width, int height, quint32 seed)
-{
-    QRandomGenerator random(seed);
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, random.generate() | 0xFF000000u);
-    return image;
-}
-
 void put16(QByteArray &b, int at, quint16 v) { qToLittleEndian(v, b.data() + at); }
 void put32(QByteArray &b, int at, quint32 v) { qToLittleEndian(v, b.data() + at); }
 
@@ -126,7 +115,8 @@ int largestDifference(const QImage &a, const QImage &b)
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x) {
             const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            most = qMax(most, qMax(qAbs(qRed(p) - qRed(q)), qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
+            most = qMax(most, qMax(qAbs(qRed(p) - qRed(q)),
+                                   qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
         }
     return most;
 }
@@ -172,8 +162,9 @@ void PictureLoaderTest::formats()
     QImage picture(64, 32, QImage::Format_RGB32);
     for (int y = 0; y < 32; ++y)
         for (int x = 0; x < 64; ++x)
-            picture.setPixel(x, y, x < 32 ? (y < 16 ? qRgb(200, 30, 30) : qRgb(30, 200, 30))
-                                          : (y < 16 ? qRgb(30, 30, 200) : qRgb(230, 230, 40)));
+            picture.setPixel(x, y,
+                             x < 32 ? (y < 16 ? qRgb(200, 30, 30) : qRgb(30, 200, 30))
+                                    : (y < 16 ? qRgb(30, 30, 200) : qRgb(230, 230, 40)));
     const QByteArray bytes = encoded(picture, format, 100);
     QVERIFY2(!bytes.isEmpty(), "the Qt image plugins do not write this format");
     const QImage loaded = PictureLoader::load(scratch.write(name, bytes));
@@ -184,8 +175,8 @@ void PictureLoaderTest::formats()
     } else {
         const QRect middle(8, 4, 16, 8);
         for (const QPoint corner : {QPoint(0, 0), QPoint(32, 0), QPoint(0, 16), QPoint(32, 16)})
-            QVERIFY(largestDifference(loaded.copy(middle.translated(corner)), picture.copy(middle.translated(corner))) <=
-                    12);
+            QVERIFY(largestDifference(loaded.copy(middle.translated(corner)),
+                                      picture.copy(middle.translated(corner))) <= 12);
     }
 }
 
@@ -218,7 +209,8 @@ void PictureLoaderTest::transparencyOnWhite()
     picture.setPixel(0, 0, qRgba(0, 0, 0, 0));
     picture.setPixel(1, 0, qRgba(255, 0, 0, 128));
     picture.setPixel(2, 0, qRgba(10, 20, 30, 255));
-    const QImage loaded = PictureLoader::load(scratch.write(QStringLiteral("logo.png"), encoded(picture, "png")));
+    const QImage loaded =
+        PictureLoader::load(scratch.write(QStringLiteral("logo.png"), encoded(picture, "png")));
     QCOMPARE(loaded.format(), QImage::Format_RGB32);
     QCOMPARE(QColor(loaded.pixel(0, 0)), QColor(255, 255, 255));
     QCOMPARE(QColor(loaded.pixel(1, 0)), QColor(255, 127, 127));
@@ -231,10 +223,11 @@ void PictureLoaderTest::refused_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
     const QString invalid = texts::invalidBitmap();
-    const QImage small = noise(5, 4, 1);
+    const QImage small = noisePicture(5, 4, 1);
     QTest::newRow("not a picture") << "text.bmp" << QByteArray("tsfile,160,100\r\n") << invalid;
     QTest::newRow("empty file") << "empty.png" << QByteArray() << invalid;
-    QTest::newRow("bitmap cut short: rows missing") << "short.bmp" << bitmap24(small, false, 40, 0, 2) << invalid;
+    QTest::newRow("bitmap cut short: rows missing")
+        << "short.bmp" << bitmap24(small, false, 40, 0, 2) << invalid;
     QTest::newRow("bitmap cut short: last row's padding missing")
         << "short.bmp" << bitmap24(small).chopped(1) << invalid;
     QTest::newRow("PNG cut short") << "short.png" << encoded(small, "png").left(40) << invalid;
@@ -247,8 +240,8 @@ void PictureLoaderTest::refused_data()
     QTest::newRow("a top-down bitmap over 100 megapixels")
         << "huge.bmp" << bitmap24(small, true, 124, 0, -1, QSize(20000, 20000))
         << texts::pictureTooLarge(20000, 20000, 100);
-    QTest::newRow("a PNG over 100 megapixels") << "huge.png" << blackPng(30000, 20000, false)
-                                               << texts::pictureTooLarge(30000, 20000, 100);
+    QTest::newRow("a PNG over 100 megapixels")
+        << "huge.png" << blackPng(30000, 20000, false) << texts::pictureTooLarge(30000, 20000, 100);
 }
 
 void PictureLoaderTest::refused()
@@ -280,7 +273,8 @@ void PictureLoaderTest::crop_data()
     QTest::addColumn<QRect>("expected");
     QTest::addColumn<QString>("error");
     QTest::newRow("inside") << QRect(2, 1, 4, 3) << QRect(2, 1, 4, 3) << "";
-    QTest::newRow("reaching past the edge keeps the part inside") << QRect(5, 4, 10, 10) << QRect(5, 4, 4, 3) << "";
+    QTest::newRow("reaching past the edge keeps the part inside")
+        << QRect(5, 4, 10, 10) << QRect(5, 4, 4, 3) << "";
     QTest::newRow("the whole picture") << QRect(0, 0, 9, 7) << QRect(0, 0, 9, 7) << "";
     QTest::newRow("wholly outside") << QRect(9, 0, 3, 3) << QRect() << texts::cropOutsidePicture();
 }
@@ -291,7 +285,7 @@ void PictureLoaderTest::crop()
     QFETCH(QRect, expected);
     QFETCH(QString, error);
     Scratch scratch;
-    const QImage picture = noise(9, 7, 5);
+    const QImage picture = noisePicture(9, 7, 5);
     // A bitmap is streamed by openRows, a PNG is loaded whole: both crop alike.
     for (const QString &path : {scratch.write(QStringLiteral("p.bmp"), bitmap24(picture)),
                                 scratch.write(QStringLiteral("p.png"), encoded(picture, "png"))}) {
@@ -310,16 +304,17 @@ void PictureLoaderTest::streamedBitmapEqualsLoaded_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("streamed");
     for (int width : {1, 2, 3, 5, 8}) {
-        const QImage picture = noise(width, 3, quint32(width));
+        const QImage picture = noisePicture(width, 3, quint32(width));
         QTest::addRow("%d wide, bottom-up", width) << bitmap24(picture) << true;
         QTest::addRow("%d wide, top-down", width) << bitmap24(picture, true) << true;
     }
-    const QImage picture = noise(7, 5, 9);
+    const QImage picture = noisePicture(7, 5, 9);
     QTest::newRow("version 4 header") << bitmap24(picture, false, 108) << true;
     QTest::newRow("version 5 header, top-down") << bitmap24(picture, true, 124) << true;
     QTest::newRow("a gap before the rows") << bitmap24(picture, false, 40, 10) << true;
     QTest::newRow("trailing bytes after the rows") << bitmap24(picture) + QByteArray(7, 'x') << true;
-    QTest::newRow("8-bit, loaded whole") << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp") << false;
+    QTest::newRow("8-bit, loaded whole")
+        << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp") << false;
     QTest::newRow("a PNG, loaded whole") << encoded(picture, "png") << false;
 }
 

@@ -23,6 +23,7 @@ const Command kCommands[] = {
     {"info", cmdInfo},
     {"resave", cmdResave},
     {"import", cmdImport},
+    {"convert", cmdConvert},
 };
 } // namespace
 

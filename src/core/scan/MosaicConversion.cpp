@@ -387,9 +387,10 @@ QStringList convert(PictureRows &picture, int columns, int rows, const MeanColou
 void writeIntoCells(const QStringList &lines, Design &design)
 {
     const int rows = std::min(design.rows(), int(lines.size()));
-    design.editCells(QRect(0, 0, design.columns(), rows), [&](CellGrid &grid) {
+    design.editCells([&](CellGrid &grid) {
         for (int r = 0; r < rows; ++r)
             grid.setRowFromText(r, lines[r]);
+        return QRect(0, 0, grid.columns(), rows);
     });
 }
 

@@ -16,6 +16,8 @@ inline QString cannotCreate(const QString &path) { return tr("ファイル %1 �
 inline QString sizeOutOfRange(int c, int r) { return tr("列数・行数が範囲外です (%1×%2)").arg(c).arg(r); }
 inline QString errorFound() { return tr("エラーが発見されました。"); }
 inline QString ready() { return tr("作業可能"); }
+// A scanned picture that did not arrive whole or in a form we can read.
+inline QString transferFailed() { return tr("転送中にエラー発生"); }
 } // namespace texts
 
 } // namespace tessell

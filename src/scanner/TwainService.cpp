@@ -330,9 +330,10 @@ bool TwainService::acquire(QImage &image, bool showUi, ScanUi &ui)
     }
 
     bool delivered = false;
+    QImage picture;
     std::exception_ptr failure;
     try {
-        delivered = runLoop(image);
+        delivered = runLoop(picture);
     } catch (...) {
         failure = std::current_exception();
     }
@@ -346,6 +347,8 @@ bool TwainService::acquire(QImage &image, bool showUi, ScanUi &ui)
     }
     if (failure)
         std::rethrow_exception(failure);
+    if (delivered)
+        image = picture;
     return delivered;
 }
 

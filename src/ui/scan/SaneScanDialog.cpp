@@ -22,6 +22,7 @@ SaneScanDialog::SaneScanDialog(ScanSession &session, QWidget *parent) : QDialog(
 {
     setWindowTitle(session.deviceName());
     setModal(true);
+    setMinimumWidth(280); // room for the device's name in the title
 
     m_resolution = new QComboBox(this);
     m_resolution->setObjectName(QStringLiteral("resolutionBox"));

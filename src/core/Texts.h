@@ -38,6 +38,8 @@ inline QString cropOutsidePicture() { return tr("切り抜く範囲が画像の�
 inline QString pictureFilesFilter() { return tr("画像ファイル (*.bmp *.png *.jpg *.jpeg …)"); }
 inline QString bitmapFilter() { return tr("ビットマップ (*.bmp)"); }
 inline QString allFilesFilter() { return tr("すべてのファイル (*.*)"); }
+// A scanned picture that did not arrive whole or in a form we can read.
+inline QString transferFailed() { return tr("転送中にエラー発生"); }
 } // namespace texts
 
 } // namespace tessell

@@ -15,6 +15,9 @@ const char *kUsage =
     "  tessell-cli info FILE.tsl\n"
     "  tessell-cli resave IN.tsl OUT.tsl\n"
     "  tessell-cli import DESIGN.tsl ARRANGEMENT -o OUT.tsl\n"
+    "  tessell-cli print DESIGN.tsl (--classes CxW[,CxW[,CxW]] | --classes-fair N)\n"
+    "              [--color] [--no-numbers] [--no-quantities] [--title TEXT] [--notes TEXT]\n"
+    "              [--overview] [--neighbours] [--png-page K] -o OUT.pdf\n"
     "\n"
     "Exit status: 0 success, 1 an invalid cell was found, 2 a file could not be\n"
     "read or written, or the arguments are wrong.\n";

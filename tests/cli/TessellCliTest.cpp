@@ -1,3 +1,4 @@
+#include "support/CliRun.h"
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
 
@@ -16,25 +17,7 @@ using namespace tessell::test;
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
 
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TESSELL_CLI_PATH), args);
-    Run r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
+using Run = CliRun;
 
 QByteArray designFile(int columns, int rows, const QStringList &rowLines, const QByteArray &eol = "\r\n")
 {

@@ -23,8 +23,9 @@ test: build
 
 bench: deps
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSELL_BUILD_BENCH=ON -DTESSELL_BUILD_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target tessell_bench
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target tessell_bench tessell-cli
 	@$(BUILD)-bench/bench/tessell_bench
+	@bench/print-cli-timing.sh $(BUILD)-bench
 
 # make fuzz [FUZZ_SECONDS=60]: every libFuzzer target in turn (not part of make test).
 FUZZ_SECONDS ?= 60

@@ -161,7 +161,9 @@ void ClassPages::build()
     m_numberRight = m_numberTable->add<LRItem>();
     formatTableCells(m_numberLeft, m_numberRight);
     m_numberTable->setOnPrintPanel(
-        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) { setNumberRow(row); });
+        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
+            setTableRow(m_numberLeft, m_numberRight, m_options.numberTable, m_palette[row].name(), row);
+        });
 
     m_quantityTable = side->add<LRGridPanel>();
     m_quantityTable->setHeight(312);
@@ -172,7 +174,10 @@ void ClassPages::build()
     // Runs after the header and the number table, before every cell that depends on it.
     m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) { preparePage(); });
     m_quantityTable->setOnPrintPanel(
-        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) { setQuantityRow(row); });
+        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
+            setTableRow(m_quantityLeft, m_quantityRight, m_options.quantityTable,
+                        QString::number(m_quantities[row]) + QStringLiteral(" 枚"), row);
+        });
 
     // The block's cells fill the rest of the page.
     auto *body = rep.add<LRLayoutPanel>();
@@ -228,24 +233,13 @@ void ClassPages::preparePage()
     m_overview->block = m_block;
 }
 
-void ClassPages::setNumberRow(int row)
+void ClassPages::setTableRow(LRItem *left, LRItem *right, bool on, const QString &text, int row)
 {
-    const bool on = m_options.numberTable;
-    m_numberLeft->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
-    m_numberRight->setText(on ? m_palette[row].name() : QString());
+    left->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
+    right->setText(on ? text : QString());
     const LineStyle bottom = row == 15 ? lsDouble : lsNone;
-    m_numberLeft->setLineBottom(bottom);
-    m_numberRight->setLineBottom(bottom);
-}
-
-void ClassPages::setQuantityRow(int row)
-{
-    const bool on = m_options.quantityTable;
-    m_quantityLeft->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
-    m_quantityRight->setText(on ? QString::number(m_quantities[row]) + QStringLiteral(" 枚") : QString());
-    const LineStyle bottom = row == 15 ? lsDouble : lsNone;
-    m_quantityLeft->setLineBottom(bottom);
-    m_quantityRight->setLineBottom(bottom);
+    left->setLineBottom(bottom);
+    right->setLineBottom(bottom);
 }
 
 void ClassPages::setGridCell(int col, int row)

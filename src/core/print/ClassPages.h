@@ -74,8 +74,8 @@ public:
 private:
     void build();
     void preparePage();
-    void setNumberRow(int row);
-    void setQuantityRow(int row);
+    // A row of the number or quantity table: "r :" and the text, or both empty.
+    static void setTableRow(LRItem *left, LRItem *right, bool on, const QString &text, int row);
     void setGridCell(int col, int row);
 
     CellGrid m_grid;

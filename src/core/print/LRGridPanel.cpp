@@ -47,25 +47,19 @@ LRGridPanel::~LRGridPanel()
 
 void LRGridPanel::checkPlacement(const LRElement &container) const { checkReportPanelPlacement(container); }
 
-void LRGridPanel::setColCount(int count)
+void LRGridPanel::setCount(int &field, int count, int extent, const QString &refusal)
 {
-    if (count == m_colCount)
+    if (count == field)
         return;
-    if (count <= 0 || width() / count < MinCellSize)
-        throw LRError(texts::columnCountOutOfRange());
-    m_colCount = count;
+    if (count <= 0 || extent / count < MinCellSize)
+        throw LRError(refusal);
+    field = count;
     fitCells();
 }
 
-void LRGridPanel::setRowCount(int count)
-{
-    if (count == m_rowCount)
-        return;
-    if (count <= 0 || height() / count < MinCellSize)
-        throw LRError(texts::rowCountOutOfRange());
-    m_rowCount = count;
-    fitCells();
-}
+void LRGridPanel::setColCount(int count) { setCount(m_colCount, count, width(), texts::columnCountOutOfRange()); }
+
+void LRGridPanel::setRowCount(int count) { setCount(m_rowCount, count, height(), texts::rowCountOutOfRange()); }
 
 QSize LRGridPanel::cellSize() const { return QSize(width() / m_colCount, height() / m_rowCount); }
 

@@ -73,6 +73,8 @@ private:
     friend class LRSubPanel;
     QSize cellSize() const;
     void fitCells();
+    // Cells of fewer than 10 units are refused with the given text.
+    void setCount(int &field, int count, int extent, const QString &refusal);
 
     std::unique_ptr<LRChildPanel> m_template;
     int m_colCount = 1;

@@ -118,7 +118,11 @@ void LightRep::beginDoc()
     if (m_state == rsPrinting)
         throw LRError(texts::printerBusy());
     applyPaperSettings();
+    if (!m_printer)
+        throw LRError(texts::paperSettingsFailed());
     m_printer->beginJob(m_title);
+    // The job stays on this printer, whatever printer is set meanwhile.
+    m_job = m_printer;
     m_state = rsPrinting;
 }
 
@@ -127,20 +131,20 @@ void LightRep::printPage()
     // Also refused while previewing: no job is open then.
     if (m_state != rsPrinting)
         throw LRError(texts::beginDocNotCalled());
-    int sheet = m_printer->sheetHeight();
+    int sheet = m_job->sheetHeight();
     if (sheet <= 0)
-        sheet = m_printer->printableHeight();
+        sheet = m_job->printableHeight();
     const double scale = double(sheet) / height();
     // The surface starts at the printable area; page units count from the sheet's edge.
-    const QPoint offset = m_printer->unprintableOffset();
-    drawPage(m_printer->painter(), scale,
+    const QPoint offset = m_job->unprintableOffset();
+    drawPage(m_job->painter(), scale,
              QPoint(int(std::trunc(offset.x() / scale)), int(std::trunc(offset.y() / scale))));
 }
 
 void LightRep::newPage()
 {
     if (m_state == rsPrinting)
-        m_printer->newPage();
+        m_job->newPage();
 }
 
 void LightRep::endDoc()
@@ -148,7 +152,7 @@ void LightRep::endDoc()
     if (m_state != rsPrinting)
         return;
     m_state = rsIdle;
-    m_printer->endJob();
+    m_job->endJob();
 }
 
 void LightRep::abortDoc()
@@ -156,7 +160,7 @@ void LightRep::abortDoc()
     if (m_state != rsPrinting)
         return;
     m_state = rsIdle;
-    m_printer->abortJob();
+    m_job->abortJob();
 }
 
 void LightRep::beginPreview()

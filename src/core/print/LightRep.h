@@ -85,6 +85,7 @@ private:
     QString m_title;
     std::function<void(LightRep &)> m_onSetPrinter;
     PrintTarget *m_printer = nullptr;
+    PrintTarget *m_job = nullptr;
     State m_state = rsIdle;
 };
 

@@ -1,4 +1,5 @@
 #include "core/print/ClassPages.h"
+#include "core/print/PagePixels.h"
 #include "core/print/RecordingTarget.h"
 #include "support/TestSupport.h"
 
@@ -42,16 +43,7 @@ ClassPageOptions optionsOf(const Distribution &d, bool colour = false)
     return o;
 }
 
-bool dark(const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
-int darkPixels(const QImage &image, const QRect &area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += dark(image, x, y);
-    return n;
-}
 
 // Row r of the main grid at 100 rows starts at 75 + Trunc(r x 1017 / 101).
 int rowTop(int r) { return 75 + r * 1017 / 101; }

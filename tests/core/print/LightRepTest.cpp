@@ -2,6 +2,7 @@
 #include "core/print/LRItem.h"
 #include "core/print/LRLayoutPanel.h"
 #include "core/print/LightRep.h"
+#include "core/print/PagePixels.h"
 #include "core/print/RecordingTarget.h"
 #include "support/TestSupport.h"
 
@@ -35,7 +36,6 @@ private:
     QString m_name;
 };
 
-bool dark(const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
 
 // The rows (or columns) where a line crosses the image at x (or y).
 QList<int> darkRows(const QImage &image, int x, int from, int to)
@@ -47,14 +47,6 @@ QList<int> darkRows(const QImage &image, int x, int from, int to)
     return rows;
 }
 
-int darkPixels(const QImage &image, const QRect &area)
-{
-    int n = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            n += dark(image, x, y);
-    return n;
-}
 
 QImage preview(LightRep &rep)
 {
@@ -79,6 +71,7 @@ private slots:
     void margins();
     void paperSizes_data();
     void paperSizes();
+    void noPaperSize();
     void cellRects_data();
     void cellRects();
     void visitingOrder_data();
@@ -221,6 +214,22 @@ void LightRepTest::paperSizes()
     rep.setPrinter(&target);
     rep.applyPaperSettings();
     QCOMPARE(target.calls, QStringList{applied});
+}
+
+void LightRepTest::noPaperSize()
+{
+    // Without a paper size the report takes any size and asks its owner to set up the printer.
+    LightRep rep;
+    rep.setPaperSize(psNone);
+    rep.setBounds(0, 0, 300, 200);
+    QCOMPARE(rep.bounds().size(), QSize(300, 200));
+    RecordingTarget target(QSize(1, 1), 1);
+    rep.setPrinter(&target);
+    int asked = 0;
+    rep.setOnSetPrinter([&](LightRep &) { ++asked; });
+    rep.beginDoc();
+    QCOMPARE(asked, 1);
+    QCOMPARE(target.calls, QStringList{"begin "});
 }
 
 void LightRepTest::cellRects_data()
@@ -635,6 +644,12 @@ void LightRepTest::failures_data()
         QTest::addRow("%d rows", rows) << Step([=](LightRep &rep, RecordingTarget &) {
             grid(rep)->setRowCount(rows);
         }) << (rows == 101 ? "<no error>" : "行数が有効範囲を超えています") << int(LightRep::rsIdle);
+    QTest::newRow("the current count is taken unchecked") << Step([](LightRep &rep, RecordingTarget &) {
+        auto *g = rep.add<LRGridPanel>();
+        g->setBounds(0, 0, 5, 5);
+        g->setColCount(1);
+        g->setRowCount(1);
+    }) << "<no error>" << int(LightRep::rsIdle);
     QTest::newRow("report on a panel") << Step([](LightRep &rep, RecordingTarget &) {
         rep.add<LRLayoutPanel>()->add<LightRep>();
     }) << "フォーム上にのみ配置できます。" << int(LightRep::rsIdle);

@@ -1,35 +1,23 @@
 #include "core/document/HistoryFolder.h"
 #include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/app/AppFonts.h"
+#include "ui/app/Application.h"
 #include "ui/app/MainWindow.h"
-#include "ui/app/QtPrompter.h"
+#include "ui/common/QtPrompter.h"
 #include "ui/app/SplashWindow.h"
 #include "ui/shell/WelcomeWindow.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 
 using namespace tessell;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    AppFonts::install();
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(12);
-    app.setFont(font);
-    // Qt's own dialogs (file dialogs) speak the program's language.
-    QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        app.installTranslator(&qtTexts);
-
+    setUpApplication(app);
     SplashWindow splash(3000);
     splash.start();
-    app.setApplicationName(QStringLiteral("Tessell"));
-    app.setApplicationDisplayName(QStringLiteral("Tessell"));
 
     QtPrompter prompter;
     if (QScreen *screen = QGuiApplication::primaryScreen(); screen && screen->geometry().height() < 768) {

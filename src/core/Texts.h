@@ -16,6 +16,14 @@ inline QString cannotCreate(const QString &path) { return tr("ファイル %1 �
 inline QString sizeOutOfRange(int c, int r) { return tr("列数・行数が範囲外です (%1×%2)").arg(c).arg(r); }
 inline QString errorFound() { return tr("エラーが発見されました。"); }
 inline QString ready() { return tr("作業可能"); }
+inline QString invalidBitmap() { return tr("ビットマップイメージが不正です"); }
+// The path is left out: only the digit and ".bmp" are shown.
+inline QString bitmapLoadFailed(const QString &digit)
+{
+    return tr("ファイル") + u'"' + digit + QStringLiteral(".bmp") + u'"' + tr("の読み込みに失敗しました。");
+}
+inline QString recoverQuestion() { return tr("前回の作業が保存されずに終了しました。\n復元しますか？"); }
+inline QString recoveredEntry() { return tr("復元"); }
 
 // Class pages and the page layout engine.
 inline QString positiveIntegerRequired() { return tr("正の整数値を入力してください。"); }

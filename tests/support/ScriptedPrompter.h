@@ -3,7 +3,7 @@
 // Header only: the support library links the core alone, and only window
 // tests include this.
 
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 
 #include <QList>
 #include <QQueue>
@@ -24,6 +24,7 @@ public:
         Icon icon = Icon::None;
         QList<Answer> buttons;
         QList<Filter> filters;
+        QString startFolder = {};
     };
 
     QQueue<Answer> answers;
@@ -47,13 +48,15 @@ public:
         }
         return answers.dequeue();
     }
-    QString openFileName(QWidget *, const QString &title, const QList<Filter> &filters) override
+    QString openFileName(QWidget *, const QString &title, const QList<Filter> &filters,
+                         const QString &startFolder = QString()) override
     {
-        return nextFile(Kind::OpenFile, title, filters);
+        return nextFile(Kind::OpenFile, title, filters, startFolder);
     }
-    QString saveFileName(QWidget *, const QString &title, const QList<Filter> &filters) override
+    QString saveFileName(QWidget *, const QString &title, const QList<Filter> &filters,
+                         const QString &startFolder = QString()) override
     {
-        return nextFile(Kind::SaveFile, title, filters);
+        return nextFile(Kind::SaveFile, title, filters, startFolder);
     }
 
     std::optional<QFont> chooseFont(QWidget *, const QFont &initial, int maxPointSize) override
@@ -84,9 +87,9 @@ public:
     }
 
 private:
-    QString nextFile(Kind kind, const QString &title, const QList<Filter> &filters)
+    QString nextFile(Kind kind, const QString &title, const QList<Filter> &filters, const QString &startFolder)
     {
-        shown.append({kind, title, title, Icon::None, {}, filters});
+        shown.append({kind, title, title, Icon::None, {}, filters, startFolder});
         if (fileNames.isEmpty()) {
             ++unexpected;
             return {};

@@ -4,12 +4,14 @@
 #include "core/document/TextFile.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editing/CountBar.h"
+#include "ui/editing/NumberView.h"
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PictureView.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/WrapSpinField.h"
 
 #include <QLineEdit>
+#include <QStandardPaths>
 #include <QMimeData>
 #include <QToolButton>
 #include <QUrl>
@@ -42,14 +44,18 @@ private slots:
     void droppedFiles_data();
     void droppedFiles();
     void unreadableFileLeavesDesign();
+    void shortArrangementCountsAsUnchanged();
+    void placeFollowsTheCellItNames_data();
+    void placeFollowsTheCellItNames();
+    void dialogsStartInTheLastFolder();
 
 private:
     MainWindow &w() { return *f.window; }
     // Paints cell (1, 1) with number 6.
     void modify()
     {
-        QTest::mouseClick(w().paletteBar()->button(6), Qt::LeftButton);
-        QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, QPoint(8, 7));
+        QTest::mouseClick(w().editor().paletteBar()->button(6), Qt::LeftButton);
+        QTest::mouseClick(w().editor().pictureView(), Qt::LeftButton, {}, QPoint(8, 7));
         QVERIFY(w().design().isModified());
     }
     QString designFile(const QString &name, const QString &cell)
@@ -68,7 +74,7 @@ private:
             seen = true;
             dialogAction(qobject_cast<SizeDialog *>(dialog));
         });
-        QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+        QTest::mouseClick(w().commands().button(Command::New), Qt::LeftButton);
         QVERIFY(seen);
     }
     WindowFixture f;
@@ -84,10 +90,10 @@ void FileCommandsTest::newCancelledLeavesNoHistoryEntry()
     });
     QCOMPARE(w().design().cell(3, 3), QStringLiteral("4"));
     QVERIFY(w().history().names().isEmpty());
-    QVERIFY(!w().commandButton(QStringLiteral("元に戻す"))->isEnabled());
-    QVERIFY(!w().commandButton(QStringLiteral("繰り返し"))->isEnabled());
+    QVERIFY(!w().commands().button(Command::Undo)->isEnabled());
+    QVERIFY(!w().commands().button(Command::Redo)->isEnabled());
     // The next entry recorded becomes entry 0.
-    QTest::mouseClick(w().pictureView(), Qt::LeftButton, {}, QPoint(1, 1));
+    QTest::mouseClick(w().editor().pictureView(), Qt::LeftButton, {}, QPoint(1, 1));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("ペンツール")});
     QCOMPARE(w().history().currentIndex(), 0);
 }
@@ -125,7 +131,7 @@ void FileCommandsTest::newTakesTheSizeTyped()
     });
     QCOMPARE(w().design().columns(), columns);
     QCOMPARE(w().design().rows(), rows);
-    QCOMPARE(w().pictureView()->size(), QSize(6 * columns - 1, 5 * rows - 1));
+    QCOMPARE(w().editor().pictureView()->size(), QSize(6 * columns - 1, 5 * rows - 1));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("新規作成")});
     QCOMPARE(w().settings().readString(QStringLiteral("new"), QStringLiteral("horizon")), QString::number(columns));
     QCOMPARE(w().settings().readString(QStringLiteral("new"), QStringLiteral("vertical")), QString::number(rows));
@@ -196,7 +202,7 @@ void FileCommandsTest::openAndSaveThroughThePrompter()
 {
     const QString path = designFile(QStringLiteral("a.tsl"), QStringLiteral("C"));
     f.prompter->fileNames.enqueue(path);
-    QTest::mouseClick(w().commandButton(QStringLiteral("開く")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Open), Qt::LeftButton);
     const auto &dialog = f.prompter->shown.last();
     QCOMPARE(dialog.kind, Kind::OpenFile);
     QCOMPARE(dialog.caption, QStringLiteral("ファイルを開く"));
@@ -206,7 +212,7 @@ void FileCommandsTest::openAndSaveThroughThePrompter()
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("C"));
     QCOMPARE(w().windowTitle(), QStringLiteral("Tessell - [%1]").arg(path));
     QCOMPARE(w().history().names(), QStringList{QStringLiteral("ファイルを開く")});
-    QCOMPARE(w().countBar()->counts()[12], 1);
+    QCOMPARE(w().editor().countBar()->counts()[12], 1);
 
     modify();
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
@@ -225,7 +231,7 @@ void FileCommandsTest::saveAsAddsExtensionAndAsksBeforeOverwriting()
     // First the name of an existing file (typed without extension), refused; then a new one.
     f.prompter->fileNames << f.scratch->file(QStringLiteral("old")) << f.scratch->file(QStringLiteral("new"));
     f.prompter->answers << Answer::No;
-    w().action(QStringLiteral("SaveAs1"))->trigger();
+    w().commands().action(Command::SaveAs)->trigger();
     QCOMPARE(f.prompter->shown[0].caption, QStringLiteral("配列の保存"));
     QCOMPARE(f.prompter->shown[0].filters[1].label, QStringLiteral("すべてのファイル (*.*)"));
     QCOMPARE(f.prompter->shown[1].kind, Kind::Question);
@@ -239,7 +245,7 @@ void FileCommandsTest::saveAsAddsExtensionAndAsksBeforeOverwriting()
     // Yes overwrites.
     f.prompter->fileNames << existing;
     f.prompter->answers << Answer::Yes;
-    w().action(QStringLiteral("SaveAs1"))->trigger();
+    w().commands().action(Command::SaveAs)->trigger();
     QCOMPARE(TextFile::readLines(existing)[17].left(1), QStringLiteral("0"));
     QCOMPARE(w().design().fileName(), existing);
     QCOMPARE(f.prompter->unexpected, 0);
@@ -358,6 +364,87 @@ void FileCommandsTest::unreadableFileLeavesDesign()
     QCOMPARE(f.prompter->shown.last().text,
              QStringLiteral("ファイル %1 は開けません.").arg(f.scratch->file(QStringLiteral("missing.tsl"))));
     QCOMPARE(w().design().fileName(), QString());
+}
+
+// The rows an arrangement leaves out become "0" at the refresh; the import
+// itself counts as unchanged, so nothing asks about saving afterwards.
+void FileCommandsTest::shortArrangementCountsAsUnchanged()
+{
+    f.prompter->fileNames << f.scratch->write(QStringLiteral("short.csv"), "1,2\r\n3\r\n");
+    w().commands().action(Command::Import)->trigger();
+    QCOMPARE(w().design().cell(1, 0), QStringLiteral("2"));
+    QCOMPARE(w().design().cell(5, 5), QStringLiteral("0"));
+    QVERIFY(!w().design().isModified());
+    newWith([](SizeDialog *dialog) { dialog->reject(); });
+    QCOMPARE(f.prompter->texts(Kind::Question), QStringList());
+    QCOMPARE(f.prompter->unexpected, 0);
+}
+
+void FileCommandsTest::placeFollowsTheCellItNames_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("open") << "open";
+    QTest::newRow("import") << "import";
+    QTest::newRow("typing") << "typing";
+}
+
+// The place indicator names a cell with its content; when that content
+// changes by any way, the indicator shows the new one.
+void FileCommandsTest::placeFollowsTheCellItNames()
+{
+    QFETCH(QString, how);
+    // Two moves: a move to where the pointer already is would not reach the picture.
+    QTest::mouseMove(w().editor().pictureView(), QPoint(1, 1));
+    QTest::mouseMove(w().editor().pictureView(), QPoint(6 * 2 + 2, 5 * 3 + 2));
+    QCOMPARE(w().placeText(), QStringLiteral("3列-4行:0"));
+    if (how == QLatin1String("open")) {
+        Design d;
+        d.setCell(2, 3, QStringLiteral("B"));
+        f.prompter->fileNames << f.scratch->file(QStringLiteral("b.tsl"));
+        DesignFile::write(d, f.prompter->fileNames.head());
+        w().commands().action(Command::Open)->trigger();
+    } else if (how == QLatin1String("import")) {
+        f.prompter->fileNames << f.scratch->write(QStringLiteral("b.csv"), "0\r\n0\r\n0\r\n0,0,B\r\n");
+        w().commands().action(Command::Import)->trigger();
+    } else {
+        QTest::mouseClick(w().commands().button(Command::ToggleView), Qt::LeftButton);
+        w().editor().numberView()->setCurrentCell(QPoint(2, 3));
+        QTest::keyClick(w().editor().numberView(), Qt::Key_B);
+    }
+    QCOMPARE(w().design().cell(2, 3), QStringLiteral("B"));
+    QCOMPARE(w().placeText(), QStringLiteral("3列-4行:B"));
+}
+
+// Open, import and save start in the folder of the design, else in the one
+// last used (kept from one run to the next), else in the documents folder.
+void FileCommandsTest::dialogsStartInTheLastFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const auto lastStart = [this] { return f.prompter->shown.last().startFolder; };
+    f.prompter->fileNames << QString();
+    w().commands().action(Command::Open)->trigger();
+    QCOMPARE(lastStart(), documents);
+
+    QDir(f.scratch->path()).mkdir(QStringLiteral("murals"));
+    const QString path = designFile(QStringLiteral("murals/a.tsl"), QStringLiteral("1"));
+    f.prompter->fileNames << path;
+    w().commands().action(Command::Open)->trigger();
+    const QString folder = QFileInfo(path).absolutePath();
+    f.prompter->fileNames << QString();
+    w().commands().action(Command::SaveAs)->trigger();
+    QCOMPARE(lastStart(), folder);
+
+    // A new design has no folder of its own: the last one used.
+    newWith([](SizeDialog *dialog) { dialog->accept(); });
+    f.prompter->fileNames << QString();
+    w().commands().action(Command::Import)->trigger();
+    QCOMPARE(lastStart(), folder);
+
+    f.stop();
+    f.start();
+    f.prompter->fileNames << QString();
+    w().commands().action(Command::Open)->trigger();
+    QCOMPARE(lastStart(), folder);
 }
 
 QTEST_MAIN(FileCommandsTest)

@@ -63,7 +63,7 @@ private:
         for (int r = 0; r < w().design().rows(); ++r)
             for (int c = 0; c < w().design().columns(); ++c)
                 w().design().setCell(c, r, pattern(c, r));
-        QVERIFY(w().refreshPicture());
+        QVERIFY(w().editor().refreshPicture());
     }
     // The first cell that differs from expected, or an empty text.
     QString firstDifference(const std::function<QString(int, int)> &expected)
@@ -79,7 +79,7 @@ private:
     }
     ReplaceDialog *openReplace()
     {
-        w().action(QStringLiteral("Replace1"))->trigger();
+        w().commands().action(Command::Replace)->trigger();
         ReplaceDialog *d = w().replaceDialog();
         if (d && !QTest::qWaitForWindowExposed(d))
             return nullptr;
@@ -111,8 +111,8 @@ private:
     }
     void selectCells(QPoint from, QPoint to)
     {
-        QTest::mouseClick(w().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
-        PictureView *pic = w().pictureView();
+        QTest::mouseClick(w().editor().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
+        PictureView *pic = w().editor().pictureView();
         const QPoint a(6 * from.x() + 2, 5 * from.y() + 2), b(6 * to.x() + 2, 5 * to.y() + 2);
         QTest::mousePress(pic, Qt::LeftButton, {}, a);
         QTest::mouseMove(pic, b);
@@ -131,11 +131,11 @@ private:
     void resizeCanvas(int columns, int rows)
     {
         answerSizeDialog(columns, rows);
-        w().action(QStringLiteral("Size1"))->trigger();
+        w().commands().action(Command::CanvasSize)->trigger();
     }
     RotateMoveWindow *openRotateMove()
     {
-        w().action(QStringLiteral("RotateMove1"))->trigger();
+        w().commands().action(Command::RotateMove)->trigger();
         return w().rotateMoveWindow();
     }
     WindowFixture f;
@@ -184,7 +184,7 @@ void ReplaceRotateTest::replaceWholeDesign()
     QCOMPARE(w().statusText(), QStringLiteral("作業可能"));
     QCOMPARE(f.prompter->shown.size(), 0);
     // The picture was counted anew.
-    QCOMPARE(w().countBar()->counts()[to], w().design().reCount()[to]);
+    QCOMPARE(w().editor().countBar()->counts()[to], w().design().reCount()[to]);
 }
 
 void ReplaceRotateTest::exchangeOverRange()
@@ -265,18 +265,18 @@ void ReplaceRotateTest::dialogFollowsSelectionAndPlacesIt()
     QVERIFY(d);
     QCOMPARE(rangeFields(d), (QStringList{"11", "20", "6", "9"}));
     // Dragging the frame one cell right and one down: the fields follow.
-    PictureView *pic = w().pictureView();
+    PictureView *pic = w().editor().pictureView();
     QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(6 * 12, 5 * 6));
     QTest::mouseMove(pic, QPoint(6 * 13, 5 * 7));
     QTest::mouseRelease(pic, Qt::LeftButton, {}, QPoint(6 * 13, 5 * 7));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(11, 6));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(11, 6));
     QCOMPARE(rangeFields(d), (QStringList{"12", "21", "7", "10"}));
 
     QTest::mouseClick(d->rangeButton(), Qt::LeftButton, {}, QPoint(4, 8));
     chooseNumber(d->fromBox(), 3);
     chooseNumber(d->toBox(), 0xE);
     QTest::mouseClick(d->startButton(), Qt::LeftButton);
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("範囲選択"), QStringLiteral("置換")}));
     // The block's own cells, placed first, took part; the emptied cells outside
     // the range stay 0.
@@ -293,7 +293,7 @@ void ReplaceRotateTest::dialogFollowsSelectionAndPlacesIt()
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
 
     // A new selection dragged while the dialog is open is followed as it grows.
-    QTest::mouseClick(w().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
+    QTest::mouseClick(w().editor().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
     QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(6 * 40 + 1, 5 * 30 + 1));
     QTest::mouseMove(pic, QPoint(6 * 44 + 1, 5 * 32 + 1));
     QCOMPARE(rangeFields(d), (QStringList{"41", "45", "31", "33"}));
@@ -311,9 +311,9 @@ void ReplaceRotateTest::wholeDesignLeavesSelectionFloating()
     chooseNumber(d->toBox(), 9);
     QTest::mouseClick(d->startButton(), Qt::LeftButton);
     // The emptied cells are replaced like any other; the block's 0 is not.
-    QVERIFY(w().floatingBlock().isShown());
+    QVERIFY(w().editor().floatingBlock().isShown());
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("9"));
-    QCOMPARE(w().floatingBlock().block().value(0, 0), QStringLiteral("0"));
+    QCOMPARE(w().editor().floatingBlock().block().value(0, 0), QStringLiteral("0"));
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("置換")}));
 }
 
@@ -374,7 +374,7 @@ void ReplaceRotateTest::oneReplaceDialogAtATime()
     QVERIFY(d);
     QTest::mouseClick(d->rangeButton(), Qt::LeftButton, {}, QPoint(4, 8));
     typeInto(d->columnFromField(), QStringLiteral("7"));
-    w().action(QStringLiteral("Replace1"))->trigger();
+    w().commands().action(Command::Replace)->trigger();
     QCOMPARE(w().replaceDialog(), d);
     QCOMPARE(w().findChildren<ReplaceDialog *>().size(), 1);
     QCOMPARE(d->columnFromField()->text(), QStringLiteral("7"));
@@ -385,7 +385,7 @@ void ReplaceRotateTest::oneReplaceDialogAtATime()
 void ReplaceRotateTest::canvasSizeKeepsCellsAndRecordsNothing()
 {
     answerSizeDialog(10, 10);
-    QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::New), Qt::LeftButton);
     QCOMPARE(w().design().columns(), 10);
     fillPattern();
     const QStringList history = names();
@@ -393,7 +393,7 @@ void ReplaceRotateTest::canvasSizeKeepsCellsAndRecordsNothing()
     resizeCanvas(20, 15);
     QCOMPARE(w().design().columns(), 20);
     QCOMPARE(w().design().rows(), 15);
-    QCOMPARE(w().pictureView()->size(), QSize(119, 74));
+    QCOMPARE(w().editor().pictureView()->size(), QSize(119, 74));
     QString diff = firstDifference(
         [](int c, int r) { return c < 10 && r < 10 ? pattern(c, r) : QStringLiteral("0"); });
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
@@ -405,7 +405,7 @@ void ReplaceRotateTest::canvasSizeKeepsCellsAndRecordsNothing()
     // Cells written into the enlarged part are cut off by shrinking and come back 0.
     w().design().setCell(15, 12, QStringLiteral("F"));
     resizeCanvas(10, 10);
-    QCOMPARE(w().pictureView()->size(), QSize(59, 49));
+    QCOMPARE(w().editor().pictureView()->size(), QSize(59, 49));
     resizeCanvas(20, 15);
     diff = firstDifference([](int c, int r) { return c < 10 && r < 10 ? pattern(c, r) : QStringLiteral("0"); });
     QVERIFY2(diff.isEmpty(), qPrintable(diff));
@@ -416,15 +416,15 @@ void ReplaceRotateTest::canvasSizePlacesFloatingBlock()
 {
     fillPattern();
     selectCells(QPoint(2, 2), QPoint(4, 3));
-    PictureView *pic = w().pictureView();
+    PictureView *pic = w().editor().pictureView();
     QTest::mousePress(pic, Qt::LeftButton, {}, QPoint(14, 12));
     QTest::mouseMove(pic, QPoint(14 + 12, 12));
     QTest::mouseRelease(pic, Qt::LeftButton, {}, QPoint(14 + 12, 12));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(4, 2));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(4, 2));
 
     resizeCanvas(100, 50);
     QCOMPARE(w().design().columns(), 100);
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("範囲選択")}));
     const QRect block(QPoint(4, 2), QPoint(6, 3));
     const QRect lifted(QPoint(2, 2), QPoint(4, 3));
@@ -440,10 +440,10 @@ void ReplaceRotateTest::canvasSizeCancelled()
 {
     fillPattern();
     answerSizeDialog(20, 20, true);
-    w().action(QStringLiteral("Size1"))->trigger();
+    w().commands().action(Command::CanvasSize)->trigger();
     QCOMPARE(w().design().columns(), 160);
     QCOMPARE(w().design().rows(), 100);
-    QCOMPARE(w().pictureView()->size(), QSize(959, 499));
+    QCOMPARE(w().editor().pictureView()->size(), QSize(959, 499));
     QCOMPARE(w().design().cell(159, 99), pattern(159, 99));
 }
 
@@ -487,7 +487,7 @@ void ReplaceRotateTest::movesShiftByOneCell()
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), name}));
     QCOMPARE(f.prompter->shown.size(), 0);
     // The picture shows the moved cells.
-    QCOMPARE(w().countBar()->counts()[0], w().design().reCount()[0]);
+    QCOMPARE(w().editor().countBar()->counts()[0], w().design().reCount()[0]);
 }
 
 void ReplaceRotateTest::rotation_data()
@@ -555,7 +555,7 @@ void ReplaceRotateTest::angleAndPlacePersist()
         QTest::mouseClick(rm->angleUpButton(), Qt::LeftButton);
     rm->move(40, 200);
     // Only one window: the command does nothing while it is open.
-    w().action(QStringLiteral("RotateMove1"))->trigger();
+    w().commands().action(Command::RotateMove)->trigger();
     QCOMPARE(w().rotateMoveWindow(), rm);
     QVERIFY(rm->close());
     QTRY_VERIFY(!w().rotateMoveWindow());

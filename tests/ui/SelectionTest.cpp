@@ -62,7 +62,7 @@ private slots:
 
 private:
     MainWindow &w() { return *f.window; }
-    PictureView *pic() { return w().pictureView(); }
+    PictureView *pic() { return w().editor().pictureView(); }
     static QPoint pixelOf(int column, int row) { return QPoint(6 * column + 2, 5 * row + 2); }
     static QString pattern(int column, int row) { return CellGrid::digit((column + 3 * row) % 16); }
     // Every cell of the design gets its pattern digit, drawn and counted.
@@ -71,9 +71,9 @@ private:
         for (int r = 0; r < w().design().rows(); ++r)
             for (int c = 0; c < w().design().columns(); ++c)
                 w().design().setCell(c, r, pattern(c, r));
-        QVERIFY(w().refreshPicture());
+        QVERIFY(w().editor().refreshPicture());
     }
-    void chooseTool(ToolKind kind) { QTest::mouseClick(w().toolBox()->button(kind), Qt::LeftButton); }
+    void chooseTool(ToolKind kind) { QTest::mouseClick(w().editor().toolBox()->button(kind), Qt::LeftButton); }
     void drag(QPoint from, QPoint to)
     {
         QTest::mousePress(pic(), Qt::LeftButton, {}, from);
@@ -89,15 +89,15 @@ private:
     QStringList names() { return w().history().names(); }
     bool cutCopyEnabled(bool enabled)
     {
-        return w().action(QStringLiteral("Cut1"))->isEnabled() == enabled
-            && w().action(QStringLiteral("Copy1"))->isEnabled() == enabled
-            && w().commandButton(QStringLiteral("切り取り"))->isEnabled() == enabled
-            && w().commandButton(QStringLiteral("コピー"))->isEnabled() == enabled;
+        return w().commands().action(Command::Cut)->isEnabled() == enabled
+            && w().commands().action(Command::Copy)->isEnabled() == enabled
+            && w().commands().button(Command::Cut)->isEnabled() == enabled
+            && w().commands().button(Command::Copy)->isEnabled() == enabled;
     }
     bool pasteEnabled(bool enabled)
     {
-        return w().action(QStringLiteral("Paste1"))->isEnabled() == enabled
-            && w().commandButton(QStringLiteral("貼り付け"))->isEnabled() == enabled;
+        return w().commands().action(Command::Paste)->isEnabled() == enabled
+            && w().commands().button(Command::Paste)->isEnabled() == enabled;
     }
     void newDesignOfSize(int columns, int rows)
     {
@@ -109,7 +109,7 @@ private:
             size->rowsField()->setText(QString::number(rows));
             clickButton(dialog, QStringLiteral("okButton"));
         });
-        QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+        QTest::mouseClick(w().commands().button(Command::New), Qt::LeftButton);
         QCOMPARE(w().design().columns(), columns);
         QCOMPARE(w().design().rows(), rows);
     }
@@ -133,7 +133,7 @@ void SelectionTest::selectingLiftsTheRectangle()
     Palette palette = w().design().palette();
     palette[7].fill(qRgb(255, 0, 0));
     w().design().setPalette(palette);
-    w().changeSetting(true);
+    w().editor().changeSetting(true);
     fillPattern();
     const QRect lifted(QPoint(2, 1), QPoint(5, 3));
     QStringList values{BlockText::Token, QStringLiteral("4"), QStringLiteral("3")};
@@ -142,9 +142,9 @@ void SelectionTest::selectingLiftsTheRectangle()
             values << pattern(c, r);
 
     select(from, to);
-    QCOMPARE(w().floatingBlock().frame(), FloatingBlock::Frame::Selection);
-    QCOMPARE(w().floatingBlock().cells(), lifted);
-    QCOMPARE(w().floatingBlock().block().format(), values.join(QLatin1Char(',')));
+    QCOMPARE(w().editor().floatingBlock().frame(), FloatingBlock::Frame::Selection);
+    QCOMPARE(w().editor().floatingBlock().cells(), lifted);
+    QCOMPARE(w().editor().floatingBlock().block().format(), values.join(QLatin1Char(',')));
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 8; ++c)
             QCOMPARE(w().design().cell(c, r), lifted.contains(c, r) ? QStringLiteral("0") : pattern(c, r));
@@ -156,7 +156,7 @@ void SelectionTest::selectingLiftsTheRectangle()
 
     // The pen places the unmoved block: the cells come back and it is recorded.
     chooseTool(ToolKind::Pen);
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     for (int r = 0; r < 6; ++r)
         for (int c = 0; c < 8; ++c)
             QCOMPARE(w().design().cell(c, r), pattern(c, r));
@@ -170,11 +170,11 @@ void SelectionTest::clickLiftsOneCell()
     w().design().setCell(7, 4, QStringLiteral("B"));
     chooseTool(ToolKind::Selection);
     QTest::mouseClick(pic(), Qt::LeftButton, {}, pixelOf(7, 4));
-    QCOMPARE(w().floatingBlock().block().format(), QStringLiteral("tsdata,1,1,B"));
-    QCOMPARE(w().floatingBlock().cells(), QRect(7, 4, 1, 1));
+    QCOMPARE(w().editor().floatingBlock().block().format(), QStringLiteral("tsdata,1,1,B"));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(7, 4, 1, 1));
     QCOMPARE(w().design().cell(7, 4), QStringLiteral("0"));
     QCOMPARE(w().placeText(), QStringLiteral("8列-5行"));
-    QTest::mouseClick(w().commandButton(QStringLiteral("コピー")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Copy), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("tsdata,1,1,B"));
 }
 
@@ -203,9 +203,9 @@ void SelectionTest::dragPastTheEdge()
     for (const QPoint &m : moves)
         QTest::mouseMove(pic(), m);
     QTest::mouseRelease(pic(), Qt::LeftButton, {}, moves.last());
-    QCOMPARE(w().floatingBlock().cells(), cells);
+    QCOMPARE(w().editor().floatingBlock().cells(), cells);
     QCOMPARE(w().design().cell(cells.right(), cells.bottom()), QStringLiteral("0"));
-    QCOMPARE(w().floatingBlock().block().value(cells.width() - 1, cells.height() - 1),
+    QCOMPARE(w().editor().floatingBlock().block().value(cells.width() - 1, cells.height() - 1),
              pattern(cells.right(), cells.bottom()));
 }
 
@@ -215,13 +215,13 @@ void SelectionTest::newSelectionPlacesTheFloatingOne()
     select(QPoint(2, 2), QPoint(3, 3));
     // Drag the block one cell right, then start another selection elsewhere.
     drag(pixelOf(2, 2), pixelOf(2, 2) + QPoint(6, 0));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(3, 2));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(3, 2));
     drag(pixelOf(20, 20), pixelOf(21, 20));
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("範囲選択")}));
     QCOMPARE(w().design().cell(2, 2), QStringLiteral("0"));
     QCOMPARE(w().design().cell(3, 2), pattern(2, 2));
     QCOMPARE(w().design().cell(4, 3), pattern(3, 3));
-    QCOMPARE(w().floatingBlock().cells(), QRect(20, 20, 2, 1));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(20, 20, 2, 1));
     QCOMPARE(w().design().cell(21, 20), QStringLiteral("0"));
 }
 
@@ -252,8 +252,8 @@ void SelectionTest::frameMovesInWholeCells()
     for (const QPoint &m : moves)
         QTest::mouseMove(pic(), press + m);
     QTest::mouseRelease(pic(), Qt::LeftButton, {}, press + moves.last());
-    QCOMPARE(w().floatingBlock().origin(), origin);
-    QCOMPARE(w().floatingBlock().frameRect(), QRect(6 * origin.x() - 1, 5 * origin.y() - 1, 25, 16));
+    QCOMPARE(w().editor().floatingBlock().origin(), origin);
+    QCOMPARE(w().editor().floatingBlock().frameRect(), QRect(6 * origin.x() - 1, 5 * origin.y() - 1, 25, 16));
     // Moving the frame lifts nothing more and records nothing.
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
 
@@ -287,19 +287,19 @@ void SelectionTest::moveWithoutLeftButtonAloneFinishes()
     chooseTool(ToolKind::Selection);
     QTest::mousePress(pic(), Qt::LeftButton, {}, pixelOf(3, 2));
     QTest::mouseMove(pic(), pixelOf(4, 3));
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     // The window system delivers a move whose button state is not the left button alone.
     const QPoint at = pixelOf(6, 4);
     QMouseEvent move(QEvent::MouseMove, at, pic()->mapToGlobal(at), Qt::NoButton, Qt::MouseButtons(buttons),
                      Qt::KeyboardModifiers(modifiers));
     QApplication::sendEvent(pic(), &move);
-    QCOMPARE(w().floatingBlock().cells(), QRect(QPoint(3, 2), QPoint(6, 4)));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(QPoint(3, 2), QPoint(6, 4)));
     QCOMPARE(w().design().cell(6, 4), QStringLiteral("0"));
     QVERIFY(cutCopyEnabled(true));
     // Further moves and the release change the finished selection no more.
     QTest::mouseMove(pic(), pixelOf(9, 9));
     QTest::mouseRelease(pic(), Qt::LeftButton, {}, pixelOf(9, 9));
-    QCOMPARE(w().floatingBlock().cells(), QRect(QPoint(3, 2), QPoint(6, 4)));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(QPoint(3, 2), QPoint(6, 4)));
     QCOMPARE(w().design().cell(9, 9), pattern(9, 9));
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
 }
@@ -310,23 +310,23 @@ void SelectionTest::cutThenPasteAtTopLeft()
     QGuiApplication::clipboard()->setText(QStringLiteral("other"));
     QVERIFY(pasteEnabled(false));
     select(QPoint(10, 5), QPoint(12, 6));
-    const QString text = w().floatingBlock().block().format();
-    QTest::mouseClick(w().commandButton(QStringLiteral("切り取り")), Qt::LeftButton);
+    const QString text = w().editor().floatingBlock().block().format();
+    QTest::mouseClick(w().commands().button(Command::Cut), Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), text);
     QVERIFY(text.startsWith(QStringLiteral("tsdata,3,2,")));
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     for (int r = 5; r <= 6; ++r)
         for (int c = 10; c <= 12; ++c)
             QCOMPARE(w().design().cell(c, r), QStringLiteral("0"));
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
     QVERIFY(cutCopyEnabled(false));
     QVERIFY(pasteEnabled(true));
-    QVERIFY(w().toolBox()->button(ToolKind::Selection)->isChecked());
+    QVERIFY(w().editor().toolBox()->button(ToolKind::Selection)->isChecked());
 
-    QTest::mouseClick(w().commandButton(QStringLiteral("貼り付け")), Qt::LeftButton);
-    QCOMPARE(w().floatingBlock().frame(), FloatingBlock::Frame::Selection);
-    QCOMPARE(w().floatingBlock().cells(), QRect(0, 0, 3, 2));
-    QCOMPARE(w().floatingBlock().frameRect(), QRect(-1, -1, 19, 11));
+    QTest::mouseClick(w().commands().button(Command::Paste), Qt::LeftButton);
+    QCOMPARE(w().editor().floatingBlock().frame(), FloatingBlock::Frame::Selection);
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(0, 0, 3, 2));
+    QCOMPARE(w().editor().floatingBlock().frameRect(), QRect(-1, -1, 19, 11));
     // Pasting only floats the block; cut and copy stay for lifted blocks.
     QCOMPARE(w().design().cell(0, 0), pattern(0, 0));
     QVERIFY(cutCopyEnabled(false));
@@ -345,19 +345,19 @@ void SelectionTest::copyLeavesBlockFloating()
     fillPattern();
     QGuiApplication::clipboard()->setText(QStringLiteral("plain words"));
     select(QPoint(4, 4), QPoint(5, 4));
-    w().action(QStringLiteral("Copy1"))->trigger();
+    w().commands().action(Command::Copy)->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("tsdata,2,1,%1,%2").arg(pattern(4, 4), pattern(5, 4)));
     // Paste follows the clipboard's notification of the copied text.
     QVERIFY(pasteEnabled(true));
-    QCOMPARE(w().floatingBlock().cells(), QRect(4, 4, 2, 1));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(4, 4, 2, 1));
     QCOMPARE(w().design().cell(4, 4), QStringLiteral("0"));
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
 
     // Paste places the copied block first and floats the copy at the top-left.
-    w().action(QStringLiteral("Paste1"))->trigger();
+    w().commands().action(Command::Paste)->trigger();
     QCOMPARE(w().design().cell(4, 4), pattern(4, 4));
-    QCOMPARE(w().floatingBlock().cells(), QRect(0, 0, 2, 1));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(0, 0, 2, 1));
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("範囲選択")}));
     chooseTool(ToolKind::Pen);
     QCOMPARE(w().design().cell(0, 0), pattern(4, 4));
@@ -415,7 +415,7 @@ void SelectionTest::pasteEnabledAtStartUp()
     f.start();
     QVERIFY(pasteEnabled(true));
     QVERIFY(cutCopyEnabled(false));
-    QTest::mouseClick(w().commandButton(QStringLiteral("貼り付け")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Paste), Qt::LeftButton);
     chooseTool(ToolKind::Pen);
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("4"));
     QCOMPARE(w().design().cell(0, 1), QStringLiteral("5"));
@@ -445,13 +445,13 @@ void SelectionTest::malformedClipboardTextIsRefused()
     select(QPoint(2, 2), QPoint(3, 2));
     QGuiApplication::clipboard()->setText(text);
     QVERIFY(pasteEnabled(true));
-    QTest::mouseClick(w().commandButton(QStringLiteral("貼り付け")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Paste), Qt::LeftButton);
     QCOMPARE(f.prompter->shown.size(), 1);
     QCOMPARE(f.prompter->shown[0].text, QStringLiteral("クリップボードの内容が正しくありません。"));
     QCOMPARE(f.prompter->shown[0].icon, Prompter::Icon::Error);
     QCOMPARE(f.prompter->shown[0].caption, QStringLiteral("Tessell"));
     // The lifted block still floats where it was; nothing was placed or recorded.
-    QCOMPARE(w().floatingBlock().cells(), QRect(2, 2, 2, 1));
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(2, 2, 2, 1));
     QCOMPARE(w().design().cell(2, 2), QStringLiteral("0"));
     QCOMPARE(w().design().cell(0, 0), pattern(0, 0));
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
@@ -464,26 +464,26 @@ void SelectionTest::wideBlockIntoNarrowDesign()
     chooseTool(ToolKind::Selection);
     // The whole of rows 0 and 1, dragged from the first cell to the last pixel.
     drag(pixelOf(0, 0), QPoint(958, 7));
-    QCOMPARE(w().floatingBlock().cells(), QRect(0, 0, 160, 2));
-    QTest::mouseClick(w().commandButton(QStringLiteral("コピー")), Qt::LeftButton);
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(0, 0, 160, 2));
+    QTest::mouseClick(w().commands().button(Command::Copy), Qt::LeftButton);
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("tsdata,160,2,")));
 
     newDesignOfSize(50, 20);
     // The block floating over the old design is not written into the new one.
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("0"));
     QCOMPARE(pic()->size(), QSize(299, 99));
     QVERIFY(pasteEnabled(true));
-    QTest::mouseClick(w().commandButton(QStringLiteral("貼り付け")), Qt::LeftButton);
-    QCOMPARE(w().floatingBlock().cells(), QRect(0, 0, 160, 2));
+    QTest::mouseClick(w().commands().button(Command::Paste), Qt::LeftButton);
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect(0, 0, 160, 2));
     // Sideways the block does not move; downwards it does.
     QTest::mousePress(pic(), Qt::LeftButton, {}, QPoint(20, 3));
     QTest::mouseMove(pic(), QPoint(32, 3));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(0, 0));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(0, 0));
     QTest::mouseMove(pic(), QPoint(32, 8));
     QTest::mouseRelease(pic(), Qt::LeftButton, {}, QPoint(32, 8));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(0, 1));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(0, 1));
 
     chooseTool(ToolKind::Pen);
     QCOMPARE(w().design().columns(), 50);
@@ -494,7 +494,7 @@ void SelectionTest::wideBlockIntoNarrowDesign()
     }
     QCOMPARE(w().design().cell(0, 3), QStringLiteral("0"));
     QCOMPARE(names(), (QStringList{QStringLiteral("新規作成"), QStringLiteral("範囲選択")}));
-    QVERIFY(w().refreshPicture());
+    QVERIFY(w().editor().refreshPicture());
 }
 
 void SelectionTest::openedDesignGetsNoFloatingBlock()
@@ -510,11 +510,11 @@ void SelectionTest::openedDesignGetsNoFloatingBlock()
     drag(pixelOf(1, 1), pixelOf(1, 1) + QPoint(12, 5));
     f.prompter->answers.enqueue(Prompter::Answer::No);
     f.prompter->fileNames.enqueue(path);
-    QTest::mouseClick(w().commandButton(QStringLiteral("開く")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::Open), Qt::LeftButton);
     QCOMPARE(w().design().fileName(), path);
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(w().design().cell(1, 1), QStringLiteral("2"));
-    QCOMPARE(w().floatingBlock().cells(), QRect());
+    QCOMPARE(w().editor().floatingBlock().cells(), QRect());
     // Where the block floated the opened design keeps its own cells.
     for (int r = 1; r <= 4; ++r)
         for (int c = 2; c <= 5; ++c)
@@ -529,12 +529,12 @@ void SelectionTest::savePlacesTheFloatingBlockFirst()
     select(QPoint(0, 0), QPoint(3, 3));
     // Two columns right, one row down.
     drag(pixelOf(1, 1), pixelOf(1, 1) + QPoint(12, 5));
-    QCOMPARE(w().floatingBlock().origin(), QPoint(2, 1));
+    QCOMPARE(w().editor().floatingBlock().origin(), QPoint(2, 1));
     const QString path = f.scratch->file(QStringLiteral("moved.tsl"));
     f.prompter->fileNames.enqueue(path);
     QTest::keyClick(&w(), Qt::Key_S, Qt::ControlModifier);
     QCOMPARE(w().design().fileName(), path);
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(names(), QStringList{QStringLiteral("保存")});
     Design saved;
     DesignFile::open(path, saved);
@@ -554,9 +554,9 @@ void SelectionTest::unmovedSelectionAsksNothingOnNew()
     w().design().changeFirstContent();
     select(QPoint(1, 1), QPoint(4, 2));
     whenModal([](QWidget *dialog) { clickButton(dialog, QStringLiteral("cancelButton")); });
-    QTest::mouseClick(w().commandButton(QStringLiteral("初期設定")), Qt::LeftButton);
+    QTest::mouseClick(w().commands().button(Command::New), Qt::LeftButton);
     QVERIFY(f.prompter->texts(ScriptedPrompter::Kind::Question).isEmpty());
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QVERIFY(!w().design().isModified());
 }
 
@@ -568,7 +568,7 @@ void SelectionTest::textDialogCannotBeClosedAndKeepsPlace()
         store.writeInteger(QStringLiteral("text"), QStringLiteral("top"), 210);
     }
     chooseTool(ToolKind::Text);
-    QPointer<TextDialog> dialog = w().textDialog();
+    QPointer<TextDialog> dialog = w().editor().textDialog();
     QVERIFY(dialog);
     QVERIFY(dialog->isVisible());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("文字入れ"));
@@ -576,19 +576,19 @@ void SelectionTest::textDialogCannotBeClosedAndKeepsPlace()
     QVERIFY(dialog->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(dialog->pos(), QPoint(300, 210));
     QVERIFY(dialog->textField()->text().isEmpty());
-    QVERIFY(!w().toolBox()->widthButton()->isEnabled());
+    QVERIFY(!w().editor().toolBox()->widthButton()->isEnabled());
     QVERIFY(!dialog->close());
     QVERIFY(dialog->isVisible());
 
     dialog->move(410, 220);
     chooseTool(ToolKind::Pen);
     QTRY_VERIFY(!dialog);
-    QVERIFY(!w().textDialog());
+    QVERIFY(!w().editor().textDialog());
     const SettingsStore store(AppPaths::dataFile());
     QCOMPARE(store.readInteger(QStringLiteral("text"), QStringLiteral("left"), 0), 410);
     QCOMPARE(store.readInteger(QStringLiteral("text"), QStringLiteral("top"), 0), 220);
     // Opened and left without typing: nothing rendered, placed or recorded.
-    QVERIFY(!w().floatingBlock().isShown());
+    QVERIFY(!w().editor().floatingBlock().isShown());
     QCOMPARE(names(), QStringList{QStringLiteral("新規作成")});
     QCOMPARE(w().design().cell(0, 0), QStringLiteral("0"));
 }
@@ -598,12 +598,12 @@ void SelectionTest::typedTextRendersRecoloursAndPlaces()
     for (int r = 0; r < 20; ++r)
         for (int c = 0; c < 40; ++c)
             w().design().setCell(c, r, QStringLiteral("7"));
-    QVERIFY(w().refreshPicture());
-    QTest::mouseClick(w().paletteBar()->button(5), Qt::LeftButton);
+    QVERIFY(w().editor().refreshPicture());
+    QTest::mouseClick(w().editor().paletteBar()->button(5), Qt::LeftButton);
     chooseTool(ToolKind::Text);
-    QVERIFY(w().textDialog());
-    QTest::keyClicks(w().textDialog()->textField(), QStringLiteral("Hi"));
-    const FloatingBlock &fb = w().floatingBlock();
+    QVERIFY(w().editor().textDialog());
+    QTest::keyClicks(w().editor().textDialog()->textField(), QStringLiteral("Hi"));
+    const FloatingBlock &fb = w().editor().floatingBlock();
     QCOMPARE(fb.frame(), FloatingBlock::Frame::Text);
     QCOMPARE(fb.origin(), QPoint(0, 0));
     // The initial font is 9 cells high; every cell is ink (5) or transparent.
@@ -620,7 +620,7 @@ void SelectionTest::typedTextRendersRecoloursAndPlaces()
     const BlockText five = fb.block();
 
     // Another palette number recolours the same ink.
-    QTest::mouseClick(w().paletteBar()->button(9), Qt::LeftButton);
+    QTest::mouseClick(w().editor().paletteBar()->button(9), Qt::LeftButton);
     QCOMPARE(fb.block().width(), five.width());
     for (int r = 0; r < five.height(); ++r)
         for (int c = 0; c < five.width(); ++c)
@@ -634,7 +634,7 @@ void SelectionTest::typedTextRendersRecoloursAndPlaces()
     QTest::mouseRelease(pic(), Qt::LeftButton, {}, press + QPoint(13, 6));
     QCOMPARE(fb.origin(), QPoint(2, 1));
     chooseTool(ToolKind::Pen);
-    QTRY_VERIFY(!w().textDialog());
+    QTRY_VERIFY(!w().editor().textDialog());
     for (int r = 0; r < five.height(); ++r)
         for (int c = 0; c < five.width(); ++c)
             QCOMPARE(w().design().cell(2 + c, 1 + r),
@@ -647,27 +647,27 @@ void SelectionTest::fontChosenThroughPrompter()
 {
     newDesignOfSize(120, 40);
     chooseTool(ToolKind::Text);
-    QTest::keyClicks(w().textDialog()->textField(), QStringLiteral("A"));
-    QCOMPARE(w().floatingBlock().block().height(), 9);
+    QTest::keyClicks(w().editor().textDialog()->textField(), QStringLiteral("A"));
+    QCOMPARE(w().editor().floatingBlock().block().height(), 9);
 
     QFont chosen(QStringLiteral("IPAGothic"));
     chosen.setPointSize(20);
     chosen.setBold(true);
     f.prompter->fonts.enqueue(chosen);
-    QTest::mouseClick(w().textDialog()->fontButton(), Qt::LeftButton);
+    QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
     QCOMPARE(f.prompter->lastMaxFontSize, 40);
     QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{QStringLiteral("ＭＳ ゴシック")});
     f.prompter->shown.clear();
-    QCOMPARE(w().floatingBlock().block().height(), 20);
+    QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     // The field takes the face and style, not the size.
-    QCOMPARE(w().textDialog()->textField()->font().family(), chosen.family());
-    QVERIFY(w().textDialog()->textField()->font().bold());
-    QVERIFY(w().textDialog()->textField()->font().pointSize() < 20);
+    QCOMPARE(w().editor().textDialog()->textField()->font().family(), chosen.family());
+    QVERIFY(w().editor().textDialog()->textField()->font().bold());
+    QVERIFY(w().editor().textDialog()->textField()->font().pointSize() < 20);
 
     // A cancelled font dialog keeps the chosen font, also for the next opening.
     f.prompter->fonts.enqueue(std::nullopt);
-    QTest::mouseClick(w().textDialog()->fontButton(), Qt::LeftButton);
-    QCOMPARE(w().floatingBlock().block().height(), 20);
+    QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
+    QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{chosen.family()});
     QCOMPARE(f.prompter->unexpected, 0);
     chooseTool(ToolKind::Pen);
@@ -678,11 +678,11 @@ void SelectionTest::clearedTextPlacesNothingButRecords()
 {
     fillPattern();
     chooseTool(ToolKind::Text);
-    QLineEdit *field = w().textDialog()->textField();
+    QLineEdit *field = w().editor().textDialog()->textField();
     QTest::keyClicks(field, QStringLiteral("W"));
     QTest::keyClick(field, Qt::Key_Backspace);
     QVERIFY(field->text().isEmpty());
-    const BlockText &block = w().floatingBlock().block();
+    const BlockText &block = w().editor().floatingBlock().block();
     QCOMPARE(block.width(), 1);
     QCOMPARE(block.height(), 9);
     for (int r = 0; r < 9; ++r)

@@ -70,35 +70,35 @@ void ToolBarsTest::firstExitWritesDefaults()
 
 void ToolBarsTest::floatedAndHiddenBarsComeBack()
 {
-    ToolBarPanel *palette = w().toolBar(MainWindow::PaletteBarIndex);
+    ToolBarPanel *palette = w().toolBar(ToolBarArea::PaletteBarIndex);
     palette->floatAt(QPoint(120, 610));
     QVERIFY(palette->isFloating());
     QVERIFY(palette->floatingWindow()->isVisible());
     QCOMPARE(palette->floatingWindow()->pos(), QPoint(120, 610));
-    w().toolBar(MainWindow::StatusBar)->setBarPos(QPoint(500, 2));
+    w().toolBar(ToolBarArea::StatusBar)->setBarPos(QPoint(500, 2));
     QVERIFY(w().toolBarArea()->height() > 100);
     // Hidden from the view menu's item, as the user would.
-    QAction *place = w().toolBarMenu()->actions().at(4);
+    QAction *place = w().toolBarArea()->toolBarMenu()->actions().at(4);
     QCOMPARE(place->text(), QStringLiteral("場所(&L)"));
     place->trigger();
-    QVERIFY(!w().toolBar(MainWindow::PlaceBar)->isVisible());
+    QVERIFY(!w().toolBar(ToolBarArea::PlaceBar)->isVisible());
     // The area shrinks once its lowest row is empty, and the views move up.
     QVERIFY(w().toolBarArea()->height() < 100);
-    QCOMPARE(w().numberView()->y(), w().toolBarArea()->height() + 15);
+    QCOMPARE(w().editor().numberView()->y(), w().toolBarArea()->height() + 15);
     QVERIFY(f.close());
 
     f.start();
-    ToolBarPanel *again = w().toolBar(MainWindow::PaletteBarIndex);
+    ToolBarPanel *again = w().toolBar(ToolBarArea::PaletteBarIndex);
     QVERIFY(again->isFloating());
     QVERIFY(again->floatingWindow()->isVisible());
     QCOMPARE(again->floatingWindow()->pos(), QPoint(120, 610));
-    QVERIFY(!w().toolBar(MainWindow::PlaceBar)->isBarVisible());
-    QVERIFY(!w().toolBar(MainWindow::PlaceBar)->isVisible());
-    QCOMPARE(w().toolBar(MainWindow::StatusBar)->barPos(), QPoint(500, 2));
-    w().toolBarMenu()->popup(QPoint(0, 0));
-    QVERIFY(!w().toolBarMenu()->actions().at(4)->isChecked());
-    QVERIFY(w().toolBarMenu()->actions().at(1)->isChecked());
-    w().toolBarMenu()->hide();
+    QVERIFY(!w().toolBar(ToolBarArea::PlaceBar)->isBarVisible());
+    QVERIFY(!w().toolBar(ToolBarArea::PlaceBar)->isVisible());
+    QCOMPARE(w().toolBar(ToolBarArea::StatusBar)->barPos(), QPoint(500, 2));
+    w().toolBarArea()->toolBarMenu()->popup(QPoint(0, 0));
+    QVERIFY(!w().toolBarArea()->toolBarMenu()->actions().at(4)->isChecked());
+    QVERIFY(w().toolBarArea()->toolBarMenu()->actions().at(1)->isChecked());
+    w().toolBarArea()->toolBarMenu()->hide();
 
     // Docked again it takes its old place.
     again->dock();
@@ -109,38 +109,38 @@ void ToolBarsTest::floatedAndHiddenBarsComeBack()
 
 void ToolBarsTest::hidingFromContextMenuUpdatesBothMenus()
 {
-    QMenu *context = w().contextMenu();
+    QMenu *context = w().toolBarArea()->contextMenu();
     QAction *paletteItem = nullptr;
     for (QAction *a : context->actions())
         if (a->text() == QStringLiteral("パレット(&P)"))
             paletteItem = a;
     QVERIFY(paletteItem);
     paletteItem->trigger();
-    QVERIFY(!w().toolBar(MainWindow::PaletteBarIndex)->isVisible());
-    w().toolBarMenu()->popup(QPoint(0, 0));
-    QVERIFY(!w().toolBarMenu()->actions().at(1)->isChecked());
-    w().toolBarMenu()->hide();
+    QVERIFY(!w().toolBar(ToolBarArea::PaletteBarIndex)->isVisible());
+    w().toolBarArea()->toolBarMenu()->popup(QPoint(0, 0));
+    QVERIFY(!w().toolBarArea()->toolBarMenu()->actions().at(1)->isChecked());
+    w().toolBarArea()->toolBarMenu()->hide();
     context->popup(QPoint(0, 0));
     QVERIFY(!paletteItem->isChecked());
     context->hide();
     // The same item shows the bar again.
     paletteItem->trigger();
-    QVERIFY(w().toolBar(MainWindow::PaletteBarIndex)->isVisible());
+    QVERIFY(w().toolBar(ToolBarArea::PaletteBarIndex)->isVisible());
 }
 
 void ToolBarsTest::resetDocksEveryBarAtItsDefault()
 {
-    w().toolBar(MainWindow::ToolBoxBar)->floatAt(QPoint(50, 700));
-    w().toolBar(MainWindow::StandardBar)->setBarVisible(false);
-    w().toolBar(MainWindow::StatusBar)->setBarPos(QPoint(700, 2));
+    w().toolBar(ToolBarArea::ToolBoxBar)->floatAt(QPoint(50, 700));
+    w().toolBar(ToolBarArea::StandardBar)->setBarVisible(false);
+    w().toolBar(ToolBarArea::StatusBar)->setBarPos(QPoint(700, 2));
     w().readIni(true);
     w().readIni(true);
-    for (int n = 0; n < MainWindow::BarCount; ++n) {
+    for (int n = 0; n < ToolBarArea::BarCount; ++n) {
         QVERIFY(!w().toolBar(n)->isFloating());
         QVERIFY(w().toolBar(n)->isBarVisible());
     }
-    QCOMPARE(w().toolBar(MainWindow::ToolBoxBar)->barPos(), QPoint(430, 31));
-    QCOMPARE(w().toolBar(MainWindow::StatusBar)->barPos(), QPoint(646, 31));
+    QCOMPARE(w().toolBar(ToolBarArea::ToolBoxBar)->barPos(), QPoint(430, 31));
+    QCOMPARE(w().toolBar(ToolBarArea::StatusBar)->barPos(), QPoint(646, 31));
 }
 
 QTEST_MAIN(ToolBarsTest)

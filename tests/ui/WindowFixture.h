@@ -3,7 +3,11 @@
 #include "core/settings/AppPaths.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestSupport.h"
+#include "ui/app/CommandSet.h"
+#include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
+#include "ui/app/ToolBarArea.h"
+#include "ui/editing/DesignEditor.h"
 
 #include <QApplication>
 #include <QDir>

@@ -67,11 +67,11 @@ void ClipboardX11Test::pasteFollowsOtherProgramsText()
     QFETCH(bool, secondEnables);
     fixture.start();
     offer(first);
-    QTRY_COMPARE_WITH_TIMEOUT(fixture.window->isPasteEnabled(), firstEnables, 5000);
-    QTRY_COMPARE(fixture.window->commandButton(QStringLiteral("貼り付け"))->isEnabled(), firstEnables);
+    QTRY_COMPARE_WITH_TIMEOUT(fixture.window->commands().action(Command::Paste)->isEnabled(), firstEnables, 5000);
+    QTRY_COMPARE(fixture.window->commands().button(Command::Paste)->isEnabled(), firstEnables);
     offer(second);
-    QTRY_COMPARE_WITH_TIMEOUT(fixture.window->isPasteEnabled(), secondEnables, 5000);
-    QTRY_COMPARE(fixture.window->commandButton(QStringLiteral("貼り付け"))->isEnabled(), secondEnables);
+    QTRY_COMPARE_WITH_TIMEOUT(fixture.window->commands().action(Command::Paste)->isEnabled(), secondEnables, 5000);
+    QTRY_COMPARE(fixture.window->commands().button(Command::Paste)->isEnabled(), secondEnables);
 }
 
 void ClipboardX11Test::copiedBlockIsReadableElsewhere()
@@ -80,14 +80,14 @@ void ClipboardX11Test::copiedBlockIsReadableElsewhere()
     MainWindow &w = *fixture.window;
     w.design().setCell(1, 0, QStringLiteral("3"));
     w.design().setCell(2, 0, QStringLiteral("A"));
-    w.refreshPicture();
-    QTest::mouseClick(w.toolBox()->button(ToolKind::Selection), Qt::LeftButton);
-    PictureView *picture = w.pictureView();
+    w.editor().refreshPicture();
+    QTest::mouseClick(w.editor().toolBox()->button(ToolKind::Selection), Qt::LeftButton);
+    PictureView *picture = w.editor().pictureView();
     QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(6 + 2, 2));
     QTest::mouseMove(picture, QPoint(12 + 2, 2));
     QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(12 + 2, 2));
-    QVERIFY(w.commandButton(QStringLiteral("コピー"))->isEnabled());
-    QTest::mouseClick(w.commandButton(QStringLiteral("コピー")), Qt::LeftButton);
+    QVERIFY(w.commands().button(Command::Copy)->isEnabled());
+    QTest::mouseClick(w.commands().button(Command::Copy), Qt::LeftButton);
 
     // Read it from another process while this one keeps serving the selection.
     QProcess xclip;
@@ -96,7 +96,7 @@ void ClipboardX11Test::copiedBlockIsReadableElsewhere()
     QTRY_COMPARE_WITH_TIMEOUT(xclip.state(), QProcess::NotRunning, 5000);
     QCOMPARE(xclip.readAllStandardOutput(), QByteArray("tsdata,2,1,3,A"));
     // The copy shows up as our own clipboard change too.
-    QTRY_VERIFY(w.isPasteEnabled());
+    QTRY_VERIFY(w.commands().action(Command::Paste)->isEnabled());
 }
 
 QTEST_MAIN(ClipboardX11Test)

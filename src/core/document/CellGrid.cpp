@@ -2,9 +2,78 @@
 
 #include "core/document/CommaList.h"
 
+#include <array>
+
 namespace tessell {
 
+namespace {
+// The texts of the one-byte codes, built once; cell() answers references into it.
+const QString &codeText(quint8 code)
+{
+    static const QVector<QString> texts = [] {
+        QVector<QString> t(0x81);
+        for (int c = 0; c < 0x80; ++c)
+            t[c] = QString(QChar(c));
+        return t;
+    }();
+    return texts[code];
+}
+
+// The palette number of each one-byte code, -1 where it is none.
+const qint8 *codeNumbers()
+{
+    static const auto table = [] {
+        std::array<qint8, 256> t;
+        t.fill(-1);
+        for (int d = 0; d < 10; ++d)
+            t['0' + d] = qint8(d);
+        for (int d = 0; d < 6; ++d)
+            t['A' + d] = t['a' + d] = qint8(10 + d);
+        return t;
+    }();
+    return table.data();
+}
+} // namespace
+
 CellGrid::CellGrid(int columns, int rows, const QString &fill) { reset(columns, rows, fill); }
+
+quint8 CellGrid::codeOf(const QString &text)
+{
+    if (text.isEmpty())
+        return Empty;
+    if (text.size() == 1 && text[0].unicode() < 0x80)
+        return quint8(text[0].unicode());
+    return Aside;
+}
+
+const QString &CellGrid::cell(int column, int row) const
+{
+    const qsizetype i = index(column, row);
+    const quint8 code = m_codes[i];
+    if (code != Aside)
+        return codeText(code);
+    return *m_aside.constFind(i);
+}
+
+void CellGrid::setCell(int column, int row, const QString &text)
+{
+    const qsizetype i = index(column, row);
+    const quint8 code = codeOf(text);
+    if (m_codes[i] == Aside && code != Aside)
+        m_aside.remove(i);
+    m_codes[i] = code;
+    if (code == Aside)
+        m_aside.insert(i, text);
+}
+
+int CellGrid::numberAt(int column, int row) const
+{
+    const qsizetype i = index(column, row);
+    const quint8 code = m_codes[i];
+    if (code != Aside)
+        return codeNumbers()[code];
+    return cellValue(*m_aside.constFind(i)).value_or(-1);
+}
 
 std::optional<int> CellGrid::cellValue(const QString &text)
 {
@@ -40,7 +109,12 @@ void CellGrid::reset(int columns, int rows, const QString &fill)
 {
     m_columns = qMax(0, columns);
     m_rows = qMax(0, rows);
-    m_cells = QVector<QString>(qsizetype(m_columns) * m_rows, fill);
+    m_aside.clear();
+    const quint8 code = codeOf(fill);
+    m_codes = QVector<quint8>(qsizetype(m_columns) * m_rows, code);
+    if (code == Aside)
+        for (qsizetype i = 0; i < m_codes.size(); ++i)
+            m_aside.insert(i, fill);
 }
 
 void CellGrid::resize(int columns, int rows)
@@ -54,6 +128,18 @@ void CellGrid::resize(int columns, int rows)
 
 QString CellGrid::rowText(int row) const
 {
+    // The common row of one-character cells that need no quotes, written straight.
+    const quint8 *codes = m_codes.constData() + index(0, row);
+    bool plain = m_columns > 0;
+    for (int c = 0; c < m_columns && plain; ++c)
+        plain = codes[c] > 32 && codes[c] < 0x80 && codes[c] != '"' && codes[c] != ',';
+    if (plain) {
+        QString text(2 * m_columns - 1, u',');
+        QChar *out = text.data();
+        for (int c = 0; c < m_columns; ++c)
+            out[2 * c] = QChar(codes[c]);
+        return text;
+    }
     QStringList items;
     items.reserve(m_columns);
     for (int c = 0; c < m_columns; ++c)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -10,6 +11,9 @@ namespace tessell {
 
 // Columns x Rows cells, each a short text, normally one upper-case hex digit.
 // Addressed by column and row from 0.
+//
+// A cell of one ASCII character (every ordinary cell) is stored as one byte;
+// texts of other forms are kept aside, so a 999 x 999 design takes 1 MB.
 class CellGrid {
 public:
     CellGrid() = default;
@@ -22,8 +26,11 @@ public:
         return column >= 0 && row >= 0 && column < m_columns && row < m_rows;
     }
 
-    const QString &cell(int column, int row) const { return m_cells[index(column, row)]; }
-    void setCell(int column, int row, const QString &text) { m_cells[index(column, row)] = text; }
+    const QString &cell(int column, int row) const;
+    void setCell(int column, int row, const QString &text);
+    // The palette number the cell stands for, or -1 (cellValue of its text, but
+    // without building the text).
+    int numberAt(int column, int row) const;
 
     // The palette number a valid cell stands for (hex, leading zeros allowed),
     // or nothing for a cell that is not a number 0..15.
@@ -46,11 +53,18 @@ public:
     bool operator==(const CellGrid &other) const = default;
 
 private:
+    // Codes below 0x80 are that ASCII character; Empty is the empty text;
+    // Aside means the text is in m_aside under the cell's index.
+    static constexpr quint8 Empty = 0x80;
+    static constexpr quint8 Aside = 0xFF;
+
     qsizetype index(int column, int row) const { return qsizetype(row) * m_columns + column; }
+    static quint8 codeOf(const QString &text);
 
     int m_columns = 0;
     int m_rows = 0;
-    QVector<QString> m_cells;
+    QVector<quint8> m_codes;
+    QHash<qsizetype, QString> m_aside;
 };
 
 } // namespace tessell

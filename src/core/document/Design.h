@@ -33,12 +33,16 @@ public:
 
     // Replaces every cell at once (size kept or changed).
     void setGrid(const CellGrid &grid);
-    // Changes the cells through fn, then tells the views which rectangle changed.
-    template <typename Fn> void editCells(const QRect &changed, Fn fn)
+    // Changes the cells through fn, which answers the rectangle it really
+    // changed; the views redraw just that. Answers the rectangle.
+    template <typename Fn> QRect editCells(Fn fn)
     {
-        fn(m_grid);
-        emit cellsChanged(changed);
+        const QRect changed = fn(m_grid);
+        if (!changed.isEmpty())
+            emit cellsChanged(changed);
+        return changed;
     }
+    QRect allCells() const { return QRect(0, 0, columns(), rows()); }
     void setRowFromList(int row, const QStringList &items);
 
     const Palette &palette() const { return m_palette; }

@@ -40,13 +40,20 @@ DesignFile::Contents DesignFile::parse(const QStringList &lines)
     if (contents.columns < 1 || contents.rows < 1 || contents.columns > Design::MaxSize ||
         contents.rows > Design::MaxSize)
         throw Error(texts::sizeOutOfRange(contents.columns, contents.rows));
-    for (int n = 0; n < 16; ++n) {
-        const QStringList items = CommaList::split(item(lines, 1 + n));
-        contents.palette[n].setName(item(items, 20));
-        contents.palette[n].setTileFromItems(items);
-    }
+    contents.palette = parsePalette(lines);
     contents.rowLines = lines.mid(17);
     return contents;
+}
+
+Palette DesignFile::parsePalette(const QStringList &lines)
+{
+    Palette palette;
+    for (int n = 0; n < 16; ++n) {
+        const QStringList items = CommaList::split(item(lines, 1 + n));
+        palette[n].setName(item(items, 20));
+        palette[n].setTileFromItems(items);
+    }
+    return palette;
 }
 
 DesignFile::Contents DesignFile::read(const QString &path) { return parse(TextFile::readLines(path)); }

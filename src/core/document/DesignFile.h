@@ -25,6 +25,8 @@ struct Contents {
 // Checks the whole text; throws the message of the first fault in file order.
 Contents parse(const QStringList &lines);
 Contents read(const QString &path);
+// Lines 2 to 17 alone (the header is not looked at); throws as parse does.
+Palette parsePalette(const QStringList &lines);
 // Size, palette and cells into the design; rows without a line stay "0".
 void apply(const Contents &contents, Design &design);
 // Reads, then applies; the design is untouched when reading fails.

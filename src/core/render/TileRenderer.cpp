@@ -2,62 +2,162 @@
 
 #include "core/editing/CellGeometry.h"
 
+#include <QPainter>
+
+#include <cstring>
+#include <vector>
+
 namespace tessell {
 
-TileRenderer::TileRenderer(const Palette &palette)
+namespace {
+constexpr int TW = PaletteEntry::TileWidth;
+constexpr int TH = PaletteEntry::TileHeight;
+// The tile of a cell that is not a number in a full render.
+constexpr int WhiteTile = 16;
+constexpr int Bytes = 3; // a pixel in TileRenderer::Format
+constexpr int TileRowBytes = TW * Bytes;
+
+void putPixel(uchar *dst, QRgb colour)
+{
+    dst[0] = uchar(qRed(colour));
+    dst[1] = uchar(qGreen(colour));
+    dst[2] = uchar(qBlue(colour));
+}
+
+// Fills count pixels with the grid line colour.
+void gridLine(uchar *dst, int count)
+{
+    // The line colour is a grey: every byte is the same.
+    static_assert(qRed(TileRenderer::GridLineColour) == qGreen(TileRenderer::GridLineColour) &&
+                  qGreen(TileRenderer::GridLineColour) == qBlue(TileRenderer::GridLineColour));
+    std::memset(dst, qRed(TileRenderer::GridLineColour), size_t(count) * Bytes);
+}
+} // namespace
+
+TileRenderer::TileRenderer(const Palette &palette) { setPalette(palette); }
+
+void TileRenderer::setPalette(const Palette &palette)
 {
     for (int n = 0; n < 16; ++n)
-        m_tiles[n] = palette[n].tileImage().convertToFormat(QImage::Format_RGB32);
+        for (int y = 0; y < TH; ++y)
+            for (int x = 0; x < TW; ++x)
+                putPixel(m_tiles[n] + (y * TW + x) * Bytes, palette[n].pixel(x, y));
+    std::memset(m_tiles[WhiteTile], 0xFF, sizeof m_tiles[WhiteTile]);
+}
+
+QSize TileRenderer::imageSize(Layout layout, int columns, int rows)
+{
+    if (layout == Layout::Tiles)
+        return QSize(TW * columns, TH * rows);
+    return CellGeometry::pictureSize(columns, rows);
+}
+
+void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cells, Layout layout,
+                          const std::function<void(int, int)> &progress) const
+{
+    const QSize size = imageSize(layout, cells.width(), cells.height());
+    if (image.size() != size || image.format() != Format) {
+        image = QImage();
+        image = QImage(size, Format);
+    }
+    if (image.isNull())
+        return;
+    const bool lines = layout == Layout::Picture;
+    const int pitchY = lines ? CellGeometry::CellHeight : TH;
+    const int columns = cells.width();
+    std::vector<const uchar *> rowTiles(columns);
+    auto *bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (int r = 0; r < cells.height(); ++r) {
+        for (int c = 0; c < columns; ++c) {
+            const int n = grid.numberAt(cells.left() + c, cells.top() + r);
+            rowTiles[c] = m_tiles[n < 0 ? WhiteTile : n];
+        }
+        // Each pixel is written once: the tile rows with the grid pixel between
+        // tiles, then the grid line under the row.
+        for (int y = 0; y < TH; ++y) {
+            uchar *dst = bits + stride * (qsizetype(r) * pitchY + y);
+            for (int c = 0; c < columns; ++c) {
+                std::memcpy(dst, rowTiles[c] + y * TileRowBytes, TileRowBytes);
+                dst += TileRowBytes;
+                if (lines && c + 1 < columns) {
+                    gridLine(dst, 1);
+                    dst += Bytes;
+                }
+            }
+        }
+        if (lines && r + 1 < cells.height())
+            gridLine(bits + stride * (qsizetype(r) * pitchY + TH), size.width());
+        if (progress)
+            progress(r + 1, cells.height());
+    }
+}
+
+void TileRenderer::renderPicture(QImage &picture, const CellGrid &grid,
+                                 const std::function<void(int, int)> &progress) const
+{
+    render(picture, grid, QRect(0, 0, grid.columns(), grid.rows()), Layout::Picture, progress);
 }
 
 QImage TileRenderer::renderPicture(const CellGrid &grid, const std::function<void(int, int)> &progress) const
 {
-    const QSize size = CellGeometry::pictureSize(grid.columns(), grid.rows());
-    QImage picture(size, QImage::Format_RGB32);
-    // Every pixel is a grid line or a tile; cells that are not numbers show white.
-    picture.fill(GridLineColour);
-    static const QImage blank = [] {
-        QImage white(PaletteEntry::TileWidth, PaletteEntry::TileHeight, QImage::Format_RGB32);
-        white.fill(0xFFFFFFFFu);
-        return white;
-    }();
-    for (int r = 0; r < grid.rows(); ++r) {
-        for (int c = 0; c < grid.columns(); ++c) {
-            const auto n = CellGrid::cellValue(grid.cell(c, r));
-            blit(picture, c, r, n ? m_tiles[*n] : blank);
-        }
-        if (progress)
-            progress(r + 1, grid.rows());
-    }
+    QImage picture;
+    renderPicture(picture, grid, progress);
     return picture;
+}
+
+void TileRenderer::renderBlank(QImage &picture, int columns, int rows) const
+{
+    render(picture, CellGrid(columns, rows, QString()), QRect(0, 0, columns, rows), Layout::Picture, {});
+}
+
+QImage TileRenderer::renderTiles(const CellGrid &grid) const
+{
+    QImage image;
+    render(image, grid, QRect(0, 0, grid.columns(), grid.rows()), Layout::Tiles, {});
+    return image;
 }
 
 void TileRenderer::drawCells(QImage &picture, const CellGrid &grid, const QRect &cells) const
 {
     const QRect area = cells.intersected(QRect(0, 0, grid.columns(), grid.rows()));
     for (int r = area.top(); r <= area.bottom(); ++r)
-        for (int c = area.left(); c <= area.right(); ++c)
-            if (auto n = CellGrid::cellValue(grid.cell(c, r)))
-                drawTile(picture, c, r, *n);
+        for (int c = area.left(); c <= area.right(); ++c) {
+            const int n = grid.numberAt(c, r);
+            if (n >= 0)
+                drawTile(picture, c, r, n);
+        }
 }
 
 void TileRenderer::drawTile(QImage &picture, int column, int row, int number) const
 {
-    blit(picture, column, row, m_tiles[number & 15]);
-}
-
-void TileRenderer::blit(QImage &picture, int column, int row, const QImage &tile)
-{
     const int x0 = CellGeometry::CellWidth * column;
     const int y0 = CellGeometry::CellHeight * row;
-    for (int y = 0; y < PaletteEntry::TileHeight; ++y) {
-        if (y0 + y >= picture.height())
-            break;
-        const auto *src = reinterpret_cast<const QRgb *>(tile.constScanLine(y));
-        auto *dst = reinterpret_cast<QRgb *>(picture.scanLine(y0 + y));
-        for (int x = 0; x < PaletteEntry::TileWidth && x0 + x < picture.width(); ++x)
-            dst[x0 + x] = src[x];
-    }
+    if (x0 < 0 || y0 < 0 || x0 >= picture.width() || y0 >= picture.height() || picture.format() != Format)
+        return;
+    const int width = qMin(TW, picture.width() - x0);
+    const uchar *tile = m_tiles[number & 15];
+    // One detach check for the whole tile, not one per scan line.
+    uchar *bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    for (int y = 0; y < TH && y0 + y < picture.height(); ++y)
+        std::memcpy(bits + stride * (y0 + y) + qsizetype(x0) * Bytes, tile + y * TileRowBytes,
+                    size_t(width) * Bytes);
+}
+
+void TileRenderer::paint(QPainter &painter, const CellGrid &grid, Layout layout, qreal scale,
+                         const QRect &cells) const
+{
+    const QRect area = (cells.isEmpty() ? QRect(0, 0, grid.columns(), grid.rows()) : cells)
+                           .intersected(QRect(0, 0, grid.columns(), grid.rows()));
+    if (area.isEmpty())
+        return;
+    QImage image;
+    render(image, grid, area, layout, {});
+    painter.save();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(image.size()) * scale), image);
+    painter.restore();
 }
 
 } // namespace tessell

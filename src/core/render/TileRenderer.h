@@ -12,27 +12,52 @@ class QPainter;
 
 namespace tessell {
 
-// Draws cells as their palette tiles: 6 x 5 pixels a cell, a 5 x 4 tile and a
-// light grey grid line. Every view that shows cells as tiles uses this.
+// Draws cells as their palette tiles. Every view that shows cells as tiles uses
+// this: the picture (6 x 5 pixels a cell, a 5 x 4 tile and a light grey grid
+// line), the full-size check picture (5 x 4 a cell, no lines), pages and renders.
 class TileRenderer {
 public:
     static constexpr QRgb GridLineColour = 0xFFC0C0C0u;
+    // Three bytes a pixel: the picture of a 999 x 999 design takes 90 MB, not 120.
+    static constexpr QImage::Format Format = QImage::Format_RGB888;
+    enum class Layout { Picture, Tiles };
 
     explicit TileRenderer(const Palette &palette);
+    void setPalette(const Palette &palette);
 
-    // The whole picture, grid lines and every tile; progress(rowsDone, rows)
-    // runs after each row.
-    QImage renderPicture(const CellGrid &grid,
-                         const std::function<void(int, int)> &progress = {}) const;
-    // Draws the tiles of the given cells onto an existing picture image.
+    // The whole picture, grid lines and every tile; cells that are not numbers
+    // show white. The image is reused when it has the right size and format
+    // (else freed before the new one is made, so two never live at once);
+    // progress(rowsDone, rows) runs after each row.
+    void renderPicture(QImage &picture, const CellGrid &grid,
+                       const std::function<void(int, int)> &progress = {}) const;
+    QImage renderPicture(const CellGrid &grid, const std::function<void(int, int)> &progress = {}) const;
+    // The picture of a design of that size with every tile white.
+    void renderBlank(QImage &picture, int columns, int rows) const;
+    // Every cell's tile side by side without grid lines: (5 Columns) x (4 Rows).
+    QImage renderTiles(const CellGrid &grid) const;
+
+    // Draws the tiles of the given cells onto an existing picture image; cells
+    // that are not numbers are left undrawn.
     void drawCells(QImage &picture, const CellGrid &grid, const QRect &cells) const;
-    // One tile at (6c, 5r); cells that are not numbers are left undrawn.
+    // One tile at (6c, 5r).
     void drawTile(QImage &picture, int column, int row, int number) const;
 
-private:
-    static void blit(QImage &picture, int column, int row, const QImage &tile);
+    // The cells (all when empty) onto any painter, the top-left cell's corner at
+    // the painter's origin, every picture pixel scale x scale device units, no
+    // smoothing.
+    void paint(QPainter &painter, const CellGrid &grid, Layout layout, qreal scale,
+               const QRect &cells = QRect()) const;
 
-    QImage m_tiles[16];
+    static QSize imageSize(Layout layout, int columns, int rows);
+
+private:
+    void render(QImage &image, const CellGrid &grid, const QRect &cells, Layout layout,
+                const std::function<void(int, int)> &progress) const;
+
+    // Each tile's pixels row by row as the image stores them, ready for copying
+    // into scan lines.
+    uchar m_tiles[17][PaletteEntry::PixelCount * 3];
 };
 
 } // namespace tessell

@@ -1,5 +1,6 @@
 #include "ui/app/HistoryControl.h"
 
+#include "ui/common/AppFonts.h"
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPainter>
@@ -51,9 +52,7 @@ QImage HistoryControl::nameImage(const QString &name)
     QImage img(89, 16, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(12);
-    p.setFont(f);
+    p.setFont(AppFonts::ui(12));
     p.setPen(Qt::black);
     const int w = p.fontMetrics().horizontalAdvance(name);
     p.drawText(QRect((89 - w) / 2, 2, qMax(w, 1), 14), Qt::AlignLeft | Qt::AlignTop, name);

@@ -1,5 +1,7 @@
 #include "ui/app/SplashWindow.h"
 
+#include "ui/common/AppFonts.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -36,15 +38,10 @@ void SplashWindow::paintEvent(QPaintEvent *)
         for (int x = 0; x < width(); x += 14)
             p.fillRect(x, y, 13, 11, colours[(x / 14 * 7 + y / 12 * 3 + (x * y) % 5) % 4]);
     p.fillRect(QRect(30, 70, 340, 100), QColor(255, 255, 255, 230));
-    QFont title(QStringLiteral("IPAPGothic"));
-    title.setPixelSize(44);
-    title.setBold(true);
-    p.setFont(title);
+    p.setFont(AppFonts::ui(44, true));
     p.setPen(QColor(0x2e, 0x5c, 0x8a));
     p.drawText(QRect(30, 72, 340, 60), Qt::AlignCenter, QStringLiteral("Tessell"));
-    QFont small(QStringLiteral("IPAPGothic"));
-    small.setPixelSize(13);
-    p.setFont(small);
+    p.setFont(AppFonts::ui(13));
     p.setPen(Qt::black);
     p.drawText(QRect(30, 130, 340, 30), Qt::AlignCenter,
                QStringLiteral("Version %1").arg(QCoreApplication::applicationVersion().isEmpty()

@@ -15,14 +15,6 @@ public:
     void move(const QPoint &pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) override;
     void release(const QPoint &pixel, Qt::MouseButton button) override;
     QCursor cursor() const override;
-
-    QPoint rememberedCell() const { return m_cell; }
-
-private:
-    void remember(const QPoint &pixel);
-
-    QPoint m_pointer; // picture pixels
-    QPoint m_cell;
 };
 
 } // namespace tessell

@@ -19,11 +19,15 @@ int CellGridModel::columnCount(const QModelIndex &parent) const
 
 QVariant CellGridModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+    if (!index.isValid() || !m_design.grid().contains(index.column(), index.row()))
         return {};
-    if (!m_design.grid().contains(index.column(), index.row()))
-        return {};
-    return m_design.cell(index.column(), index.row());
+    const QString &text = m_design.cell(index.column(), index.row());
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return text;
+    // A cell of more than one character does not fit its column: the tip shows it whole.
+    if (role == Qt::ToolTipRole && text.size() > 1)
+        return text;
+    return {};
 }
 
 Qt::ItemFlags CellGridModel::flags(const QModelIndex &index) const

@@ -1,5 +1,6 @@
 #include "ui/editing/CountBar.h"
 
+#include "ui/common/AppFonts.h"
 #include "core/document/CellGrid.h"
 
 #include <QHBoxLayout>
@@ -12,11 +13,8 @@ namespace tessell {
 namespace {
 QFont countFont(bool bold)
 {
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
     // Small enough for "16000枚" to fit right of the digit.
-    f.setPixelSize(bold ? 10 : 9);
-    f.setBold(bold);
-    return f;
+    return AppFonts::ui(bold ? 10 : 9, bold);
 }
 } // namespace
 
@@ -40,9 +38,7 @@ CountBar::CountBar(QWidget *parent) : QWidget(parent)
     }
     layout->addStretch();
     auto *logo = new QLabel(QStringLiteral("Tessell"), this);
-    QFont lf(QStringLiteral("IPAPGothic"));
-    lf.setPixelSize(14);
-    lf.setBold(true);
+    QFont lf = AppFonts::ui(14, true);
     lf.setItalic(true);
     logo->setFont(lf);
     logo->setStyleSheet(QStringLiteral("color: #3a6ea5"));
@@ -72,8 +68,14 @@ QImage CountBar::countImage(int number, int count)
 
 void CountBar::setCounts(const PieceCounts &counts)
 {
+    // Only the counts that changed are drawn again: the bar is recounted after every stroke.
+    const bool all = !m_drawn;
+    m_drawn = true;
+    const PieceCounts before = m_counts;
     m_counts = counts;
     for (int n = 0; n < 16; ++n) {
+        if (!all && before[n] == counts[n])
+            continue;
         m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(countImage(n, counts[n]))));
         m_buttons[n]->setToolTip(QString::number(counts[n]));
     }

@@ -30,6 +30,7 @@ public:
 private:
     std::array<QToolButton *, 16> m_buttons{};
     PieceCounts m_counts{};
+    bool m_drawn = false;
     int m_current = 0;
 };
 

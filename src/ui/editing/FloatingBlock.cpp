@@ -20,8 +20,30 @@ void FloatingBlock::show(Frame frame, const BlockText &block, QPoint origin)
     m_origin = origin;
 }
 
+bool FloatingBlock::beginDrag(QPoint pixel)
+{
+    if (!isShown() || !frameRect().contains(pixel))
+        return false;
+    m_dragged = true;
+    m_pressPixel = pixel;
+    m_pressOrigin = m_origin;
+    return true;
+}
+
+bool FloatingBlock::dragTo(QPoint pixel, int columns, int rows)
+{
+    if (!m_dragged)
+        return false;
+    const QPoint origin = movedOrigin(m_pressOrigin, pixel - m_pressPixel, columns, rows);
+    if (origin == m_origin)
+        return false;
+    m_origin = origin;
+    return true;
+}
+
 void FloatingBlock::clear()
 {
+    m_dragged = false;
     m_frame = Frame::None;
     m_block = BlockText();
     m_origin = QPoint();

@@ -39,10 +39,19 @@ public:
     // each axis moves only while the block stays inside the design's cells.
     QPoint movedOrigin(QPoint pressOrigin, QPoint delta, int columns, int rows) const;
 
+    // Dragging by the frame: a press inside it starts a drag (true); each move
+    // answers whether the block moved; the release ends it.
+    bool beginDrag(QPoint pixel);
+    bool dragTo(QPoint pixel, int columns, int rows);
+    void endDrag() { m_dragged = false; }
+    bool isDragged() const { return m_dragged; }
+
 private:
     Frame m_frame = Frame::None;
     BlockText m_block;
     QPoint m_origin;
+    bool m_dragged = false;
+    QPoint m_pressPixel, m_pressOrigin;
 };
 
 } // namespace tessell

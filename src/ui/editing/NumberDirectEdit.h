@@ -16,8 +16,6 @@ class NumberDirectEdit : public QObject {
 public:
     NumberDirectEdit(NumberView &view, ToolHost &host, QObject *parent = nullptr);
 
-    bool dragging() const { return m_dragging; }
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

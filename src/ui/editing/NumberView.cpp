@@ -1,5 +1,6 @@
 #include "ui/editing/NumberView.h"
 
+#include "ui/common/AppFonts.h"
 #include "core/document/Design.h"
 #include "ui/editing/CellGridModel.h"
 
@@ -22,9 +23,9 @@ NumberView::NumberView(Design &design, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setShowGrid(true);
     setTabKeyNavigation(false);
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPixelSize(16);
-    setFont(f);
+    setFont(AppFonts::ui(16));
+    // A cell of two characters ("10") shows what fits rather than nothing.
+    setTextElideMode(Qt::ElideNone);
     applySizes();
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
         applySizes();

@@ -1,5 +1,6 @@
 #include "ui/editing/PaletteBar.h"
 
+#include "ui/common/AppFonts.h"
 #include "core/document/CellGrid.h"
 
 #include <QButtonGroup>
@@ -21,10 +22,7 @@ PaletteBar::PaletteBar(QWidget *parent) : QWidget(parent), m_group(new QButtonGr
     m_preview->setFrameShape(QFrame::Box);
     m_label = new QLabel(m_preview);
     m_label->setObjectName(QStringLiteral("LabelNumber"));
-    QFont f(QStringLiteral("FixedSys"));
-    f.setPixelSize(21);
-    f.setBold(true);
-    m_label->setFont(f);
+    m_label->setFont(AppFonts::digit(21, true));
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setGeometry(0, 0, 60, 48);
     m_label->setAttribute(Qt::WA_TranslucentBackground);
@@ -53,12 +51,14 @@ QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
     QImage img(36, 43, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    QFont f(QStringLiteral("ＭＳ Ｐゴシック"));
-    f.setPointSize(8);
-    p.setFont(f);
     p.setPen(Qt::black);
-    p.drawText(QRect(1, 0, 35, 10), Qt::AlignLeft | Qt::AlignTop, CellGrid::digit(number));
-    p.drawText(QRect(1, 9, 35, 10), Qt::AlignLeft | Qt::AlignTop, entry.name());
+    // The digit small and bold above the name, and the name in a face whose
+    // whole height fits above the tile, so four Japanese characters read whole
+    // (voiced marks included).
+    p.setFont(AppFonts::ui(8, true));
+    p.drawText(QRect(1, 0, 35, 9), Qt::AlignLeft | Qt::AlignTop, CellGrid::digit(number));
+    p.setFont(AppFonts::ui(9));
+    p.drawText(QRect(0, 8, 36, 11), Qt::AlignLeft | Qt::AlignTop, entry.name());
     // The tile stretched into (3, 19)-(33, 43), pixel for pixel, no smoothing.
     p.drawImage(QRect(3, 19, 30, 24), entry.tileImage());
     return img;
@@ -66,9 +66,16 @@ QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
 
 void PaletteBar::setPalette(const Palette &palette)
 {
-    m_palette = palette;
+    // Only entries that changed are drawn again: opening a design of the same palette costs nothing.
+    const bool all = !m_drawn;
+    m_drawn = true;
     for (int n = 0; n < 16; ++n)
-        m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+        if (all || !(m_palette[n] == palette[n])) {
+            m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+            // A long name is cut on the button; the tip shows it whole.
+            m_buttons[n]->setToolTip(palette[n].name());
+        }
+    m_palette = palette;
     updatePreview();
 }
 

@@ -43,6 +43,7 @@ private:
     QLabel *m_preview;
     QLabel *m_label;
     Palette m_palette;
+    bool m_drawn = false;
     int m_current = 0;
 };
 

@@ -3,7 +3,7 @@
 #include "core/document/Design.h"
 #include "core/editing/CellGeometry.h"
 #include "core/editing/PenStamp.h"
-#include "ui/app/Icons.h"
+#include "ui/common/Icons.h"
 #include "ui/editing/ToolHost.h"
 
 namespace tessell {
@@ -19,11 +19,7 @@ void PenTool::press(const QPoint &pixel, Qt::MouseButton, Qt::KeyboardModifiers)
 
 void PenTool::move(const QPoint &pixel, Qt::MouseButtons, Qt::KeyboardModifiers)
 {
-    Design &design = host().design();
-    if (!CellGeometry::insidePicture(pixel, design.columns(), design.rows()))
-        return;
-    host().showPlace(CellGeometry::cellAt(pixel), true);
-    if (m_dragging)
+    if (showPlaceAt(pixel) && m_dragging)
         stamp(pixel);
 }
 
@@ -42,12 +38,8 @@ void PenTool::stamp(const QPoint &pixel)
 {
     Design &design = host().design();
     const QPoint cell = CellGeometry::cellAt(pixel);
-    const QRect area = PenStamp::area(design.columns(), design.rows(), cell, host().penWidth());
-    if (area.isEmpty())
-        return;
-    const int number = host().currentNumber();
-    design.editCells(area, [&](CellGrid &grid) { PenStamp::stamp(grid, cell, host().penWidth(), number); });
-    host().drawCells(area);
+    const int width = host().penWidth(), number = host().currentNumber();
+    design.editCells([&](CellGrid &grid) { return PenStamp::stamp(grid, cell, width, number); });
 }
 
 } // namespace tessell

@@ -13,10 +13,10 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void PictureView::setImage(const QImage &image)
+void PictureView::imageChanged()
 {
-    m_image = image;
-    setFixedSize(m_image.size());
+    if (size() != m_image.size())
+        setFixedSize(m_image.size());
     update();
 }
 
@@ -46,10 +46,8 @@ void PictureView::mousePressEvent(QMouseEvent *event)
 
 void PictureView::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pixel = toPicture(event->position().toPoint());
-    emit pointerMoved(pixel);
     if (m_tool)
-        m_tool->move(pixel, event->buttons(), event->modifiers());
+        m_tool->move(toPicture(event->position().toPoint()), event->buttons(), event->modifiers());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent *event)

@@ -17,19 +17,15 @@ public:
     explicit PictureView(QWidget *parent = nullptr);
 
     const QImage &image() const { return m_image; }
-    // Replaces the shown image in one step.
-    void setImage(const QImage &image);
-    // For drawing changed tiles straight onto the shown picture; call update() after.
+    // The shown picture, for drawing into it; call imageChanged() or update() after.
     QImage &image() { return m_image; }
+    // The image was redrawn, perhaps at another size.
+    void imageChanged();
 
     Tool *tool() const { return m_tool; }
     void setTool(Tool *tool);
 
     QPoint toPicture(const QPoint &widgetPos) const { return widgetPos; }
-
-signals:
-    // Every pointer move, in picture pixels, whether or not a button is held.
-    void pointerMoved(const QPoint &pixel);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -4,10 +4,10 @@
 #include "core/Texts.h"
 #include "core/document/Design.h"
 #include "core/editing/Replace.h"
-#include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/app/Prompter.h"
-#include "ui/editing/CommandHost.h"
+#include "ui/common/Prompter.h"
+#include "ui/common/CommandHost.h"
+#include "ui/common/WindowPlaces.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -39,7 +39,7 @@ QComboBox *numberBox(QWidget *parent, const QString &hint)
 } // namespace
 
 ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | TitleAndCloseHints), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
@@ -87,12 +87,14 @@ ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
     m_start->setAutoDefault(false);
     m_close->setAutoDefault(false);
 
-    const SettingsStore store(AppPaths::dataFile());
+    const SettingsStore &store = m_host.settings();
     (store.readInteger(kSection, QStringLiteral("target"), 0) == 1 ? m_range : m_whole)->setChecked(true);
     for (int i = 0; i < 4; ++i)
         m_fields[i]->setText(store.readString(kSection, QLatin1String(kFieldKeys[i]), QStringLiteral("1")));
     m_direction->setText(store.readString(kSection, QStringLiteral("each"), oneWay()));
-    move(store.readInteger(kSection, QStringLiteral("left"), 186), store.readInteger(kSection, QStringLiteral("top"), 135));
+    const QPoint place = placeBeside(parent, QPoint(186, 135));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     updateRangeFields();
     autoEnter();
 
@@ -146,7 +148,9 @@ void ReplaceDialog::startReplace()
     }
     const auto direction = m_direction->text() == exchange() ? Replace::Direction::Exchange : Replace::Direction::OneWay;
     const int from = m_from->currentIndex(), to = m_to->currentIndex();
-    design.editCells(range, [&](CellGrid &grid) { Replace::replaceNumbers(grid, from, to, direction, range); });
+    design.editCells([&](CellGrid &grid) {
+        return Replace::replaceNumbers(grid, from, to, direction, range) ? range : QRect();
+    });
     m_host.refreshPicture();
     m_host.makeLog(tr("置換"));
     m_host.setStatus(texts::ready());
@@ -154,7 +158,7 @@ void ReplaceDialog::startReplace()
 
 void ReplaceDialog::writeSettings()
 {
-    SettingsStore store(AppPaths::dataFile());
+    SettingsStore &store = m_host.settings();
     store.writeInteger(kSection, QStringLiteral("target"), m_range->isChecked() ? 1 : 0);
     for (int i = 0; i < 4; ++i)
         store.writeString(kSection, QLatin1String(kFieldKeys[i]), m_fields[i]->text());

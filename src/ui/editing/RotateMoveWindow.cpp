@@ -2,9 +2,9 @@
 
 #include "core/document/Design.h"
 #include "core/editing/Rotation.h"
-#include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/editing/CommandHost.h"
+#include "ui/common/CommandHost.h"
+#include "ui/common/WindowPlaces.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -62,7 +62,7 @@ QIcon arrowIcon(QPoint offset)
 } // namespace
 
 RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), m_host(host)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | TitleAndCloseHints), m_host(host)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("回転・移動"));
@@ -109,13 +109,15 @@ RotateMoveWindow::RotateMoveWindow(CommandHost &host, QWidget *parent)
     connect(m_up, &QToolButton::clicked, this, [this] { stepAngle(1); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepAngle(-1); });
 
-    const SettingsStore store(AppPaths::dataFile());
+    const SettingsStore &store = m_host.settings();
     m_angle = store.readInteger(kSection, QStringLiteral("shita"), 0);
     // A stored angle outside the control's steps is brought onto them.
     m_angle = ((m_angle / 5) * 5 % 360 + 360) % 360;
     if (m_angle > 350)
         m_angle = 0;
-    move(store.readInteger(kSection, QStringLiteral("left"), 3), store.readInteger(kSection, QStringLiteral("top"), 135));
+    const QPoint place = placeBeside(parent, QPoint(3, 135));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     showAngle();
 }
 
@@ -132,8 +134,10 @@ void RotateMoveWindow::showAngle() { m_angleLabel->setText(QString::number(m_ang
 void RotateMoveWindow::moveDesign(Moves::Direction direction)
 {
     Design &design = m_host.design();
-    design.editCells(QRect(0, 0, design.columns(), design.rows()),
-                     [direction](CellGrid &grid) { Moves::move(grid, direction); });
+    design.editCells([direction](CellGrid &grid) {
+        Moves::move(grid, direction);
+        return QRect(0, 0, grid.columns(), grid.rows());
+    });
     m_host.refreshPicture();
     for (const MoveButton &m : kMoves)
         if (m.direction == direction)
@@ -144,15 +148,17 @@ void RotateMoveWindow::rotateDesign()
 {
     Design &design = m_host.design();
     const int degrees = m_angle;
-    design.editCells(QRect(0, 0, design.columns(), design.rows()),
-                     [degrees](CellGrid &grid) { Rotation::rotate(grid, degrees); });
+    design.editCells([degrees](CellGrid &grid) {
+        Rotation::rotate(grid, degrees);
+        return QRect(0, 0, grid.columns(), grid.rows());
+    });
     m_host.refreshPicture();
     m_host.makeLog(tr("回転"));
 }
 
 void RotateMoveWindow::closeEvent(QCloseEvent *event)
 {
-    SettingsStore store(AppPaths::dataFile());
+    SettingsStore &store = m_host.settings();
     store.writeInteger(kSection, QStringLiteral("shita"), m_angle);
     store.writeInteger(kSection, QStringLiteral("left"), pos().x());
     store.writeInteger(kSection, QStringLiteral("top"), pos().y());

@@ -19,17 +19,15 @@ void SelectionTool::press(const QPoint &pixel, Qt::MouseButton button, Qt::Keybo
     if (button != Qt::LeftButton)
         return;
     // The frame lies above the overlay and takes presses inside it.
-    if (m_block.isShown() && m_block.frameRect().contains(pixel)) {
-        m_movingFrame = true;
+    if (m_block.beginDrag(pixel)) {
         m_dragging = true;
-        m_pressPixel = pixel;
-        m_pressOrigin = m_block.origin();
         return;
     }
     const Design &design = host().design();
     if (!CellGeometry::insidePicture(pixel, design.columns(), design.rows()))
         return;
-    emit restartRequested();
+    // A new selection starts: a block still floating goes into the design first.
+    host().placeBlock();
     m_start = m_end = CellGeometry::cellAt(pixel);
     m_selecting = true;
     m_dragging = true;
@@ -39,10 +37,8 @@ void SelectionTool::press(const QPoint &pixel, Qt::MouseButton button, Qt::Keybo
 void SelectionTool::move(const QPoint &pixel, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
     const Design &design = host().design();
-    if (m_movingFrame) {
-        const QPoint origin = m_block.movedOrigin(m_pressOrigin, pixel - m_pressPixel, design.columns(), design.rows());
-        if (origin != m_block.origin()) {
-            m_block.setOrigin(origin);
+    if (m_block.isDragged()) {
+        if (m_block.dragTo(pixel, design.columns(), design.rows())) {
             host().updateOverlay();
             host().processEvents();
         }
@@ -71,8 +67,8 @@ void SelectionTool::release(const QPoint &pixel, Qt::MouseButton button)
 {
     if (button != Qt::LeftButton)
         return;
-    if (m_movingFrame) {
-        m_movingFrame = false;
+    if (m_block.isDragged()) {
+        m_block.endDrag();
         m_dragging = false;
         return;
     }
@@ -91,10 +87,11 @@ void SelectionTool::finish(const QPoint &pixel)
     m_selecting = false;
     m_dragging = false;
     const QRect cells = draggedCells();
-    Design &d = host().design();
     BlockText block;
-    d.editCells(cells, [&](CellGrid &grid) { block = BlockText::lift(grid, cells); });
-    host().drawCells(cells);
+    host().design().editCells([&](CellGrid &grid) {
+        block = BlockText::lift(grid, cells);
+        return cells;
+    });
     m_block.show(FloatingBlock::Frame::Selection, block, cells.topLeft());
     host().updateOverlay();
     emit lifted();
@@ -134,8 +131,8 @@ void SelectionTool::paintOverlay(QPainter &painter)
 void SelectionTool::deactivate()
 {
     m_selecting = false;
-    m_movingFrame = false;
     m_dragging = false;
+    m_block.endDrag();
 }
 
 } // namespace tessell

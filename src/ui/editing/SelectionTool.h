@@ -10,7 +10,7 @@ class FloatingBlock;
 
 // Drags a rectangle of cells, lifts it into the floating block and moves the
 // block by its frame in whole cells. The block is placed by the next tool
-// change, which the main window runs.
+// change or the next selection.
 class SelectionTool : public Tool {
     Q_OBJECT
 public:
@@ -27,9 +27,6 @@ public:
     QRect frameCells() const;
 
 signals:
-    // A press starts a new selection: choose the selection tool again first,
-    // which places a floating block.
-    void restartRequested();
     // A block was lifted: cut and copy become available.
     void lifted();
     // The frame changed size or place (the replace dialog follows it).
@@ -41,9 +38,7 @@ private:
 
     FloatingBlock &m_block;
     bool m_selecting = false;
-    bool m_movingFrame = false;
     QPoint m_start, m_end;
-    QPoint m_pressPixel, m_pressOrigin;
 };
 
 } // namespace tessell

@@ -23,13 +23,6 @@ QString ShapeTool::historyName(ShapeKind kind)
     return QString();
 }
 
-void ShapeTool::remember(const QPoint &pixel)
-{
-    const Design &design = host().design();
-    m_pointer = CellGeometry::followInside(m_pointer, pixel, design.columns(), design.rows());
-    m_cell = CellGeometry::cellInside(m_pointer, design.columns(), design.rows());
-}
-
 // Each axis separately: outside the picture the old end stays.
 void ShapeTool::takeEnd(const QPoint &pixel)
 {
@@ -49,8 +42,7 @@ void ShapeTool::press(const QPoint &pixel, Qt::MouseButton button, Qt::KeyboardM
 
 void ShapeTool::move(const QPoint &pixel, Qt::MouseButtons, Qt::KeyboardModifiers)
 {
-    remember(pixel);
-    host().showPlace(m_cell, true);
+    host().showPlace(rememberPointer(pixel), true);
     if (!m_dragging)
         return;
     takeEnd(pixel);
@@ -69,7 +61,7 @@ void ShapeTool::release(const QPoint &pixel, Qt::MouseButton)
     Design &design = host().design();
     CellRaster raster(design.grid());
     raster.drawShape(m_kind, startCell, endCell, host().penWidth(), host().currentNumber());
-    design.editCells(QRect(0, 0, design.columns(), design.rows()), [&](CellGrid &grid) { raster.writeBack(grid); });
+    design.editCells([&](CellGrid &grid) { return raster.writeBack(grid); });
     host().refreshPicture();
     host().makeLog(historyName(m_kind));
     host().updateOverlay();

@@ -25,12 +25,9 @@ public:
 
 private:
     void takeEnd(const QPoint &pixel);
-    void remember(const QPoint &pixel);
 
     ShapeKind m_kind;
     QPoint m_start, m_end; // picture pixels
-    QPoint m_pointer; // picture pixels
-    QPoint m_cell;
 };
 
 } // namespace tessell

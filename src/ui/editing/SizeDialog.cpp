@@ -1,7 +1,9 @@
 #include "ui/editing/SizeDialog.h"
 
+#include "ui/common/WindowPlaces.h"
+
 #include "core/settings/SettingsStore.h"
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 #include "ui/editing/WrapSpinField.h"
 
 #include <QCloseEvent>
@@ -26,7 +28,7 @@ int numberOr(const QString &text, int fallback)
 } // namespace
 
 SizeDialog::SizeDialog(SettingsStore &store, Prompter &prompter, QWidget *parent)
-    : QDialog(parent), m_store(store), m_prompter(prompter)
+    : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_store(store), m_prompter(prompter)
 {
     setWindowTitle(tr("大きさ"));
     setModal(true);

@@ -1,6 +1,7 @@
 #include "ui/editing/TextDialog.h"
 
-#include "core/settings/AppPaths.h"
+#include "ui/common/AppFonts.h"
+#include "ui/common/WindowPlaces.h"
 #include "core/settings/SettingsStore.h"
 
 #include <QCloseEvent>
@@ -13,8 +14,9 @@ namespace {
 const char *kSection = "text";
 }
 
-TextDialog::TextDialog(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+TextDialog::TextDialog(SettingsStore &store, QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+      m_store(store)
 {
     setWindowTitle(tr("文字入れ"));
     setFixedSize(260, 33);
@@ -24,8 +26,9 @@ TextDialog::TextDialog(QWidget *parent)
     m_fontButton->setGeometry(174, 4, 80, 25);
     m_font = initialFont();
     m_text->setFont(QFont(m_font.family(), 9));
-    const SettingsStore store(AppPaths::dataFile());
-    move(store.readInteger(kSection, QStringLiteral("left"), 520), store.readInteger(kSection, QStringLiteral("top"), 600));
+    const QPoint place = placeBeside(parent, QPoint(520, 600));
+    move(store.readInteger(kSection, QStringLiteral("left"), place.x()),
+         store.readInteger(kSection, QStringLiteral("top"), place.y()));
     connect(m_text, &QLineEdit::textChanged, this, &TextDialog::textEdited);
     connect(m_fontButton, &QPushButton::clicked, this, &TextDialog::fontRequested);
 }
@@ -33,9 +36,7 @@ TextDialog::TextDialog(QWidget *parent)
 QFont TextDialog::initialFont()
 {
     // 12 pixels at 96 dots per inch: 9 points, and so 9 cells high.
-    QFont font(QStringLiteral("ＭＳ ゴシック"));
-    font.setPointSize(9);
-    return font;
+    return AppFonts::fixed(9);
 }
 
 QString TextDialog::text() const { return m_text->text(); }
@@ -51,9 +52,8 @@ void TextDialog::setChosenFont(const QFont &font)
 
 void TextDialog::release()
 {
-    SettingsStore store(AppPaths::dataFile());
-    store.writeInteger(kSection, QStringLiteral("left"), pos().x());
-    store.writeInteger(kSection, QStringLiteral("top"), pos().y());
+    m_store.writeInteger(kSection, QStringLiteral("left"), pos().x());
+    m_store.writeInteger(kSection, QStringLiteral("top"), pos().y());
     m_releasing = true;
     close();
     deleteLater();

@@ -8,12 +8,14 @@ class QPushButton;
 
 namespace tessell {
 
+class SettingsStore;
+
 // The text tool's small window: a one-line text field and the font button. The
 // user cannot close it; it goes when the tool changes.
 class TextDialog : public QWidget {
     Q_OBJECT
 public:
-    explicit TextDialog(QWidget *parent = nullptr);
+    explicit TextDialog(SettingsStore &store, QWidget *parent = nullptr);
 
     QLineEdit *textField() const { return m_text; }
     QPushButton *fontButton() const { return m_fontButton; }
@@ -34,6 +36,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    SettingsStore &m_store;
     QLineEdit *m_text;
     QPushButton *m_fontButton;
     QFont m_font;

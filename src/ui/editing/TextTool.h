@@ -22,7 +22,6 @@ public:
 
 private:
     FloatingBlock &m_block;
-    QPoint m_pressPixel, m_pressOrigin;
 };
 
 } // namespace tessell

@@ -39,14 +39,24 @@ public:
     virtual void activate() {}
     // Leaves the tool; a gesture in progress is dropped.
     virtual void deactivate() {}
-    bool dragging() const { return m_dragging; }
 
 protected:
     ToolHost &host() { return m_host; }
+    // Shows the cell under the pointer in the place indicator; false when the
+    // pointer is off the picture.
+    bool showPlaceAt(const QPoint &pixel);
+    // The remembered pointer: each axis follows the pointer while it lies over
+    // the picture, so a release outside acts on the last cell passed. Answers
+    // that cell (kept inside a design made smaller since).
+    QPoint rememberPointer(const QPoint &pixel);
+    QPoint rememberedCell() const { return m_rememberedCell; }
+
     bool m_dragging = false;
 
 private:
     ToolHost &m_host;
+    QPoint m_pointer; // picture pixels
+    QPoint m_rememberedCell;
 };
 
 } // namespace tessell

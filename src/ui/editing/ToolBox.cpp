@@ -1,6 +1,6 @@
 #include "ui/editing/ToolBox.h"
 
-#include "ui/app/Icons.h"
+#include "ui/common/Icons.h"
 #include "ui/editing/Tool.h"
 
 #include <QButtonGroup>
@@ -64,13 +64,6 @@ QString ToolBox::hint(ToolKind kind)
 
 void ToolBox::registerTool(ToolKind kind, Tool *tool) { m_tools[int(kind)] = tool; }
 
-Tool *ToolBox::tool(ToolKind kind) const
-{
-    if (Tool *t = m_tools[int(kind)])
-        return t;
-    return m_tools[int(ToolKind::Pen)];
-}
-
 void ToolBox::setCurrent(ToolKind kind)
 {
     m_current = kind;
@@ -88,9 +81,8 @@ void ToolBox::stepPenWidth() { setPenWidth(m_width % 5 + 1); }
 
 bool ToolBox::usesWidth(ToolKind kind) const
 {
-    if (Tool *t = m_tools[int(kind)])
-        return t->usesWidth();
-    return kind != ToolKind::Selection && kind != ToolKind::Bucket && kind != ToolKind::Text;
+    const Tool *t = m_tools[int(kind)];
+    return t && t->usesWidth();
 }
 
 } // namespace tessell

@@ -17,18 +17,14 @@ namespace tessell {
 class Tool;
 
 // The tool box bar's contents: seven toggle buttons, one down at a time, and
-// the pen width button. It holds one Tool per kind; a kind whose tool is not
-// registered yet falls back to the pen's.
+// the pen width button. It holds one Tool per kind.
 class ToolBox : public QWidget {
     Q_OBJECT
 public:
     explicit ToolBox(QWidget *parent = nullptr);
 
     void registerTool(ToolKind kind, Tool *tool);
-    // The registered tool, or the pen's for a kind that has none.
-    Tool *tool(ToolKind kind) const;
-    bool hasTool(ToolKind kind) const { return m_tools[int(kind)] != nullptr; }
-    Tool *currentTool() const { return tool(m_current); }
+    Tool *tool(ToolKind kind) const { return m_tools[int(kind)]; }
     ToolKind currentKind() const { return m_current; }
     // Puts the kind's button down; switching itself is the main window's.
     void setCurrent(ToolKind kind);

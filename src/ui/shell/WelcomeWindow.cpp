@@ -1,5 +1,7 @@
 #include "ui/shell/WelcomeWindow.h"
 
+#include "ui/common/AppFonts.h"
+#include "ui/common/WindowPlaces.h"
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -10,13 +12,12 @@
 
 namespace tessell {
 
-WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint)
+WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | TitleAndCloseHints)
 {
     setWindowTitle(tr("ようこそ"));
     setModal(true);
     setFixedSize(400, 159);
-    QFont base(QStringLiteral("ＭＳ Ｐゴシック"));
-    base.setPixelSize(12);
+    const QFont base = AppFonts::ui(12);
     setFont(base);
 
     auto *heading = new QLabel(QStringLiteral("Tessell") + QChar(0x3000) + tr("へようこそ"), this);

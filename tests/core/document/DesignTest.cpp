@@ -34,6 +34,9 @@ private slots:
     void setRow();
     void rowText_data();
     void rowText();
+    void cellsOfEveryForm_data();
+    void cellsOfEveryForm();
+    void editCellsReportsWhatChanged();
     void reCount_data();
     void reCount();
     void listcheck_data();
@@ -100,6 +103,9 @@ void DesignTest::rowText_data()
                                        << "1,\" \",2";
     QTest::newRow("one column, empty cell") << ""
                                             << "\"\"";
+    // Cells kept aside from the one-byte store, and characters that need quotes.
+    QTest::newRow("long, wide and quoted cells") << "10|あ|\"|,|a"
+                                                 << "10,あ,\"\"\"\",\",\",a";
 }
 
 // The row text is what files hold and what the unsaved-change check compares.
@@ -109,6 +115,61 @@ void DesignTest::rowText()
     QFETCH(QString, text);
     const CellGrid grid = gridOf({cells});
     QCOMPARE(grid.rowText(0), text);
+}
+
+void DesignTest::cellsOfEveryForm_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("number");
+    QTest::newRow("digit") << "7" << 7;
+    QTest::newRow("letter") << "F" << 15;
+    QTest::newRow("lower case") << "b" << 11;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("blank") << " " << -1;
+    QTest::newRow("two characters") << "10" << -1;
+    QTest::newRow("leading zero") << "0A" << 10;
+    QTest::newRow("wide character") << "あ" << -1;
+    QTest::newRow("control character") << QString(QChar(1)) << -1;
+}
+
+// Ordinary cells take one byte and others are kept aside; either way a cell
+// reads back as written, and overwriting it leaves no trace.
+void DesignTest::cellsOfEveryForm()
+{
+    QFETCH(QString, text);
+    QFETCH(int, number);
+    CellGrid grid(3, 2);
+    grid.setCell(1, 1, text);
+    QCOMPARE(grid.cell(1, 1), text);
+    QCOMPARE(grid.numberAt(1, 1), number);
+    QCOMPARE(grid.numberAt(1, 1), CellGrid::cellValue(text).value_or(-1));
+    QCOMPARE(grid.cell(0, 1), QStringLiteral("0"));
+    QVERIFY(grid != CellGrid(3, 2) || text == QLatin1String("0"));
+    grid.setCell(1, 1, QStringLiteral("0"));
+    QCOMPARE(grid, CellGrid(3, 2));
+    // A whole grid filled with the text keeps it in every cell.
+    const CellGrid filled(2, 2, text);
+    QCOMPARE(filled.cell(1, 1), text);
+    CellGrid resized = filled;
+    resized.resize(3, 3);
+    QCOMPARE(resized.cell(1, 1), text);
+    QCOMPARE(resized.cell(2, 2), QStringLiteral("0"));
+}
+
+void DesignTest::editCellsReportsWhatChanged()
+{
+    Design design;
+    QSignalSpy spy(&design, &Design::cellsChanged);
+    const QRect changed = design.editCells([](CellGrid &grid) {
+        grid.setCell(3, 4, QStringLiteral("A"));
+        return QRect(3, 4, 1, 1);
+    });
+    QCOMPARE(changed, QRect(3, 4, 1, 1));
+    QCOMPARE(spy.size(), 1);
+    QCOMPARE(spy[0][0].toRect(), QRect(3, 4, 1, 1));
+    // An edit that changed nothing tells nobody.
+    design.editCells([](CellGrid &) { return QRect(); });
+    QCOMPARE(spy.size(), 1);
 }
 
 void DesignTest::reCount_data()

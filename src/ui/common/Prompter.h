@@ -31,10 +31,13 @@ public:
     // A question with the given buttons; closing the box answers Cancel.
     virtual Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
                             const QList<Answer> &buttons) = 0;
-    // The chosen path, or empty when the dialog was cancelled.
-    virtual QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
+    // The chosen path, or empty when the dialog was cancelled. The dialog opens
+    // in startFolder (the user's documents folder when empty).
+    virtual QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                                 const QString &startFolder = QString()) = 0;
     // The chosen path as typed (no extension added, no overwrite question), or empty.
-    virtual QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) = 0;
+    virtual QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                                 const QString &startFolder = QString()) = 0;
     // The chosen font, or nothing when cancelled; sizes above maxPointSize are not offered.
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) = 0;
 };

@@ -10,15 +10,18 @@ namespace tessell {
 
 class Design;
 class Prompter;
+class SettingsStore;
 
-// What the whole-design windows (replace, rotate and move) may ask of the main
-// window.
+// What the windows that change the whole design (replace, rotate and move,
+// and the ones to come) may ask of the editor.
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
 
     virtual Design &design() = 0;
     virtual Prompter &prompter() = 0;
+    // The program's one settings store (data.dat).
+    virtual SettingsStore &settings() = 0;
     // Runs a command; a tessell::Error it throws goes to the general error box.
     virtual bool run(const std::function<void()> &command) = 0;
     // Cell check, full redraw and recount; false when a cell was invalid.

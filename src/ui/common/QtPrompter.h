@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 
 namespace tessell {
 
@@ -10,8 +10,10 @@ public:
     void message(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
     Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
                     const QList<Answer> &buttons) override;
-    QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
-    QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters) override;
+    QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                         const QString &startFolder = QString()) override;
+    QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                         const QString &startFolder = QString()) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
 
     static QString buttonText(Answer answer);

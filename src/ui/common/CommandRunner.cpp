@@ -1,7 +1,7 @@
-#include "ui/app/CommandRunner.h"
+#include "ui/common/CommandRunner.h"
 
 #include "core/Error.h"
-#include "ui/app/Prompter.h"
+#include "ui/common/Prompter.h"
 
 namespace tessell {
 

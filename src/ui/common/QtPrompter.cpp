@@ -1,10 +1,11 @@
-#include "ui/app/QtPrompter.h"
+#include "ui/common/QtPrompter.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace tessell {
 
@@ -53,6 +54,10 @@ QString nameFilters(const QList<Prompter::Filter> &filters)
     }
     return out.join(QStringLiteral(";;"));
 }
+QString orDocuments(const QString &folder)
+{
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : folder;
+}
 } // namespace
 
 QString QtPrompter::buttonText(Answer answer)
@@ -95,15 +100,17 @@ Prompter::Answer QtPrompter::question(QWidget *parent, const QString &caption, c
     return made.size() == 1 ? made.first().second : Answer::Cancel;
 }
 
-QString QtPrompter::openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters)
+QString QtPrompter::openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                                 const QString &startFolder)
 {
-    return QFileDialog::getOpenFileName(parent, title, QString(), nameFilters(filters));
+    return QFileDialog::getOpenFileName(parent, title, orDocuments(startFolder), nameFilters(filters));
 }
 
-QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters)
+QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
+                                 const QString &startFolder)
 {
     // The caller adds the extension and asks before overwriting, in its own words.
-    return QFileDialog::getSaveFileName(parent, title, QString(), nameFilters(filters), nullptr,
+    return QFileDialog::getSaveFileName(parent, title, orDocuments(startFolder), nameFilters(filters), nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 

@@ -1,4 +1,6 @@
-#include "ui/app/Icons.h"
+#include "ui/common/Icons.h"
+
+#include "ui/common/AppFonts.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -180,10 +182,7 @@ QIcon Icons::tool(int kind)
     case 4: p.drawRect(QRectF(2.5, 3.5, 11, 9)); break;
     case 5: p.drawEllipse(QRectF(1.5, 3.5, 13, 9)); break;
     case 6: {
-        QFont f(QStringLiteral("IPAPGothic"));
-        f.setPixelSize(14);
-        f.setBold(true);
-        p.setFont(f);
+        p.setFont(AppFonts::ui(14, true));
         p.drawText(QRect(0, 0, S, S), Qt::AlignCenter, QStringLiteral("A"));
         break;
     }

@@ -1,0 +1,119 @@
+// The editor's own costs: a picture refresh, opening a design, and starting
+// with a large design, measured in the real main window on the offscreen platform.
+#include "core/document/DesignFile.h"
+#include "core/settings/AppPaths.h"
+#include "ui/app/FileCommands.h"
+#include "ui/app/MainWindow.h"
+#include "ui/common/Prompter.h"
+#include "ui/editing/DesignEditor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+using namespace tessell;
+
+namespace {
+// Every dialog answered as cancelled: a benchmark never waits for a person.
+class SilentPrompter : public Prompter {
+public:
+    void message(QWidget *, const QString &, const QString &, Icon) override {}
+    Answer question(QWidget *, const QString &, const QString &, Icon, const QList<Answer> &) override
+    {
+        return Answer::No;
+    }
+    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    std::optional<QFont> chooseFont(QWidget *, const QFont &, int) override { return std::nullopt; }
+};
+
+QTemporaryDir *scratch()
+{
+    static QTemporaryDir dir;
+    return &dir;
+}
+
+QString historyDir()
+{
+    const QString path = scratch()->filePath(QStringLiteral("log"));
+    QDir().mkpath(path);
+    return path;
+}
+
+// A design file of the given size with every palette number in use.
+QString designFile(int columns, int rows)
+{
+    const QString path = scratch()->filePath(QStringLiteral("d%1x%2.tsl").arg(columns).arg(rows));
+    if (QFile::exists(path))
+        return path;
+    Design design;
+    design.makeNew(columns, rows);
+    Palette palette;
+    for (int n = 0; n < 16; ++n)
+        palette[n].fill(qRgb(n * 16, 255 - n * 16, (n * 53) & 255));
+    design.setPalette(palette);
+    design.editCells([](CellGrid &grid) {
+        for (int r = 0; r < grid.rows(); ++r)
+            for (int c = 0; c < grid.columns(); ++c)
+                grid.setCell(c, r, CellGrid::digit((c * 7 + r * 3) % 16));
+        return QRect(0, 0, grid.columns(), grid.rows());
+    });
+    DesignFile::write(design, path);
+    return path;
+}
+
+void editorRefresh(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.files().fileOpen(designFile(160, 100));
+    window.show();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(window.editor().refreshPicture());
+}
+
+void openDesign(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.show();
+    const QString path = designFile(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(window.files().fileOpen(path));
+}
+
+// From constructing the main window to its being shown with the file open, as
+// at a start with the file on the command line.
+void startWithDesign(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    const QString path = designFile(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state) {
+        MainWindow window(prompter, historyDir());
+        window.openCommandLine({path});
+        window.show();
+        QCoreApplication::processEvents();
+        state.PauseTiming();
+        window.history().delHistory();
+        state.ResumeTiming();
+    }
+}
+} // namespace
+
+BENCHMARK(editorRefresh)->Unit(benchmark::kMillisecond);
+BENCHMARK(openDesign)->Args({160, 100})->Args({999, 999})->Unit(benchmark::kMillisecond);
+BENCHMARK(startWithDesign)->Args({999, 999})->Unit(benchmark::kMillisecond)->Iterations(5);
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    // data.dat and the history stay in the scratch folder.
+    AppPaths::setBaseDir(scratch()->path());
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,170 @@
+#include "ui/app/CommandSet.h"
+
+#include "ui/common/Icons.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QHBoxLayout>
+#include <QMenu>
+#include <QToolButton>
+
+namespace tessell {
+
+namespace {
+struct CommandInfo {
+    Command command;
+    const char *objectName;
+    const char *text;
+    const char *hint; // the tool-bar button's hint, where it has one
+    QKeyCombination shortcut;
+    int icon; // an Icons::Command, or -1
+};
+
+#define T(s) QT_TRANSLATE_NOOP("tessell::CommandSet", s)
+using IC = Icons::Command;
+const CommandInfo kCommands[CommandCount] = {
+    {Command::New, "New1", T("新規作成(&N)"), T("初期設定"), {}, int(IC::New)},
+    {Command::Open, "Open1", T("開く(&O)"), T("開く"), Qt::CTRL | Qt::Key_O, int(IC::Open)},
+    {Command::Import, "OpenList1", T("配列ファイルを開く(&L)"), nullptr, {}, -1},
+    {Command::Save, "Save1", T("上書き保存(&A)"), T("保存"), Qt::CTRL | Qt::Key_S, int(IC::Save)},
+    {Command::SaveAs, "SaveAs1", T("名前を付けて保存(&S)"), nullptr, {}, -1},
+    {Command::Print, "Print1", T("印刷(&P)"), T("印刷"), Qt::CTRL | Qt::Key_P, int(IC::Print)},
+    {Command::Exit, "Exit1", T("終了(&X)"), nullptr, {}, -1},
+    {Command::Undo, "Undo1", T("元に戻す(&U)"), T("元に戻す"), {}, int(IC::Undo)},
+    {Command::Redo, "Redo1", T("繰り返し(&R)"), T("繰り返し"), {}, int(IC::Redo)},
+    {Command::ClearHistory, "ClearHistory1", T("ヒストリー削除(&H)"), nullptr, {}, -1},
+    {Command::Cut, "Cut1", T("切り取り(&T)"), T("切り取り"), {}, int(IC::Cut)},
+    {Command::Copy, "Copy1", T("コピー(&C)"), T("コピー"), {}, int(IC::Copy)},
+    {Command::Paste, "Paste1", T("貼り付け(&P)"), T("貼り付け"), {}, int(IC::Paste)},
+    {Command::RotateMove, "RotateMove1", T("回転・移動"), nullptr, {}, -1},
+    {Command::Replace, "Replace1", T("置換(&L)"), nullptr, {}, -1},
+    {Command::CanvasSize, "Size1", T("キャンバス大きさ変更(&S)"), nullptr, {}, -1},
+    {Command::ShowPicture, "Picture1", T("ピクチャー(&P)"), nullptr, {}, -1},
+    {Command::ShowNumbers, "Number8", T("数字(&N)"), nullptr, {}, -1},
+    {Command::ToggleView, "SwitchView1", T("編集画面"), T("編集画面"), {}, int(IC::SwitchView)},
+    {Command::Refresh, "ReFlesh1", T("ピクチャーの更新(&R)"), T("ピクチャー更新"), Qt::CTRL | Qt::Key_R, int(IC::Refresh)},
+    {Command::PictureCheck, "PictureCheck1", T("画像確認(&C)"), T("画像確認"), Qt::CTRL | Qt::Key_C,
+     int(IC::PictureCheck)},
+    {Command::PaletteEditor, "PaletteEditor1", T("パレットエディタ(&E)"), nullptr, {}, -1},
+    {Command::ImageScan, "ImageScan1", T("イメージスキャン(&I)"), nullptr, {}, -1},
+    {Command::Options, "Option1", T("オプション(&O)"), nullptr, {}, -1},
+    {Command::Help, "Help1", T("ヘルプ(&H)"), nullptr, Qt::Key_F1, -1},
+    {Command::About, "About1", T("バージョン情報(&V)"), nullptr, {}, -1},
+};
+#undef T
+
+QString translated(const char *text) { return QCoreApplication::translate("tessell::CommandSet", text); }
+} // namespace
+
+CommandSet::CommandSet(QWidget *window) : QObject(window), m_window(window)
+{
+    for (const CommandInfo &info : kCommands) {
+        Q_ASSERT(m_actions[int(info.command)] == nullptr);
+        auto *a = new QAction(translated(info.text), window);
+        a->setObjectName(QLatin1String(info.objectName));
+        if (info.hint)
+            a->setToolTip(translated(info.hint));
+        if (info.icon >= 0)
+            a->setIcon(Icons::command(Icons::Command(info.icon)));
+        a->setIconVisibleInMenu(false);
+        if (info.shortcut != QKeyCombination()) {
+            a->setShortcut(QKeySequence(info.shortcut));
+            // The menu is no window menu: the shortcuts must work from any of the
+            // program's windows that is not blocked by a modal one.
+            a->setShortcutContext(Qt::ApplicationShortcut);
+        }
+        window->addAction(a);
+        m_actions[int(info.command)] = a;
+    }
+    for (Command c : {Command::ShowPicture, Command::ShowNumbers})
+        action(c)->setCheckable(true);
+    action(Command::ShowPicture)->setChecked(true);
+}
+
+void CommandSet::setEnabled(Command command, bool enabled) { action(command)->setEnabled(enabled); }
+
+QToolButton *CommandSet::makeButton(Command command, QWidget *parent)
+{
+    auto *b = new QToolButton(parent);
+    b->setDefaultAction(action(command));
+    b->setAutoRaise(true);
+    b->setFixedSize(22, 22);
+    b->setFocusPolicy(Qt::NoFocus);
+    m_buttons[int(command)] = b;
+    return b;
+}
+
+QMenu *CommandSet::menu(std::initializer_list<Command> commands)
+{
+    auto *m = new QMenu(m_window);
+    for (Command c : commands)
+        m->addAction(action(c));
+    return m;
+}
+
+void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu)
+{
+    using C = Command;
+    QMenu *fileMenu = menu({C::New, C::Open, C::Import, C::Save, C::SaveAs, C::Print});
+    fileMenu->addSeparator();
+    fileMenu->addAction(action(C::Exit));
+
+    QMenu *editMenu = menu({C::Undo, C::Redo, C::ClearHistory});
+    editMenu->addSeparator();
+    for (C c : {C::Cut, C::Copy, C::Paste})
+        editMenu->addAction(action(c));
+    editMenu->addSeparator();
+    editMenu->addAction(action(C::RotateMove));
+    editMenu->addSeparator();
+    editMenu->addAction(action(C::Replace));
+    editMenu->addAction(action(C::CanvasSize));
+
+    auto *viewMenu = new QMenu(m_window);
+    viewMenu->addMenu(toolBarMenu);
+    QMenu *workMenu = viewMenu->addMenu(tr("編集画面(&W)"));
+    workMenu->addAction(action(C::ShowPicture));
+    workMenu->addAction(action(C::ShowNumbers));
+    viewMenu->addSeparator();
+    viewMenu->addAction(action(C::Refresh));
+    viewMenu->addAction(action(C::PictureCheck));
+
+    QMenu *toolsMenu = menu({C::PaletteEditor, C::ImageScan, C::Options});
+    QMenu *helpMenu = menu({C::Help, C::About});
+
+    auto *l = new QHBoxLayout(body);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    const std::pair<const char *, QMenu *> tops[] = {{QT_TR_NOOP("ファイル(&F)"), fileMenu},
+                                                     {QT_TR_NOOP("編集(&E)"), editMenu},
+                                                     {QT_TR_NOOP("表示(&V)"), viewMenu},
+                                                     {QT_TR_NOOP("ツール(&T)"), toolsMenu},
+                                                     {QT_TR_NOOP("ヘルプ(&H)"), helpMenu}};
+    int i = 0;
+    for (const auto &[text, m] : tops) {
+        auto *b = new QToolButton(body);
+        b->setObjectName(QStringLiteral("menuButton%1").arg(i++));
+        b->setText(tr(text));
+        b->setMenu(m);
+        b->setPopupMode(QToolButton::InstantPopup);
+        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        b->setAutoRaise(true);
+        b->setFixedHeight(23);
+        b->setStyleSheet(QStringLiteral("QToolButton::menu-indicator { image: none; width: 0px; }"));
+        // The menu takes the pointer while it is open, so the button misses the
+        // pointer leaving it and would stay drawn raised: look where it is now.
+        connect(m, &QMenu::aboutToHide, b, [b] {
+            QMetaObject::invokeMethod(
+                b,
+                [b] {
+                    b->setAttribute(Qt::WA_UnderMouse, b->rect().contains(b->mapFromGlobal(QCursor::pos())));
+                    b->update();
+                },
+                Qt::QueuedConnection);
+        });
+        l->addWidget(b);
+    }
+    l->addStretch();
+}
+
+} // namespace tessell

@@ -1,0 +1,243 @@
+#include "ui/app/FileCommands.h"
+
+#include "core/Error.h"
+#include "core/Texts.h"
+#include "core/document/ArrangementImport.h"
+#include "core/document/Design.h"
+#include "core/document/DesignFile.h"
+#include "core/document/History.h"
+#include "core/document/TextFile.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/common/CommandRunner.h"
+#include "ui/common/Prompter.h"
+#include "ui/editing/DesignEditor.h"
+#include "ui/editing/SizeDialog.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace tessell {
+
+namespace {
+const QString kFilesSection = QStringLiteral("files");
+const QString kFolderKey = QStringLiteral("folder");
+
+QList<Prompter::Filter> designFilters(const QString &all)
+{
+    return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+            {all, {QStringLiteral("*.*")}}};
+}
+} // namespace
+
+FileCommands::FileCommands(Design &design, History &history, DesignEditor &editor, SettingsStore &store,
+                           Prompter &prompter, CommandRunner &runner, QWidget *window, QObject *parent)
+    : QObject(parent), m_design(design), m_history(history), m_editor(editor), m_store(store),
+      m_prompter(prompter), m_runner(runner), m_window(window)
+{
+}
+
+QString FileCommands::startFolder() const
+{
+    // The current design's folder, else the last one used, else the documents.
+    if (!m_design.fileName().isEmpty())
+        return QFileInfo(m_design.fileName()).absolutePath();
+    const QString last = m_store.readString(kFilesSection, kFolderKey);
+    if (!last.isEmpty() && QFileInfo(last).isDir())
+        return last;
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void FileCommands::rememberFolder(const QString &path)
+{
+    m_store.writeString(kFilesSection, kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void FileCommands::setTitle()
+{
+    const QString name = m_design.fileName();
+    emit titleChanged(name.isEmpty() ? CommandRunner::title()
+                                     : QStringLiteral("%1 - [%2]").arg(CommandRunner::title(), name));
+}
+
+bool FileCommands::checkModify()
+{
+    // A block still floating belongs to the design: it is placed before the
+    // design is compared, saved or replaced, so lifted cells are never lost.
+    m_editor.settleFloatingBlock();
+    if (!m_design.isModified())
+        return false;
+    const Prompter::Answer answer = m_prompter.question(
+        m_window, tr("警告"), tr("ファイルが変更されています。\n保存しますか？"), Prompter::Icon::Warning,
+        {Prompter::Answer::Yes, Prompter::Answer::No, Prompter::Answer::Cancel});
+    bool cancelled = false;
+    if (answer == Prompter::Answer::Yes)
+        // Work that did not get saved is never thrown away: the asking command stops.
+        cancelled = !save();
+    else if (answer != Prompter::Answer::No)
+        cancelled = true;
+    QCoreApplication::processEvents();
+    return cancelled;
+}
+
+bool FileCommands::newDesign(bool askSize)
+{
+    int columns = Design::DefaultColumns;
+    int rows = Design::DefaultRows;
+    if (askSize) {
+        SizeDialog dialog(m_store, m_prompter, m_window);
+        dialog.exec();
+        if (dialog.cancelled())
+            return false;
+        columns = dialog.columns();
+        rows = dialog.rows();
+    }
+    m_design.makeNew(columns, rows);
+    m_editor.changeSetting(false);
+    m_design.changeFirstContent();
+    m_editor.makeLog(tr("新規作成"));
+    m_design.setFileName(QString());
+    setTitle();
+    m_editor.reCount();
+    return true;
+}
+
+void FileCommands::newCommand()
+{
+    if (checkModify())
+        return;
+    delHistory();
+    newDesign(true);
+}
+
+bool FileCommands::fileOpen(const QString &path)
+{
+    DesignFile::Contents contents;
+    const bool read = m_runner.run(m_window, [&] {
+        const QStringList lines = TextFile::readLines(path);
+        m_editor.setStatus(tr("配列の読み込み中"));
+        QCoreApplication::processEvents();
+        try {
+            contents = DesignFile::parse(lines);
+        } catch (const Error &) {
+            m_editor.setStatus(texts::ready());
+            throw;
+        }
+    });
+    if (!read)
+        return false;
+    DesignFile::apply(contents, m_design);
+    m_design.setFileName(path);
+    rememberFolder(path);
+    m_editor.changeSetting(false);
+    delHistory(tr("ファイルを開く"));
+    m_editor.refreshPicture();
+    m_design.changeFirstContent();
+    setTitle();
+    return true;
+}
+
+void FileCommands::openDesign()
+{
+    if (checkModify())
+        return;
+    const QString path =
+        m_prompter.openFileName(m_window, tr("ファイルを開く"), designFilters(tr("全てのファイル(*.*)")), startFolder());
+    if (!path.isEmpty())
+        fileOpen(path);
+}
+
+void FileCommands::importArrangement()
+{
+    if (checkModify())
+        return;
+    const QString path = m_prompter.openFileName(
+        m_window, tr("配列を開く"),
+        {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
+         {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+         {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
+        startFolder());
+    if (path.isEmpty())
+        return;
+    QStringList lines;
+    if (!m_runner.run(m_window, [&] { lines = TextFile::readLines(path); }))
+        return;
+    rememberFolder(path);
+    m_editor.setStatus(tr("配列の読み込み中"));
+    QCoreApplication::processEvents();
+    ArrangementImport::apply(lines, m_design);
+    m_editor.makeLog(tr("配列を開く"));
+    // Taken after the refresh has made empty cells "0", so the import counts as unchanged.
+    m_editor.refreshPicture();
+    m_design.changeFirstContent();
+    setTitle();
+}
+
+bool FileCommands::save()
+{
+    m_editor.settleFloatingBlock();
+    if (m_editor.listcheck())
+        return false;
+    if (m_design.fileName().isEmpty())
+        return saveAs();
+    if (!m_runner.run(m_window, [&] { DesignFile::write(m_design, m_design.fileName()); }))
+        return false;
+    m_design.changeFirstContent();
+    rememberFolder(m_design.fileName());
+    setTitle();
+    QCoreApplication::processEvents();
+    delHistory(tr("保存"));
+    return true;
+}
+
+bool FileCommands::saveAs()
+{
+    const QString title = tr("配列の保存");
+    QString path;
+    for (;;) {
+        path = m_prompter.saveFileName(m_window, title, designFilters(tr("すべてのファイル (*.*)")), startFolder());
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".tsl");
+        if (!QFileInfo::exists(path))
+            break;
+        const auto answer =
+            m_prompter.question(m_window, title, tr("%1 は既に存在します。\n上書きしますか？").arg(path),
+                                Prompter::Icon::Warning, {Prompter::Answer::Yes, Prompter::Answer::No});
+        if (answer == Prompter::Answer::Yes)
+            break;
+    }
+    const QString previous = m_design.fileName();
+    m_design.setFileName(path);
+    if (save())
+        return true;
+    // A name that could not be written does not become the design's name.
+    m_design.setFileName(previous);
+    return false;
+}
+
+void FileCommands::delHistory(const QString &name)
+{
+    if (name.isEmpty())
+        m_history.delHistory();
+    else
+        m_runner.run(m_window, [&] { m_history.delHistory(name, m_design); });
+}
+
+void FileCommands::clearHistory() { delHistory(tr("ヒストリー削除")); }
+
+void FileCommands::openCommandLine(const QStringList &arguments)
+{
+    if (!arguments.isEmpty())
+        fileOpen(arguments.join(QLatin1Char(' ')));
+}
+
+void FileCommands::openDroppedFile(const QString &path)
+{
+    if (checkModify())
+        return;
+    fileOpen(path);
+}
+
+} // namespace tessell

@@ -154,30 +154,13 @@ void ClassPages::build()
         m_overview->setVisible(m_options.overview);
     });
 
-    m_numberTable = side->add<LRGridPanel>();
-    m_numberTable->setHeight(305);
-    m_numberTable->setRowCount(16);
-    m_numberLeft = m_numberTable->add<LRItem>();
-    m_numberRight = m_numberTable->add<LRItem>();
-    formatTableCells(m_numberLeft, m_numberRight);
-    m_numberTable->setOnPrintPanel(
-        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
-            setTableRow(m_numberLeft, m_numberRight, m_options.numberTable, m_palette[row].name(), row);
-        });
-
-    m_quantityTable = side->add<LRGridPanel>();
-    m_quantityTable->setHeight(312);
-    m_quantityTable->setRowCount(16);
-    m_quantityLeft = m_quantityTable->add<LRItem>();
-    m_quantityRight = m_quantityTable->add<LRItem>();
-    formatTableCells(m_quantityLeft, m_quantityRight);
+    m_numberTable = addTable(*side, 305, [this](int row) { return m_palette[row].name(); },
+                             [this] { return m_options.numberTable; });
+    m_quantityTable = addTable(
+        *side, 312, [this](int row) { return QString::number(m_quantities[row]) + QStringLiteral(" 枚"); },
+        [this] { return m_options.quantityTable; });
     // Runs after the header and the number table, before every cell that depends on it.
     m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) { preparePage(); });
-    m_quantityTable->setOnPrintPanel(
-        [this](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
-            setTableRow(m_quantityLeft, m_quantityRight, m_options.quantityTable,
-                        QString::number(m_quantities[row]) + QStringLiteral(" 枚"), row);
-        });
 
     // The block's cells fill the rest of the page.
     auto *body = rep.add<LRLayoutPanel>();
@@ -233,13 +216,25 @@ void ClassPages::preparePage()
     m_overview->block = m_block;
 }
 
-void ClassPages::setTableRow(LRItem *left, LRItem *right, bool on, const QString &text, int row)
+LRGridPanel *ClassPages::addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
+                                  std::function<bool()> shown)
 {
-    left->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
-    right->setText(on ? text : QString());
-    const LineStyle bottom = row == 15 ? lsDouble : lsNone;
-    left->setLineBottom(bottom);
-    right->setLineBottom(bottom);
+    // 16 rows of "r :" and a text; row 15 closes the table with a double line.
+    auto *table = side.add<LRGridPanel>();
+    table->setHeight(height);
+    table->setRowCount(16);
+    auto *left = table->add<LRItem>();
+    auto *right = table->add<LRItem>();
+    formatTableCells(left, right);
+    table->setOnPrintPanel([=](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
+        const bool on = shown();
+        left->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
+        right->setText(on ? text(row) : QString());
+        const LineStyle bottom = row == 15 ? lsDouble : lsNone;
+        left->setLineBottom(bottom);
+        right->setLineBottom(bottom);
+    });
+    return table;
 }
 
 void ClassPages::setGridCell(int col, int row)

@@ -16,6 +16,7 @@ namespace tessell {
 
 class LRGridPanel;
 class LRItem;
+class LRLayoutPanel;
 class OverviewItem;
 class PrintTarget;
 
@@ -74,8 +75,9 @@ public:
 private:
     void build();
     void preparePage();
-    // A row of the number or quantity table: "r :" and the text, or both empty.
-    static void setTableRow(LRItem *left, LRItem *right, bool on, const QString &text, int row);
+    // The number or quantity table; while shown() is false its rows print empty.
+    static LRGridPanel *addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
+                                 std::function<bool()> shown);
     void setGridCell(int col, int row);
 
     CellGrid m_grid;
@@ -89,11 +91,7 @@ private:
     LRItem *m_notes = nullptr;
     OverviewItem *m_overview = nullptr;
     LRGridPanel *m_numberTable = nullptr;
-    LRItem *m_numberLeft = nullptr;
-    LRItem *m_numberRight = nullptr;
     LRGridPanel *m_quantityTable = nullptr;
-    LRItem *m_quantityLeft = nullptr;
-    LRItem *m_quantityRight = nullptr;
     LRGridPanel *m_mainGrid = nullptr;
     LRItem *m_cell = nullptr;
 

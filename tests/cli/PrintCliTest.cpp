@@ -9,7 +9,7 @@
 using namespace tessell::test;
 
 namespace {
-const char *const kNames[16] = {"Red",  "Orange", "Yellow", "Lime", "Green", "Teal",  "Cyan",  "Sky",
+const char *const kNames[16] = {"Red",  "Orange", "Yellow", "Lime", "Green", "Teal", "Cyan",  "Sky",
                                 "Blue", "Navy",   "Purple", "Pink", "Brown", "Grey", "Black", "White"};
 
 // Column c holds c mod 16; cells listed in `cells` ("c,r,text") replace that.
@@ -31,7 +31,10 @@ QByteArray design(int columns, int rows, const QStringList &cells = {})
     return fileOf(lines);
 }
 
-QString line(const char *utf8) { return QString::fromUtf8(utf8) + QLatin1Char('\n'); }
+QString line(const char *utf8)
+{
+    return QString::fromUtf8(utf8) + QLatin1Char('\n');
+}
 
 // The text of one page of a PDF, by poppler.
 QString pageText(const QString &pdf, int page)
@@ -77,8 +80,9 @@ void PrintCliTest::pdfPages22()
     Scratch scratch;
     const QString in = scratch.write("mural.tsl", design(160, 100, {"100,5,a"}));
     const QString out = scratch.file("pages.pdf");
-    const CliRun r = cli({"print", in, "--classes", "7x7,7x7,8x7", "--title", QString::fromUtf8("3年2組 壁画"),
-                          "--notes", QString::fromUtf8("裏を上に\n貼ること"), "-o", out});
+    const CliRun r =
+        cli({"print", in, "--classes", "7x7,7x7,8x7", "--title", QString::fromUtf8("3年2組 壁画"), "--notes",
+             QString::fromUtf8("裏を上に\n貼ること"), "-o", out});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(pdfPages(out), 22);
@@ -110,14 +114,16 @@ void PrintCliTest::fairSplitWithOptions()
     Scratch scratch;
     const QString in = scratch.write("mural.tsl", design(160, 100));
     const QString out = scratch.file("fair.pdf");
-    const CliRun r = cli({"print", in, "--classes-fair", "22", "--overview", "--neighbours", "--color", "-o", out});
+    const CliRun r =
+        cli({"print", in, "--classes-fair", "22", "--overview", "--neighbours", "--color", "-o", out});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(pdfPages(out), 22);
     // Six classes of 8 columns, then sixteen of 7, each with the columns beside it.
     QCOMPARE(headings(pageText(out, 1)), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
     QCOMPARE(headings(pageText(out, 7)), (QStringList{"48", "49", "50", "51", "52", "53", "54", "55", "56"}));
-    QCOMPARE(headings(pageText(out, 22)), (QStringList{"153", "154", "155", "156", "157", "158", "159", "160"}));
+    QCOMPARE(headings(pageText(out, 22)),
+             (QStringList{"153", "154", "155", "156", "157", "158", "159", "160"}));
 }
 
 void PrintCliTest::pngPage()
@@ -145,18 +151,18 @@ void PrintCliTest::failures_data()
     const QStringList none;
     QTest::newRow("invalid cell") << QStringList{"3,4,G"} << 100 << QStringList{"--classes", "7x7"} << 1
                                   << line("エラーが発見されました。");
-    QTest::newRow("59 columns a class") << none << 100 << QStringList{"--classes", "1x59"} << 2
-                                        << line("列数が有効範囲を超えています");
+    QTest::newRow("59 columns a class")
+        << none << 100 << QStringList{"--classes", "1x59"} << 2 << line("列数が有効範囲を超えています");
     QTest::newRow("101 rows") << none << 101 << QStringList{"--classes", "7x7"} << 2
                               << line("行数が有効範囲を超えています");
     QTest::newRow("not an integer") << none << 100 << QStringList{"--classes", "7x7,7xq"} << 2
                                     << line("'q' は整数ではありません");
     QTest::newRow("negative count") << none << 100 << QStringList{"--classes", "7x7,-1x7"} << 2
                                     << line("正の整数値を入力してください。");
-    QTest::newRow("more columns than the design") << none << 100 << QStringList{"--classes", "30x7"} << 2
-                                                  << line("合計 210列 : 余り-50列");
-    QTest::newRow("more classes than columns") << none << 100 << QStringList{"--classes-fair", "161"} << 2
-                                               << line("クラス数が列数を超えています。");
+    QTest::newRow("more columns than the design")
+        << none << 100 << QStringList{"--classes", "30x7"} << 2 << line("合計 210列 : 余り-50列");
+    QTest::newRow("more classes than columns")
+        << none << 100 << QStringList{"--classes-fair", "161"} << 2 << line("クラス数が列数を超えています。");
     QTest::newRow("no such page") << none << 100
                                   << QStringList{"--classes", "7x7,7x7,8x7", "--png-page", "23"} << 2
                                   << line("ページ 23 はありません (1〜22)");

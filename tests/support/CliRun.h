@@ -29,7 +29,10 @@ inline CliRun runProgram(const QString &program, const QStringList &args)
 }
 
 #ifdef TESSELL_CLI_PATH
-inline CliRun cli(const QStringList &args) { return runProgram(QStringLiteral(TESSELL_CLI_PATH), args); }
+inline CliRun cli(const QStringList &args)
+{
+    return runProgram(QStringLiteral(TESSELL_CLI_PATH), args);
+}
 #endif
 
 } // namespace tessell::test

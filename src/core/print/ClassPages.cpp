@@ -45,7 +45,10 @@ void formatTableCells(LRItem *left, LRItem *right)
     right->setLines(lsNone, lsNone, lsDouble, lsNone);
 }
 
-int trunc(double v) { return int(std::trunc(v)); }
+int trunc(double v)
+{
+    return int(std::trunc(v));
+}
 } // namespace
 
 // The whole design, one pixel per cell, with the class's block framed and the
@@ -67,7 +70,8 @@ public:
         const QRect p = r.adjusted(inset, inset, -inset, -inset);
         painter.drawImage(p, picture);
         const int columns = picture.width();
-        const int first = qBound(0, block.first, columns), end = qBound(0, block.first + block.width, columns);
+        const int first = qBound(0, block.first, columns),
+                  end = qBound(0, block.first + block.width, columns);
         const int x0 = p.left() + int(qint64(first) * p.width() / columns);
         const int x1 = p.left() + int(qint64(end) * p.width() / columns);
         const QColor veil(255, 255, 255, 160);
@@ -154,8 +158,9 @@ void ClassPages::build()
         m_overview->setVisible(m_options.overview);
     });
 
-    m_numberTable = addTable(*side, 305, [this](int row) { return m_palette[row].name(); },
-                             [this] { return m_options.numberTable; });
+    m_numberTable = addTable(
+        *side, 305, [this](int row) { return m_palette[row].name(); },
+        [this] { return m_options.numberTable; });
     m_quantityTable = addTable(
         *side, 312, [this](int row) { return QString::number(m_quantities[row]) + QStringLiteral(" 枚"); },
         [this] { return m_options.quantityTable; });
@@ -244,7 +249,8 @@ void ClassPages::setGridCell(int col, int row)
     const bool neighbour = column < m_block.first || column >= m_block.first + m_block.width;
     m_cell->setFont(pageFont(12, false, neighbour ? NeighbourText : QColor(Qt::black)));
     // The block's edges stand out where a neighbour column meets them.
-    const bool edge = (m_leftNeighbours && col == 1) || (m_rightNeighbours && col == m_block.width + m_leftNeighbours);
+    const bool edge =
+        (m_leftNeighbours && col == 1) || (m_rightNeighbours && col == m_block.width + m_leftNeighbours);
     m_cell->setLineLeft(edge ? lsThick : lsDouble);
     const int rows = m_grid.rows();
     m_cell->setLineBottom(row == rows ? lsDouble : row % 10 == 0 ? lsHalf : lsNone);

@@ -18,7 +18,8 @@ void CustomLRPanel::runAfterPrint()
         m_afterPrint(*this);
 }
 
-void CustomLRPanel::printItems(QPainter &painter, const QPoint &origin, PrintStatus status, double scale) const
+void CustomLRPanel::printItems(QPainter &painter, const QPoint &origin, PrintStatus status,
+                               double scale) const
 {
     for (const auto &child : children())
         if (auto *item = dynamic_cast<CustomLRItem *>(child.get()); item && item->isVisible())

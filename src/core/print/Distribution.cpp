@@ -22,7 +22,10 @@ int Distribution::total() const
     return sum;
 }
 
-int Distribution::pageCount() const { return m_rows[0].classes + m_rows[1].classes + m_rows[2].classes; }
+int Distribution::pageCount() const
+{
+    return m_rows[0].classes + m_rows[1].classes + m_rows[2].classes;
+}
 
 Distribution::Block Distribution::block(int k) const
 {

@@ -53,7 +53,10 @@ void LRElement::setFont(const LRFont &font)
     m_parentFont = false;
 }
 
-QColor LRElement::color() const { return m_parentColor && m_parent ? m_parent->color() : m_color; }
+QColor LRElement::color() const
+{
+    return m_parentColor && m_parent ? m_parent->color() : m_color;
+}
 
 void LRElement::setColor(const QColor &color)
 {

@@ -13,11 +13,20 @@ namespace {
 constexpr int MinCellSize = 10;
 } // namespace
 
-void LRChildPanel::checkPlacement(const LRElement &) const { throw LRError(texts::subPanelNotOnReport()); }
+void LRChildPanel::checkPlacement(const LRElement &) const
+{
+    throw LRError(texts::subPanelNotOnReport());
+}
 
-LRSubPanel::LRSubPanel() { setVisible(false); }
+LRSubPanel::LRSubPanel()
+{
+    setVisible(false);
+}
 
-LRSubPanel::~LRSubPanel() { setGridPanel(nullptr); }
+LRSubPanel::~LRSubPanel()
+{
+    setGridPanel(nullptr);
+}
 
 void LRSubPanel::setGridPanel(LRGridPanel *grid)
 {
@@ -45,7 +54,10 @@ LRGridPanel::~LRGridPanel()
         sub->m_grid = nullptr;
 }
 
-void LRGridPanel::checkPlacement(const LRElement &container) const { checkReportPanelPlacement(container); }
+void LRGridPanel::checkPlacement(const LRElement &container) const
+{
+    checkReportPanelPlacement(container);
+}
 
 void LRGridPanel::setCount(int &field, int count, int extent, const QString &refusal)
 {
@@ -57,11 +69,20 @@ void LRGridPanel::setCount(int &field, int count, int extent, const QString &ref
     fitCells();
 }
 
-void LRGridPanel::setColCount(int count) { setCount(m_colCount, count, width(), texts::columnCountOutOfRange()); }
+void LRGridPanel::setColCount(int count)
+{
+    setCount(m_colCount, count, width(), texts::columnCountOutOfRange());
+}
 
-void LRGridPanel::setRowCount(int count) { setCount(m_rowCount, count, height(), texts::rowCountOutOfRange()); }
+void LRGridPanel::setRowCount(int count)
+{
+    setCount(m_rowCount, count, height(), texts::rowCountOutOfRange());
+}
 
-QSize LRGridPanel::cellSize() const { return QSize(width() / m_colCount, height() / m_rowCount); }
+QSize LRGridPanel::cellSize() const
+{
+    return QSize(width() / m_colCount, height() / m_rowCount);
+}
 
 void LRGridPanel::fitCells()
 {
@@ -70,7 +91,10 @@ void LRGridPanel::fitCells()
         sub->place(QRect(sub->bounds().topLeft(), cellSize()));
 }
 
-void LRGridPanel::resized() { fitCells(); }
+void LRGridPanel::resized()
+{
+    fitCells();
+}
 
 QRect LRGridPanel::cellRect(const QRect &rect, int col, int row) const
 {

@@ -11,7 +11,10 @@
 namespace tessell {
 
 namespace {
-int trunc(double v) { return int(std::trunc(v)); }
+int trunc(double v)
+{
+    return int(std::trunc(v));
+}
 
 // A frame line as a filled band, centred on the line, so that printer, PDF and
 // preview cover the same pixels. The end point is not drawn; heavy lines reach
@@ -122,8 +125,9 @@ void LRItem::drawText(QPainter &painter, const QRect &r, double scale)
     const int line = painter.fontMetrics().height();
     int h = line;
     if (m_wordWrap)
-        h = qMax(line, painter.boundingRect(QRect(0, 0, qMax(1, r.width() - hm), line), flags, displayText())
-                           .height());
+        h = qMax(
+            line,
+            painter.boundingRect(QRect(0, 0, qMax(1, r.width() - hm), line), flags, displayText()).height());
     // Edges as the frame has them: right and bottom exclusive.
     int left = r.left(), top = r.top(), right = r.right() + 1;
     const int bottom = r.bottom() + 1;

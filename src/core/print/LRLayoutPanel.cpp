@@ -12,7 +12,10 @@ void checkReportPanelPlacement(const LRElement &container)
         throw LRError(texts::panelOnReportOrLayoutOnly());
 }
 
-void LRLayoutPanel::checkPlacement(const LRElement &container) const { checkReportPanelPlacement(container); }
+void LRLayoutPanel::checkPlacement(const LRElement &container) const
+{
+    checkReportPanelPlacement(container);
+}
 
 void LRLayoutPanel::print(QPainter &painter, const QRect &rect, double scale)
 {

@@ -99,7 +99,10 @@ QRect LightRep::dockArea() const
     return QRect(l, t, width() - l - 1 - marginRight(), height() - t - 1 - marginBottom());
 }
 
-void LightRep::checkPlacement(const LRElement &) const { throw LRError(texts::reportOnFormOnly()); }
+void LightRep::checkPlacement(const LRElement &) const
+{
+    throw LRError(texts::reportOnFormOnly());
+}
 
 void LightRep::applyPaperSettings()
 {

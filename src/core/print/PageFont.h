@@ -5,6 +5,9 @@
 namespace tessell {
 
 // The one proportional gothic face of every printed page (preview, printer, PDF).
-inline QString pageFontFamily() { return QStringLiteral("IPAPGothic"); }
+inline QString pageFontFamily()
+{
+    return QStringLiteral("IPAPGothic");
+}
 
 } // namespace tessell

@@ -47,7 +47,10 @@ void PdfPrintTarget::beginJob(const QString &name)
     m_painter = std::move(painter);
 }
 
-QPainter &PdfPrintTarget::painter() { return *m_painter; }
+QPainter &PdfPrintTarget::painter()
+{
+    return *m_painter;
+}
 
 void PdfPrintTarget::newPage()
 {
@@ -83,6 +86,9 @@ void PdfPrintTarget::abortJob()
     m_file.reset();
 }
 
-int PdfPrintTarget::sheetHeight() const { return m_layout.fullRectPixels(m_resolution).height(); }
+int PdfPrintTarget::sheetHeight() const
+{
+    return m_layout.fullRectPixels(m_resolution).height();
+}
 
 } // namespace tessell

@@ -43,10 +43,11 @@ ClassPageOptions optionsOf(const Distribution &d, bool colour = false)
     return o;
 }
 
-
-
 // Row r of the main grid at 100 rows starts at 75 + Trunc(r x 1017 / 101).
-int rowTop(int r) { return 75 + r * 1017 / 101; }
+int rowTop(int r)
+{
+    return 75 + r * 1017 / 101;
+}
 } // namespace
 
 class ClassPagesTest : public QObject {
@@ -197,14 +198,14 @@ void ClassPagesTest::tablesSwitchedOff()
     const QImage page = pages.pageImage(0);
     // Number table rows at 75 + Trunc(r x 305 / 16), quantity rows at 380 + Trunc(r x 312 / 16);
     // each 133 x 19, a left cell 33 wide and a right cell 100 wide.
-    QCOMPARE(darkPixels(page, QRect(626, 77, 29, 15)) > 0, numbers);   // "0 :"
-    QCOMPARE(darkPixels(page, QRect(660, 77, 90, 15)) > 0, numbers);   // "Name0"
-    QCOMPARE(darkPixels(page, QRect(626, 382, 29, 15)) > 0, counts);   // "0 :"
-    QCOMPARE(darkPixels(page, QRect(660, 382, 90, 15)) > 0, counts);   // "n 枚"
+    QCOMPARE(darkPixels(page, QRect(626, 77, 29, 15)) > 0, numbers); // "0 :"
+    QCOMPARE(darkPixels(page, QRect(660, 77, 90, 15)) > 0, numbers); // "Name0"
+    QCOMPARE(darkPixels(page, QRect(626, 382, 29, 15)) > 0, counts); // "0 :"
+    QCOMPARE(darkPixels(page, QRect(660, 382, 90, 15)) > 0, counts); // "n 枚"
     // The frame lines stay: double left and right lines, a double line under row 15.
-    for (const QPoint &p : {QPoint(622, 85), QPoint(623, 85), QPoint(755, 85), QPoint(756, 85),
-                            QPoint(700, 377), QPoint(700, 378), QPoint(622, 500), QPoint(756, 500),
-                            QPoint(700, 689), QPoint(700, 690)})
+    for (const QPoint &p :
+         {QPoint(622, 85), QPoint(623, 85), QPoint(755, 85), QPoint(756, 85), QPoint(700, 377),
+          QPoint(700, 378), QPoint(622, 500), QPoint(756, 500), QPoint(700, 689), QPoint(700, 690)})
         QVERIFY2(dark(page, p.x(), p.y()), qPrintable(QStringLiteral("%1,%2").arg(p.x()).arg(p.y())));
     QVERIFY(!dark(page, 700, 376));
     QVERIFY(!dark(page, 700, 98));
@@ -233,12 +234,14 @@ void ClassPagesTest::pageErrors_data()
     QTest::addColumn<int>("rows");
     QTest::addColumn<QString>("error");
     QTest::newRow("58 columns") << Distribution({1, 58}, {0, 1}, {0, 1}) << 100 << "<no error>";
-    QTest::newRow("59 columns") << Distribution({1, 58}, {1, 59}, {0, 1}) << 100 << "列数が有効範囲を超えています";
-    QTest::newRow("101 rows") << Distribution({1, 7}, {0, 1}, {0, 1}) << 101 << "行数が有効範囲を超えています";
-    QTest::newRow("negative classes") << Distribution({1, 7}, {-1, 7}, {0, 1}) << 100
-                                      << "正の整数値を入力してください。";
-    QTest::newRow("negative columns") << Distribution({1, -7}, {0, 1}, {0, 1}) << 100
-                                      << "正の整数値を入力してください。";
+    QTest::newRow("59 columns") << Distribution({1, 58}, {1, 59}, {0, 1}) << 100
+                                << "列数が有効範囲を超えています";
+    QTest::newRow("101 rows") << Distribution({1, 7}, {0, 1}, {0, 1}) << 101
+                              << "行数が有効範囲を超えています";
+    QTest::newRow("negative classes")
+        << Distribution({1, 7}, {-1, 7}, {0, 1}) << 100 << "正の整数値を入力してください。";
+    QTest::newRow("negative columns")
+        << Distribution({1, -7}, {0, 1}, {0, 1}) << 100 << "正の整数値を入力してください。";
 }
 
 void ClassPagesTest::pageErrors()
@@ -276,7 +279,8 @@ void ClassPagesTest::printRun()
         // A preview asked for meanwhile is refused and changes nothing.
         QImage image(10, 10, QImage::Format_RGB32);
         QPainter p(&image);
-        QCOMPARE(errorOf([&] { pages.paintPage(p, 0); }), QStringLiteral("プリンタが印刷中のため、プレヴューを開始できません"));
+        QCOMPARE(errorOf([&] { pages.paintPage(p, 0); }),
+                 QStringLiteral("プリンタが印刷中のため、プレヴューを開始できません"));
     });
     QCOMPARE(progress.size(), 22);
     QCOMPARE(progress.last(), 21);
@@ -305,7 +309,8 @@ void ClassPagesTest::neighbours_data()
     QTest::newRow("first block") << kSplit22 << 0 << QList<int>{108, 109, 547, 550}
                                  << QList<int>{107, 110, 546} << 7;
     // Block 147..153 of 160 columns with 146 and 154.
-    QTest::newRow("last block") << kSplit22 << 21 << QList<int>{99, 102, 555, 558} << QList<int>{98, 103} << 7;
+    QTest::newRow("last block") << kSplit22 << 21 << QList<int>{99, 102, 555, 558} << QList<int>{98, 103}
+                                << 7;
     // 58 columns leave no room; 57 take the left one only.
     QTest::newRow("58 columns") << Distribution({2, 58}, {0, 1}, {0, 1}) << 1 << QList<int>{45, 46}
                                 << QList<int>{43, 44, 47} << 58;

@@ -15,14 +15,20 @@ Distribution::Fields fieldsOf(const QStringList &six)
     return f;
 }
 
-QStringList listOf(const Distribution::Fields &f) { return QStringList(f.begin(), f.end()); }
+QStringList listOf(const Distribution::Fields &f)
+{
+    return QStringList(f.begin(), f.end());
+}
 
 QString rowsOf(const Distribution &d)
 {
     return QStringLiteral("%1x%2,%3x%4,%5x%6")
-        .arg(d.row(0).classes).arg(d.row(0).columns)
-        .arg(d.row(1).classes).arg(d.row(1).columns)
-        .arg(d.row(2).classes).arg(d.row(2).columns);
+        .arg(d.row(0).classes)
+        .arg(d.row(0).columns)
+        .arg(d.row(1).classes)
+        .arg(d.row(1).columns)
+        .arg(d.row(2).classes)
+        .arg(d.row(2).columns);
 }
 } // namespace
 
@@ -53,7 +59,8 @@ void DistributionTest::blocks_data()
     QTest::newRow("22 classes, page 15") << three << 14 << 98 << 7 << 22 << line;
     QTest::newRow("22 classes, page 22") << three << 21 << 147 << 7 << 22 << line;
     QTest::newRow("first use") << "1 1 1 1 1 1" << 2 << 2 << 1 << 3 << "合計 3列 : 余り157列";
-    QTest::newRow("row 2 starts after row 1") << "2 3 1 10 5 4" << 2 << 20 << 5 << 6 << "合計 39列 : 余り121列";
+    QTest::newRow("row 2 starts after row 1")
+        << "2 3 1 10 5 4" << 2 << 20 << 5 << 6 << "合計 39列 : 余り121列";
     QTest::newRow("row 3") << "2 3 1 10 5 4" << 5 << 35 << 4 << 6 << "合計 39列 : 余り121列";
     QTest::newRow("more than the design") << "2 0 0 82 1 1" << 1 << 82 << 82 << 2 << "合計 164列 : 余り-4列";
 }
@@ -78,14 +85,14 @@ void DistributionTest::normalise_data()
     QTest::addColumn<QStringList>("shown"); // empty: nothing changes
     QTest::newRow("leading zeros") << QStringList{"07", "07", "08", "07", "07", "07"}
                                    << QStringList{"7", "7", "8", "7", "7", "7"};
-    QTest::newRow("0 classes in rows 2 and 3 stay") << QStringList{"1", "0", "0", "5", "5", "5"}
-                                                    << QStringList{"1", "0", "0", "5", "5", "5"};
-    QTest::newRow("0 becomes 1 in row 1 and in columns") << QStringList{"0", "2", "3", "0", "0", "0"}
-                                                         << QStringList{"1", "2", "3", "1", "1", "1"};
-    QTest::newRow("letters take the row's default") << QStringList{"a", "b", "c", "d", "e", "f"}
-                                                    << QStringList{"1", "0", "0", "1", "1", "1"};
-    QTest::newRow("a minus sign is an integer") << QStringList{"-5", "1", "1", "-1", "1", "1"}
-                                                << QStringList{"-5", "1", "1", "-1", "1", "1"};
+    QTest::newRow("0 classes in rows 2 and 3 stay")
+        << QStringList{"1", "0", "0", "5", "5", "5"} << QStringList{"1", "0", "0", "5", "5", "5"};
+    QTest::newRow("0 becomes 1 in row 1 and in columns")
+        << QStringList{"0", "2", "3", "0", "0", "0"} << QStringList{"1", "2", "3", "1", "1", "1"};
+    QTest::newRow("letters take the row's default")
+        << QStringList{"a", "b", "c", "d", "e", "f"} << QStringList{"1", "0", "0", "1", "1", "1"};
+    QTest::newRow("a minus sign is an integer")
+        << QStringList{"-5", "1", "1", "-1", "1", "1"} << QStringList{"-5", "1", "1", "-1", "1", "1"};
     QTest::newRow("an empty field stops it") << QStringList{"7", "", "x", "7", "7", "7"} << QStringList{};
 }
 
@@ -107,9 +114,12 @@ void DistributionTest::fromFields_data()
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("positive"); // the check before pages are drawn
-    QTest::newRow("valid") << QStringList{"7", "7", "8", "7", "7", "7"} << "<no error>" << "<no error>";
-    QTest::newRow("emptied field") << QStringList{"7", "", "8", "7", "7", "7"} << "'' は整数ではありません" << "";
-    QTest::newRow("letter") << QStringList{"7", "7", "8", "q", "7", "7"} << "'q' は整数ではありません" << "";
+    QTest::newRow("valid") << QStringList{"7", "7", "8", "7", "7", "7"} << "<no error>"
+                           << "<no error>";
+    QTest::newRow("emptied field") << QStringList{"7", "", "8", "7", "7", "7"} << "'' は整数ではありません"
+                                   << "";
+    QTest::newRow("letter") << QStringList{"7", "7", "8", "q", "7", "7"} << "'q' は整数ではありません"
+                            << "";
     QTest::newRow("negative classes") << QStringList{"7", "-2", "8", "7", "7", "7"} << "<no error>"
                                       << "正の整数値を入力してください。";
     QTest::newRow("negative columns") << QStringList{"7", "7", "8", "7", "7", "-7"} << "<no error>"

@@ -1,7 +1,7 @@
+#include "core/print/LightRep.h"
 #include "core/print/LRGridPanel.h"
 #include "core/print/LRItem.h"
 #include "core/print/LRLayoutPanel.h"
-#include "core/print/LightRep.h"
 #include "core/print/PagePixels.h"
 #include "core/print/RecordingTarget.h"
 #include "support/TestSupport.h"
@@ -28,14 +28,14 @@ public:
     Probe(QStringList *log, QString name) : m_log(log), m_name(std::move(name)) {}
     void printItem(QPainter &, const QRect &rect, PrintStatus status, double) override
     {
-        *m_log << QStringLiteral("%1 %2 @%3,%4").arg(m_name).arg(int(status)).arg(rect.left()).arg(rect.top());
+        *m_log
+            << QStringLiteral("%1 %2 @%3,%4").arg(m_name).arg(int(status)).arg(rect.left()).arg(rect.top());
     }
 
 private:
     QStringList *m_log;
     QString m_name;
 };
-
 
 // The rows (or columns) where a line crosses the image at x (or y).
 QList<int> darkRows(const QImage &image, int x, int from, int to)
@@ -46,7 +46,6 @@ QList<int> darkRows(const QImage &image, int x, int from, int to)
             rows << y;
     return rows;
 }
-
 
 QImage preview(LightRep &rep)
 {
@@ -101,8 +100,8 @@ void LightRepTest::docking_data()
                                     << QList<QRect>{{37, 31, 720, 44}, {37, 75, 720, 1017}};
     QTest::newRow("class page") << QStringList{"T44", "R133", "C"}
                                 << QList<QRect>{{37, 31, 720, 44}, {624, 75, 133, 1017}, {37, 75, 587, 1017}};
-    QTest::newRow("client added first") << QStringList{"C", "T44"}
-                                        << QList<QRect>{{37, 75, 720, 1017}, {37, 31, 720, 44}};
+    QTest::newRow("client added first")
+        << QStringList{"C", "T44"} << QList<QRect>{{37, 75, 720, 1017}, {37, 31, 720, 44}};
     QTest::newRow("bottom before left and right")
         << QStringList{"L50", "B100", "R20", "C"}
         << QList<QRect>{{37, 31, 50, 961}, {37, 992, 720, 100}, {737, 31, 20, 961}, {87, 31, 650, 961}};
@@ -153,8 +152,10 @@ void LightRepTest::docking()
     right->setWidth(112);
     auto *fill = made[0]->add<LRItem>();
     fill->setAlign(laClient);
-    QCOMPARE(right->pageRect(), QRect(expected[0].right() + 1 - 112, expected[0].top(), 112, expected[0].height()));
-    QCOMPARE(fill->pageRect(), QRect(expected[0].topLeft(), QSize(expected[0].width() - 112, expected[0].height())));
+    QCOMPARE(right->pageRect(),
+             QRect(expected[0].right() + 1 - 112, expected[0].top(), 112, expected[0].height()));
+    QCOMPARE(fill->pageRect(),
+             QRect(expected[0].topLeft(), QSize(expected[0].width() - 112, expected[0].height())));
 }
 
 void LightRepTest::margins_data()
@@ -190,7 +191,8 @@ void LightRepTest::paperSizes_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("applied");
     QTest::newRow("A4") << int(psA4) << int(poPortrait) << QSize(794, 1123) << "paper A4 portrait";
-    QTest::newRow("A4 landscape") << int(psA4) << int(poLandscape) << QSize(1123, 794) << "paper A4 landscape";
+    QTest::newRow("A4 landscape") << int(psA4) << int(poLandscape) << QSize(1123, 794)
+                                  << "paper A4 landscape";
     QTest::newRow("B4") << int(psB4) << int(poPortrait) << QSize(945, 1338) << "paper B4 portrait";
     QTest::newRow("B5") << int(psB5) << int(poPortrait) << QSize(688, 971) << "paper JIS B5 portrait";
     QTest::newRow("A3") << int(psA3) << int(poPortrait) << QSize(1123, 1587) << "paper A3 portrait";
@@ -238,8 +240,8 @@ void LightRepTest::cellRects_data()
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("rows");
     QTest::addColumn<QList<QRect>>("cells"); // row by row, relative to the grid
-    QTest::newRow("3 columns on 100") << QSize(100, 20) << 3 << 1
-                                      << QList<QRect>{{0, 0, 33, 20}, {33, 0, 33, 20}, {66, 0, 33, 20}};
+    QTest::newRow("3 columns on 100")
+        << QSize(100, 20) << 3 << 1 << QList<QRect>{{0, 0, 33, 20}, {33, 0, 33, 20}, {66, 0, 33, 20}};
     QList<QRect> numberRows;
     for (int top : {0, 19, 38, 57, 76, 95, 114, 133, 152, 171, 190, 209, 228, 247, 266, 285})
         numberRows << QRect(0, top, 133, 19);
@@ -248,8 +250,9 @@ void LightRepTest::cellRects_data()
     for (int top : {0, 19, 39, 58, 78, 97, 117, 136, 156, 175, 195, 214, 234, 253, 273, 292})
         quantityRows << QRect(0, top, 133, 19);
     QTest::newRow("quantity table") << QSize(133, 312) << 1 << 16 << quantityRows;
-    QTest::newRow("2 x 2 on 21 x 21") << QSize(21, 21) << 2 << 2
-                                      << QList<QRect>{{0, 0, 10, 10}, {10, 0, 10, 10}, {0, 10, 10, 10}, {10, 10, 10, 10}};
+    QTest::newRow("2 x 2 on 21 x 21")
+        << QSize(21, 21) << 2 << 2
+        << QList<QRect>{{0, 0, 10, 10}, {10, 0, 10, 10}, {0, 10, 10, 10}, {10, 10, 10, 10}};
 }
 
 void LightRepTest::cellRects()
@@ -296,7 +299,9 @@ void LightRepTest::visitingOrder()
     g->setRowCount(3);
     g->setPrintDirection(PrintDirection(direction));
     QStringList got;
-    g->setOnPrintPanel([&](LRGridPanel &, int c, int r, const QRect &, PrintStatus &) { got << QStringLiteral("%1,%2").arg(c).arg(r); });
+    g->setOnPrintPanel([&](LRGridPanel &, int c, int r, const QRect &, PrintStatus &) {
+        got << QStringLiteral("%1,%2").arg(c).arg(r);
+    });
     preview(rep);
     QCOMPARE(got, order);
 }
@@ -307,36 +312,39 @@ void LightRepTest::statuses_data()
     QTest::addColumn<QString>("handler");
     QTest::addColumn<int>("status");
     QTest::addColumn<QStringList>("log");
-    const QStringList full{"layout before", "itemA 0 @37,41", "itemB 0 @37,61", "grid before",
-                           "cell 0", "panel before", "cellItem 0 @37,141", "panel after",
-                           "cell 1", "panel before", "cellItem 0 @87,141", "panel after",
-                           "grid after", "layout after"};
+    const QStringList full{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",     "grid before",
+                           "cell 0",        "panel before",   "cellItem 0 @37,141", "panel after",
+                           "cell 1",        "panel before",   "cellItem 0 @87,141", "panel after",
+                           "grid after",    "layout after"};
     QTest::newRow("all print") << "" << int(stPrint) << full;
     QTest::newRow("layout skips") << "layout before" << int(stSkip) << QStringList{"layout before"};
     QTest::newRow("layout lines only")
         << "layout before" << int(stLinesOnly)
-        << QStringList{"layout before", "itemA 1 @37,41", "itemB 1 @37,61", "grid before", "cell 0",
-                       "panel before", "cellItem 0 @37,141", "panel after", "cell 1", "panel before",
-                       "cellItem 0 @87,141", "panel after", "grid after", "layout after"};
+        << QStringList{"layout before", "itemA 1 @37,41", "itemB 1 @37,61",     "grid before",
+                       "cell 0",        "panel before",   "cellItem 0 @37,141", "panel after",
+                       "cell 1",        "panel before",   "cellItem 0 @87,141", "panel after",
+                       "grid after",    "layout after"};
     QTest::newRow("grid skips") << "grid before" << int(stSkip)
                                 << QStringList{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",
                                                "grid before", "layout after"};
     QTest::newRow("cell skips") << "cell 0" << int(stSkip)
-                                << QStringList{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",
-                                               "grid before", "cell 0", "cell 1", "panel before",
-                                               "cellItem 0 @87,141", "panel after", "grid after",
+                                << QStringList{"layout before",  "itemA 0 @37,41",
+                                               "itemB 0 @37,61", "grid before",
+                                               "cell 0",         "cell 1",
+                                               "panel before",   "cellItem 0 @87,141",
+                                               "panel after",    "grid after",
                                                "layout after"};
-    QTest::newRow("cell lines only") << "cell 0" << int(stLinesOnly)
-                                     << QStringList{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",
-                                                    "grid before", "cell 0", "panel before",
-                                                    "cellItem 1 @37,141", "panel after", "cell 1",
-                                                    "panel before", "cellItem 0 @87,141", "panel after",
-                                                    "grid after", "layout after"};
+    QTest::newRow("cell lines only")
+        << "cell 0" << int(stLinesOnly)
+        << QStringList{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",     "grid before",
+                       "cell 0",        "panel before",   "cellItem 1 @37,141", "panel after",
+                       "cell 1",        "panel before",   "cellItem 0 @87,141", "panel after",
+                       "grid after",    "layout after"};
     QTest::newRow("cell panel skips") << "panel before" << int(stSkip)
                                       << QStringList{"layout before", "itemA 0 @37,41", "itemB 0 @37,61",
-                                                     "grid before", "cell 0", "panel before", "cell 1",
-                                                     "panel before", "cellItem 0 @87,141", "panel after",
-                                                     "grid after", "layout after"};
+                                                     "grid before",   "cell 0",         "panel before",
+                                                     "cell 1",        "panel before",   "cellItem 0 @87,141",
+                                                     "panel after",   "grid after",     "layout after"};
 }
 
 void LightRepTest::statuses()
@@ -357,7 +365,8 @@ void LightRepTest::statuses()
     };
     auto *layout = rep.add<LRLayoutPanel>();
     layout->setHeight(300);
-    layout->setBeforePrint([&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("layout before", s); });
+    layout->setBeforePrint(
+        [&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("layout before", s); });
     layout->setAfterPrint([&](CustomLRPanel &) { got << "layout after"; });
     // Items first (in the order added), then the panels, whatever the order of adding.
     layout->add<Probe>(&got, "itemA")->setBounds(0, 10, 65, 17);
@@ -373,7 +382,8 @@ void LightRepTest::statuses()
     grid->setOnPrintPanel([&](LRGridPanel &, int c, int, const QRect &, PrintStatus &s) {
         answer(QStringLiteral("cell %1").arg(c), s);
     });
-    grid->setBeforePrintPanel([&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("panel before", s); });
+    grid->setBeforePrintPanel(
+        [&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("panel before", s); });
     grid->setAfterPrintPanel([&](CustomLRPanel &) { got << "panel after"; });
     preview(rep);
     QCOMPARE(got, log);
@@ -428,8 +438,8 @@ void LightRepTest::lineWidths_data()
     // 600 per inch: A4 is 7016 pixels high, scale 6.2476; the line is centred on row 499.
     QTest::newRow("half, 600 dpi") << int(lsHalf) << 600 << QList<int>{498, 499, 500};
     QTest::newRow("single, 600 dpi") << int(lsSingle) << 600 << QList<int>{496, 497, 498, 499, 500, 501, 502};
-    QTest::newRow("double, 600 dpi") << int(lsDouble) << 600
-                                     << QList<int>{493, 494, 495, 496, 497, 498, 499, 500, 501, 502, 503, 504};
+    QTest::newRow("double, 600 dpi") << int(lsDouble) << 600 << QList<int>{493, 494, 495, 496, 497, 498,
+                                                                           499, 500, 501, 502, 503, 504};
 }
 
 void LightRepTest::lineWidths()
@@ -467,11 +477,13 @@ void LightRepTest::textPlacement_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<int>("layout");
     QTest::addColumn<QRect>("ink");
-    QTest::newRow("left, top") << int(taLeftJustify) << int(tlTop) << QRect(QPoint(160, 150), QPoint(177, 167));
+    QTest::newRow("left, top") << int(taLeftJustify) << int(tlTop)
+                               << QRect(QPoint(160, 150), QPoint(177, 167));
     QTest::newRow("right, bottom") << int(taRightJustify) << int(tlBottom)
                                    << QRect(QPoint(295, 203), QPoint(312, 220));
     // Centred across the whole item (236.5) and down by half the room left.
-    QTest::newRow("centre, centre") << int(taCenter) << int(tlCenter) << QRect(QPoint(228, 176), QPoint(245, 193));
+    QTest::newRow("centre, centre") << int(taCenter) << int(tlCenter)
+                                    << QRect(QPoint(228, 176), QPoint(245, 193));
 }
 
 void LightRepTest::textPlacement()
@@ -499,7 +511,11 @@ void LightRepTest::textPlacement()
     // Within two pixels, for the font's hinting.
     QVERIFY2(qAbs(got.left() - ink.left()) <= 2 && qAbs(got.right() - ink.right()) <= 2 &&
                  qAbs(got.top() - ink.top()) <= 2 && qAbs(got.bottom() - ink.bottom()) <= 2,
-             qPrintable(QStringLiteral("%1,%2 - %3,%4").arg(got.left()).arg(got.top()).arg(got.right()).arg(got.bottom())));
+             qPrintable(QStringLiteral("%1,%2 - %3,%4")
+                            .arg(got.left())
+                            .arg(got.top())
+                            .arg(got.right())
+                            .arg(got.bottom())));
 }
 
 void LightRepTest::printRun()
@@ -597,16 +613,17 @@ void LightRepTest::failures_data()
     QTest::newRow("BeginPreview while printing") << Step([=](LightRep &rep, RecordingTarget &t) {
         printing(rep, t);
         rep.beginPreview();
-    }) << "プリンタが印刷中のため、プレヴューを開始できません" << int(LightRep::rsPrinting);
+    }) << "プリンタが印刷中のため、プレヴューを開始できません"
+                                                 << int(LightRep::rsPrinting);
     QTest::newRow("PreviewPage while printing") << Step([=](LightRep &rep, RecordingTarget &t) {
         printing(rep, t);
         QImage image(10, 10, QImage::Format_RGB32);
         QPainter p(&image);
         rep.previewPage(p);
-    }) << "プリンタが印刷中のため、プレヴューを開始できません" << int(LightRep::rsPrinting);
-    QTest::newRow("PrintPage while idle")
-        << Step([](LightRep &rep, RecordingTarget &) { rep.printPage(); }) << "BeginDocが呼び出されていません"
-        << int(LightRep::rsIdle);
+    }) << "プリンタが印刷中のため、プレヴューを開始できません"
+                                                << int(LightRep::rsPrinting);
+    QTest::newRow("PrintPage while idle") << Step([](LightRep &rep, RecordingTarget &) { rep.printPage(); })
+                                          << "BeginDocが呼び出されていません" << int(LightRep::rsIdle);
     QTest::newRow("PrintPage while previewing") << Step([](LightRep &rep, RecordingTarget &) {
         rep.beginPreview();
         rep.printPage();
@@ -624,7 +641,8 @@ void LightRepTest::failures_data()
     QTest::newRow("no printer") << Step([](LightRep &rep, RecordingTarget &) {
         rep.setPrinter(nullptr);
         rep.applyPaperSettings();
-    }) << "用紙設定時にエラーが発生しました。" << int(LightRep::rsIdle);
+    }) << "用紙設定時にエラーが発生しました。"
+                                << int(LightRep::rsIdle);
     // A grid 587 x 1017, as on the class pages.
     const auto grid = [](LightRep &rep) {
         setClassPageMargins(rep);
@@ -637,43 +655,44 @@ void LightRepTest::failures_data()
         return g;
     };
     for (int cols : {58, 59, 0, -1})
-        QTest::addRow("%d columns", cols) << Step([=](LightRep &rep, RecordingTarget &) {
-            grid(rep)->setColCount(cols);
-        }) << (cols == 58 ? "<no error>" : "列数が有効範囲を超えています") << int(LightRep::rsIdle);
+        QTest::addRow("%d columns", cols)
+            << Step([=](LightRep &rep, RecordingTarget &) { grid(rep)->setColCount(cols); })
+            << (cols == 58 ? "<no error>" : "列数が有効範囲を超えています") << int(LightRep::rsIdle);
     for (int rows : {101, 102, 0})
-        QTest::addRow("%d rows", rows) << Step([=](LightRep &rep, RecordingTarget &) {
-            grid(rep)->setRowCount(rows);
-        }) << (rows == 101 ? "<no error>" : "行数が有効範囲を超えています") << int(LightRep::rsIdle);
+        QTest::addRow("%d rows", rows)
+            << Step([=](LightRep &rep, RecordingTarget &) { grid(rep)->setRowCount(rows); })
+            << (rows == 101 ? "<no error>" : "行数が有効範囲を超えています") << int(LightRep::rsIdle);
     QTest::newRow("the current count is taken unchecked") << Step([](LightRep &rep, RecordingTarget &) {
         auto *g = rep.add<LRGridPanel>();
         g->setBounds(0, 0, 5, 5);
         g->setColCount(1);
         g->setRowCount(1);
     }) << "<no error>" << int(LightRep::rsIdle);
-    QTest::newRow("report on a panel") << Step([](LightRep &rep, RecordingTarget &) {
-        rep.add<LRLayoutPanel>()->add<LightRep>();
-    }) << "フォーム上にのみ配置できます。" << int(LightRep::rsIdle);
-    QTest::newRow("layout panel on a grid") << Step([](LightRep &rep, RecordingTarget &) {
-        rep.add<LRGridPanel>()->add<LRLayoutPanel>();
-    }) << "TLightRep上かTLRLayoutPanelにのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("report on a panel")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRLayoutPanel>()->add<LightRep>(); })
+        << "フォーム上にのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("layout panel on a grid")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRGridPanel>()->add<LRLayoutPanel>(); })
+        << "TLightRep上かTLRLayoutPanelにのみ配置できます。" << int(LightRep::rsIdle);
     QTest::newRow("grid panel on an item") << Step([](LightRep &rep, RecordingTarget &) {
         rep.add<LRLayoutPanel>()->add<LRItem>()->add<LRGridPanel>();
-    }) << "TLightRep上かTLRLayoutPanelにのみ配置できます。" << int(LightRep::rsIdle);
+    }) << "TLightRep上かTLRLayoutPanelにのみ配置できます。"
+                                           << int(LightRep::rsIdle);
     QTest::newRow("panels nest in layout panels") << Step([](LightRep &rep, RecordingTarget &) {
         rep.add<LRLayoutPanel>()->add<LRLayoutPanel>()->add<LRGridPanel>()->add<LRItem>();
     }) << "<no error>" << int(LightRep::rsIdle);
-    QTest::newRow("sub panel on the report") << Step([](LightRep &rep, RecordingTarget &) {
-        rep.add<LRSubPanel>();
-    }) << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
-    QTest::newRow("sub panel on a layout panel") << Step([](LightRep &rep, RecordingTarget &) {
-        rep.add<LRLayoutPanel>()->add<LRSubPanel>();
-    }) << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
-    QTest::newRow("item on the report") << Step([](LightRep &rep, RecordingTarget &) {
-        rep.add<LRItem>();
-    }) << "パネル上にのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("sub panel on the report")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRSubPanel>(); })
+        << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
+    QTest::newRow("sub panel on a layout panel")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRLayoutPanel>()->add<LRSubPanel>(); })
+        << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
+    QTest::newRow("item on the report") << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRItem>(); })
+                                        << "パネル上にのみ配置できます。" << int(LightRep::rsIdle);
     QTest::newRow("item on an item") << Step([](LightRep &rep, RecordingTarget &) {
         rep.add<LRLayoutPanel>()->add<LRItem>()->add<LRItem>();
-    }) << "パネル上にのみ配置できます。" << int(LightRep::rsIdle);
+    }) << "パネル上にのみ配置できます。"
+                                     << int(LightRep::rsIdle);
 }
 
 void LightRepTest::failures()

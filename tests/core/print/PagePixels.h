@@ -6,7 +6,10 @@
 namespace tessell::test {
 
 // Ink on a drawn page: darker than mid grey.
-inline bool dark(const QImage &image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+inline bool dark(const QImage &image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 128;
+}
 
 inline int darkPixels(const QImage &image, const QRect &area)
 {

@@ -4,6 +4,7 @@
 #include "core/Texts.h"
 #include "core/document/CommaList.h"
 #include "core/document/Design.h"
+#include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
 namespace tessell {
@@ -30,7 +31,7 @@ int sizeItem(const QStringList &items, int index)
 
 DesignFile::Contents DesignFile::parse(const QStringList &lines)
 {
-    const QStringList header = CommaList::split(item(lines, 0));
+    const QStringList header = CommaList::split(item(lines, 0), 3);
     if (item(header, 0) != kHeader)
         throw Error(texts::cannotRead());
     Contents contents;
@@ -41,7 +42,7 @@ DesignFile::Contents DesignFile::parse(const QStringList &lines)
         contents.rows > Design::MaxSize)
         throw Error(texts::sizeOutOfRange(contents.columns, contents.rows));
     for (int n = 0; n < 16; ++n) {
-        const QStringList items = CommaList::split(item(lines, 1 + n));
+        const QStringList items = CommaList::split(item(lines, 1 + n), PaletteEntry::PixelCount + 1);
         contents.palette[n].setName(item(items, 20));
         contents.palette[n].setTileFromItems(items);
     }
@@ -54,8 +55,7 @@ DesignFile::Contents DesignFile::read(const QString &path) { return parse(TextFi
 void DesignFile::apply(const Contents &contents, Design &design)
 {
     CellGrid grid(contents.columns, contents.rows);
-    for (int r = 0; r < contents.rowLines.size() && r < contents.rows; ++r)
-        grid.setRowFromText(r, contents.rowLines[r]);
+    RowLines::apply(grid, contents.rowLines, 0);
     design.setPalette(contents.palette);
     design.setGrid(grid);
 }

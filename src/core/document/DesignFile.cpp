@@ -73,7 +73,7 @@ QStringList DesignFile::lines(const Design &design)
     out << QStringLiteral("tsfile,%1,%2").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
         out << e.tileText() + e.name();
-    out << design.grid().rowTexts();
+    out << RowLines::texts(design.grid());
     return out;
 }
 

@@ -18,7 +18,7 @@ QStringList History::entryLines(const Design &design)
     lines << QStringLiteral("%1,%2").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
         lines << e.tileText();
-    lines << design.grid().rowTexts();
+    lines << RowLines::texts(design.grid());
     return lines;
 }
 

@@ -11,4 +11,19 @@ void RowLines::apply(CellGrid &grid, const QStringList &lines, qsizetype first)
         grid.setRowFromList(int(i - first), CommaList::split(lines[i], grid.columns()));
 }
 
+QStringList RowLines::texts(const CellGrid &grid)
+{
+    QStringList rows;
+    rows.reserve(grid.rows());
+    const QString zero = QStringLiteral("0");
+    for (int r = 0; r < grid.rows(); ++r) {
+        QStringList items;
+        items.reserve(grid.columns());
+        for (int c = 0; c < grid.columns(); ++c)
+            items << (grid.cell(c, r).isEmpty() ? zero : grid.cell(c, r));
+        rows << CommaList::join(items);
+    }
+    return rows;
+}
+
 } // namespace tessell

@@ -29,15 +29,13 @@ void appendDoubleBytes(QString &out, std::optional<QStringDecoder> &decoder, QBy
     text.replace(QChar(0x1A), u'?').replace(QChar(0xFFFD), u'?');
     out += text;
 }
-} // namespace
 
-QString TextFile::decodeCp932(QByteArrayView bytes)
+// Runs always end on a whole character, so one converter serves them all; it is
+// made only for text that has any.
+QString decode(QByteArrayView bytes, std::optional<QStringDecoder> &decoder)
 {
     QString out;
     out.reserve(bytes.size());
-    // Runs always end on a whole character, so one converter serves them all;
-    // it is made only for text that has any.
-    std::optional<QStringDecoder> decoder;
     const qsizetype n = bytes.size();
     qsizetype runStart = 0;
     qsizetype i = 0;
@@ -58,6 +56,13 @@ QString TextFile::decodeCp932(QByteArrayView bytes)
     }
     appendDoubleBytes(out, decoder, bytes.sliced(runStart, n - runStart));
     return out;
+}
+} // namespace
+
+QString TextFile::decodeCp932(QByteArrayView bytes)
+{
+    std::optional<QStringDecoder> decoder;
+    return decode(bytes, decoder);
 }
 
 QByteArray TextFile::encodeCp932(const QString &text)
@@ -136,7 +141,8 @@ QStringList TextFile::splitLines(const QString &text, qsizetype maxLines)
 QStringList TextFile::decodeLines(QByteArrayView bytes, qsizetype maxLines)
 {
     QStringList lines;
-    eachLine(bytes, maxLines, [&](QByteArrayView line) { lines << decodeCp932(line); });
+    std::optional<QStringDecoder> decoder;
+    eachLine(bytes, maxLines, [&](QByteArrayView line) { lines << decode(line, decoder); });
     return lines;
 }
 

@@ -14,7 +14,6 @@ private slots:
     void decode_data();
     void decode();
     void invalidBytesInName();
-    void linesPastTheLastRowDropped();
 };
 
 void TextFileTest::decode_data()
@@ -53,13 +52,6 @@ void TextFileTest::invalidBytesInName()
     DesignFile::open(scratch.write("names.tsl", bytes), design);
     QCOMPARE(design.entry(0).name(), QStringLiteral("a?z"));
     QCOMPARE(design.entry(3).name(), QStringLiteral("??"));
-}
-
-void TextFileTest::linesPastTheLastRowDropped()
-{
-    Scratch scratch;
-    const QString path = scratch.write("lines.csv", QByteArray(TextFile::MaxLines + 10, '\n'));
-    QCOMPARE(TextFile::readLines(path).size(), TextFile::MaxLines);
 }
 
 QTEST_GUILESS_MAIN(TextFileTest)

@@ -17,12 +17,12 @@ struct CliRun {
 
 using Run = CliRun;
 
-inline CliRun runProgram(const QString &program, const QStringList &args)
+inline CliRun runProgram(const QString &program, const QStringList &args, int timeoutMs = 60000)
 {
     QProcess p;
     p.start(program, args);
     CliRun r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
+    if (!p.waitForFinished(timeoutMs) || p.exitStatus() != QProcess::NormalExit)
         return r;
     r.exitCode = p.exitCode();
     r.out = p.readAllStandardOutput();
@@ -31,9 +31,9 @@ inline CliRun runProgram(const QString &program, const QStringList &args)
 }
 
 #ifdef TESSELL_CLI_PATH
-inline CliRun cli(const QStringList &args)
+inline CliRun cli(const QStringList &args, int timeoutMs = 60000)
 {
-    return runProgram(QStringLiteral(TESSELL_CLI_PATH), args);
+    return runProgram(QStringLiteral(TESSELL_CLI_PATH), args, timeoutMs);
 }
 #endif
 

@@ -41,4 +41,12 @@ QImage noisePicture(int width, int height, quint32 seed);
 // The text of the tessell::Error that fn throws, or "<no error>".
 QString errorOf(const std::function<void()> &fn);
 
+// Special files for the readers and writers to refuse, made in a scratch folder:
+// a FIFO, or a character device with /dev/null's numbers (root only). Tests
+// never point at a real device: a broken writer would replace it.
+enum class Node { Fifo, Device };
+// False when it cannot be made (a device needs root).
+bool makeNode(const QString &path, Node kind);
+bool isNode(const QString &path, Node kind);
+
 } // namespace tessell::test

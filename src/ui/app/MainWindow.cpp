@@ -18,6 +18,7 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/print/PrintDialog.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
 
@@ -308,7 +309,14 @@ void MainWindow::showHelp(int topic)
 // Commands whose windows come with later work: the cell check they start with
 // is already here where they need one.
 void MainWindow::pictureCheck() { m_editor->listcheck(); }
-void MainWindow::print() { m_editor->listcheck(); }
+
+void MainWindow::print()
+{
+    if (m_editor->listcheck())
+        return;
+    PrintDialog dialog(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    dialog.exec();
+}
 
 void MainWindow::rotateMove()
 {

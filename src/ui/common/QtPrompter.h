@@ -19,8 +19,11 @@ public:
     std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,
                                   const QStringList &items) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer, int pageCount) override;
 
     static QString buttonText(Answer answer);
+    // The warning when the system has no printer to offer.
+    static QString noPrinterText();
 };
 
 } // namespace tessell

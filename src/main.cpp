@@ -2,6 +2,7 @@
 #include "core/document/LeftHistory.h"
 #include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
+#include "scanner/ScannerFactory.h"
 #include "ui/app/Application.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
@@ -57,5 +58,8 @@ int main(int argc, char **argv)
             welcome.exec();
         }
     });
-    return app.exec();
+    const int status = app.exec();
+    // A scanner left open is closed now; a failed close still reaches the user.
+    window.runner().run(nullptr, releaseScannerService);
+    return status;
 }

@@ -18,6 +18,7 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/scan/ImageScanWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
 
@@ -335,7 +336,13 @@ void MainWindow::changeCanvasSize()
 }
 
 void MainWindow::paletteEditor() {}
-void MainWindow::imageScan() {}
+
+void MainWindow::imageScan()
+{
+    ImageScanWindow window(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    window.exec();
+}
+
 void MainWindow::options() {}
 void MainWindow::about()
 {

@@ -3,6 +3,7 @@
 #include "ui/WindowFixture.h"
 
 #include "scanner/ScannerFactory.h"
+#include "support/SaneFolder.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/scan/SaneScanDialog.h"
 
@@ -28,15 +29,10 @@ private:
     WindowFixture f;
 };
 
-// SANE reads SANE_CONFIG_DIR once per process: one folder for the program.
 void ImageScanSaneTest::initTestCase()
 {
-    QVERIFY(QDir(m_sane.path()).mkdir(QStringLiteral("sane")));
-    m_sane.write(QStringLiteral("sane/dll.conf"), "test\n");
-    m_sane.write(QStringLiteral("sane/test.conf"),
-                 "number_of_devices 1\nmode Color\nresolution 75\ntest-picture \"Color pattern\"\n");
-    qputenv("SANE_CONFIG_DIR", QFile::encodeName(m_sane.file(QStringLiteral("sane"))));
-    qunsetenv("TESSELL_SCANNER");
+    QVERIFY(useSaneTestBackend(m_sane));
+    writeSaneTestDevice(m_sane);
 }
 
 void ImageScanSaneTest::scanIntoTheWindow_data()

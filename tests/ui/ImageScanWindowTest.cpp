@@ -285,10 +285,7 @@ void ImageScanWindowTest::sameAsTheCommandLine()
     QFETCH(QStringList, flags);
     Design design;
     design.makeNew(57, 41);
-    Palette palette;
-    for (int n = 0; n < 16; ++n)
-        palette[n].fill(qRgb((n & 1) * 255, ((n >> 1) & 1) * 200, (n >> 2) * 80));
-    design.setPalette(palette);
+    design.setPalette(distinctPalette());
     const QString designPath = f.scratch->file("design.tsl"),
                   picturePath = f.scratch->file("photo." + format);
     DesignFile::write(design, designPath);

@@ -18,6 +18,7 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/palette/PaletteEditor.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -212,7 +213,7 @@ void MainWindow::connectCommands()
     on(C::PaletteEditor, this, &MainWindow::paletteEditor);
     on(C::ImageScan, this, &MainWindow::imageScan);
     on(C::Options, this, &MainWindow::options);
-    on(C::Help, this, &MainWindow::showHelp);
+    on(C::Help, this, qOverload<>(&MainWindow::showHelp));
     on(C::About, this, &MainWindow::about);
 
     connect(e, &DesignEditor::statusChanged, this, &MainWindow::setStatus);
@@ -295,8 +296,12 @@ void MainWindow::writeIni() { m_area->writeIni(m_store); }
 
 // ---------------------------------------------------------------- windows
 
-void MainWindow::showHelp()
+void MainWindow::showHelp() { showHelp(0); }
+
+void MainWindow::showHelp(int topic)
 {
+    // The topic waits for a help viewer that can open one; the file opens at its contents.
+    Q_UNUSED(topic);
     const QString help = AppPaths::helpFile();
     if (!QFileInfo::exists(help)) {
         m_runner.showError(this, texts::cannotOpen(help));
@@ -335,7 +340,13 @@ void MainWindow::changeCanvasSize()
         m_editor->resizeCanvas(dialog.columns(), dialog.rows());
 }
 
-void MainWindow::paletteEditor() {}
+void MainWindow::paletteEditor()
+{
+    PaletteEditor window(*m_editor, this);
+    connect(&window, &PaletteEditor::helpRequested, this, qOverload<int>(&MainWindow::showHelp));
+    window.exec();
+    m_editor->changeSetting(true);
+}
 void MainWindow::imageScan() {}
 void MainWindow::options() {}
 void MainWindow::about() {}

@@ -60,7 +60,9 @@ public:
     RotateMoveWindow *rotateMoveWindow() const { return m_rotateMoveWindow; }
 
 public slots:
+    // The help file at its contents, or at a topic number (0 is the contents).
     void showHelp();
+    void showHelp(int topic);
     void pictureCheck();
     void print();
     void rotateMove();

@@ -1,7 +1,9 @@
 #include "core/document/HistoryFolder.h"
+#include "core/document/LeftHistory.h"
 #include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/app/Application.h"
+#include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/common/QtPrompter.h"
 #include "ui/app/SplashWindow.h"
@@ -30,12 +32,23 @@ int main(int argc, char **argv)
     }
 
     HistoryFolder historyFolder(AppPaths::historyDir());
+    // Work a run that did not end normally left behind, found before anything
+    // is recorded in this run's history.
+    std::vector<LeftHistory> left = LeftHistory::find(historyFolder);
     MainWindow window(prompter, historyFolder.path());
     QStringList arguments = app.arguments();
     arguments.removeFirst();
-    window.openCommandLine(arguments);
-    window.show();
-    splash.raise();
+    if (left.empty()) {
+        window.openCommandLine(arguments);
+        window.show();
+        splash.raise();
+    } else {
+        // The question must not hide behind the splash window.
+        window.show();
+        splash.hide();
+        window.files().offerRecovery(left);
+        window.openCommandLine(arguments);
+    }
 
     QObject::connect(&splash, &SplashWindow::finished, &window, [&window] {
         // First start: no settings store yet.

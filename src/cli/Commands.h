@@ -10,5 +10,6 @@ int cmdNew(QStringList args);
 int cmdInfo(QStringList args);
 int cmdResave(QStringList args);
 int cmdImport(QStringList args);
+int cmdConvert(QStringList args);
 
 } // namespace tessell::cli

@@ -3,6 +3,7 @@
 #include "cli/Commands.h"
 
 #include "core/Error.h"
+#include "core/Version.h"
 
 #include <QCoreApplication>
 
@@ -22,6 +23,7 @@ const Command kCommands[] = {
     {"info", cmdInfo},
     {"resave", cmdResave},
     {"import", cmdImport},
+    {"convert", cmdConvert},
 };
 } // namespace
 
@@ -32,6 +34,10 @@ int main(int argc, char **argv)
     if (args.isEmpty() || args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         std::fputs(usageText(), args.isEmpty() ? stderr : stdout);
         return args.isEmpty() ? Failure : Ok;
+    }
+    if (args[0] == QLatin1String("--version")) {
+        std::printf("tessell-cli %s\n", kVersion);
+        return Ok;
     }
     const QString command = args.takeFirst();
     for (const Command &c : kCommands) {

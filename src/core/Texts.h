@@ -24,6 +24,22 @@ inline QString bitmapLoadFailed(const QString &digit)
 }
 inline QString recoverQuestion() { return tr("前回の作業が保存されずに終了しました。\n復元しますか？"); }
 inline QString recoveredEntry() { return tr("復元"); }
+// The display name of the design file type on the desktop.
+inline QString designFileType() { return tr("Tessellファイル"); }
+inline QString settingFailed(const QString &name) { return tr("'%1' の設定に失敗しました").arg(name); }
+inline QString pictureTooLarge(qint64 width, qint64 height, int megapixels)
+{
+    return tr("画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。")
+        .arg(width)
+        .arg(height)
+        .arg(megapixels);
+}
+inline QString cropOutsidePicture() { return tr("切り抜く範囲が画像の外にあります。"); }
+inline QString pictureFilesFilter() { return tr("画像ファイル (*.bmp *.png *.jpg *.jpeg …)"); }
+inline QString bitmapFilter() { return tr("ビットマップ (*.bmp)"); }
+inline QString allFilesFilter() { return tr("すべてのファイル (*.*)"); }
+// A scanned picture that did not arrive whole or in a form we can read.
+inline QString transferFailed() { return tr("転送中にエラー発生"); }
 } // namespace texts
 
 } // namespace tessell

@@ -1,5 +1,8 @@
+#include "support/CliRun.h"
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
+
+#include "core/Version.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -15,26 +18,6 @@ using namespace tessell::test;
 
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Run cli(const QStringList &args)
-{
-    QProcess p;
-    p.start(QStringLiteral(TESSELL_CLI_PATH), args);
-    Run r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
-}
-
 
 QByteArray designFile(int columns, int rows, const QStringList &rowLines, const QByteArray &eol = "\r\n")
 {
@@ -70,6 +53,7 @@ private slots:
     void readFilesStayUnchanged();
     void usage_data();
     void usage();
+    void version();
 };
 
 void TessellCliTest::newDesign_data()
@@ -389,6 +373,14 @@ void TessellCliTest::usage()
     const QByteArray text = exitCode == 0 ? p.readAllStandardOutput() : p.readAllStandardError();
     QVERIFY(text.startsWith("Usage:"));
     QVERIFY(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
+}
+
+void TessellCliTest::version()
+{
+    const Run r = cli({"--version"});
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(r.out, QByteArray("tessell-cli ") + tessell::kVersion + "\n");
+    QCOMPARE(r.err, QString());
 }
 
 QTEST_GUILESS_MAIN(TessellCliTest)

@@ -5,6 +5,7 @@
 #include "core/settings/AppPaths.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 
 namespace tessell::test {
 
@@ -45,6 +46,16 @@ QByteArray fileOf(const QStringList &lines, const QByteArray &eol)
     for (const QString &l : lines)
         out += l.toLatin1() + eol;
     return out;
+}
+
+QImage noisePicture(int width, int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000u);
+    return image;
 }
 
 QString errorOf(const std::function<void()> &fn)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,6 +36,8 @@ QStringList cellsOf(const CellGrid &grid);
 QStringList cellsOf(const Design &design);
 // The lines as file bytes, each ended by eol.
 QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n");
+// A picture of random opaque pixels, the same for the same seed.
+QImage noisePicture(int width, int height, quint32 seed);
 // The text of the tessell::Error that fn throws, or "<no error>".
 QString errorOf(const std::function<void()> &fn);
 

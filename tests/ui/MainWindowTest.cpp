@@ -9,6 +9,9 @@
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PictureView.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/shell/HelpWindow.h"
+
+#include <QTextBrowser>
 
 #include <QClipboard>
 #include <QComboBox>
@@ -42,7 +45,7 @@ private slots:
     void viewSwitchDisablesToolBox();
     void undoAndRedoThroughTheButtons();
     void historyListJumpsToAnEntry();
-    void helpReportsMissingFile();
+    void helpOpensAtTheContents();
     void commandLineArgumentsAreJoinedWithBlanks();
     void editRedrawsTheCellsItReports();
     void buttonsFollowTheirCommands_data();
@@ -299,15 +302,15 @@ void MainWindowTest::historyListJumpsToAnEntry()
     QCOMPARE(list->currentIndex(), 0);
 }
 
-void MainWindowTest::helpReportsMissingFile()
+void MainWindowTest::helpOpensAtTheContents()
 {
     QTest::keyClick(&w(), Qt::Key_F1);
-    QCOMPARE(f.prompter->shown.size(), 1);
-    const auto &box = f.prompter->shown.first();
-    QCOMPARE(box.caption, QStringLiteral("Tessell"));
-    QCOMPARE(box.icon, Prompter::Icon::Error);
-    QVERIFY2(box.text.startsWith(QStringLiteral("ファイル ")) && box.text.endsWith(QStringLiteral(" は開けません.")),
-             qPrintable(box.text));
+    HelpWindow *help = w().helpWindow();
+    QVERIFY(help);
+    QVERIFY(help->isVisible());
+    QVERIFY2(help->browser()->source().toString().endsWith(QStringLiteral("index.html")),
+             qPrintable(help->browser()->source().toString()));
+    QCOMPARE(f.prompter->shown.size(), 0);
 }
 
 void MainWindowTest::commandLineArgumentsAreJoinedWithBlanks()

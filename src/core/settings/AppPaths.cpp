@@ -39,9 +39,4 @@ QString AppPaths::dataFile() { return QDir(baseDir()).filePath(QStringLiteral("d
 
 QString AppPaths::historyDir() { return QDir(baseDir()).filePath(QStringLiteral("log")); }
 
-QString AppPaths::helpFile()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("help/index.html"));
-}
-
 } // namespace tessell

@@ -13,8 +13,6 @@ QString baseDir();
 void setBaseDir(const QString &dir);
 QString dataFile();
 QString historyDir();
-// The help pages that F1 opens.
-QString helpFile();
 } // namespace AppPaths
 
 } // namespace tessell

@@ -1,5 +1,6 @@
 #include "ui/app/Application.h"
 
+#include "core/Version.h"
 #include "ui/common/AppFonts.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ void setUpApplication(QApplication &app)
     if (qtTexts->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(qtTexts);
     app.setApplicationName(QStringLiteral("Tessell"));
+    app.setApplicationVersion(QLatin1String(kVersion));
 }
 
 } // namespace tessell

@@ -103,10 +103,12 @@ QMenu *CommandSet::menu(std::initializer_list<Command> commands)
     return m;
 }
 
-void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu)
+void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu, QMenu *recentMenu)
 {
     using C = Command;
     QMenu *fileMenu = menu({C::New, C::Open, C::Import, C::Save, C::SaveAs, C::Print});
+    fileMenu->addSeparator();
+    fileMenu->addMenu(recentMenu);
     fileMenu->addSeparator();
     fileMenu->addAction(action(C::Exit));
 

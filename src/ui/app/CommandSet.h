@@ -41,7 +41,7 @@ public:
 
     // The menu bar: five buttons that drop the menus down; toolBarMenu goes
     // into the view menu.
-    void buildMenuBar(QWidget *body, QMenu *toolBarMenu);
+    void buildMenuBar(QWidget *body, QMenu *toolBarMenu, QMenu *recentMenu);
 
 private:
     QMenu *menu(std::initializer_list<Command> commands);

@@ -6,14 +6,19 @@
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
 #include "core/document/History.h"
+#include "core/document/LeftHistory.h"
 #include "core/document/TextFile.h"
+#include "core/settings/RecentFiles.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandRunner.h"
 #include "ui/common/Prompter.h"
 #include "ui/editing/DesignEditor.h"
 #include "ui/editing/SizeDialog.h"
 
+#include <QAction>
 #include <QCoreApplication>
+#include <QDir>
+#include <QMenu>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -33,8 +38,58 @@ QList<Prompter::Filter> designFilters(const QString &all)
 FileCommands::FileCommands(Design &design, History &history, DesignEditor &editor, SettingsStore &store,
                            Prompter &prompter, CommandRunner &runner, QWidget *window, QObject *parent)
     : QObject(parent), m_design(design), m_history(history), m_editor(editor), m_store(store),
-      m_prompter(prompter), m_runner(runner), m_window(window)
+      m_prompter(prompter), m_runner(runner), m_window(window), m_recentMenu(new QMenu(tr("最近使ったファイル"), window))
 {
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
+    fillRecentMenu();
+}
+
+void FileCommands::fillRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList files = RecentFiles(m_store).files();
+    for (const QString &path : files) {
+        // An "&" in a path is shown as it is, not taken as a mnemonic.
+        QString text = RecentFiles::shortened(QDir::toNativeSeparators(path), 60);
+        text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction *a = m_recentMenu->addAction(text);
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] { openRecent(path); });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void FileCommands::openRecent(const QString &path)
+{
+    if (checkModify())
+        return;
+    if (!RecentFiles(m_store).checkPicked(path)) {
+        m_runner.showError(m_window, texts::cannotOpen(path));
+        fillRecentMenu();
+        return;
+    }
+    fileOpen(path);
+}
+
+bool FileCommands::offerRecovery(std::vector<LeftHistory> &left)
+{
+    for (LeftHistory &l : left) {
+        const auto answer = m_prompter.question(m_window, CommandRunner::title(), texts::recoverQuestion(),
+                                                Prompter::Icon::Question, {Prompter::Answer::Yes, Prompter::Answer::No});
+        if (answer != Prompter::Answer::Yes) {
+            l.remove();
+            continue;
+        }
+        l.design().applyTo(m_design);
+        m_editor.changeSetting(false);
+        delHistory(texts::recoveredEntry());
+        m_editor.refreshPicture();
+        setTitle();
+        l.remove();
+        return true;
+    }
+    return false;
 }
 
 QString FileCommands::startFolder() const
@@ -129,6 +184,7 @@ bool FileCommands::fileOpen(const QString &path)
     DesignFile::apply(contents, m_design);
     m_design.setFileName(path);
     rememberFolder(path);
+    RecentFiles(m_store).add(path);
     m_editor.changeSetting(false);
     delHistory(tr("ファイルを開く"));
     m_editor.refreshPicture();
@@ -184,6 +240,7 @@ bool FileCommands::save()
         return false;
     m_design.changeFirstContent();
     rememberFolder(m_design.fileName());
+    RecentFiles(m_store).add(m_design.fileName());
     setTitle();
     QCoreApplication::processEvents();
     delHistory(tr("保存"));
@@ -221,15 +278,16 @@ void FileCommands::delHistory(const QString &name)
 {
     if (name.isEmpty())
         m_history.delHistory();
-    else
-        m_runner.run(m_window, [&] { m_history.delHistory(name, m_design); });
+    else if (m_runner.run(m_window, [&] { m_history.delHistory(name, m_design); }))
+        m_editor.writeRecovery();
 }
 
 void FileCommands::clearHistory() { delHistory(tr("ヒストリー削除")); }
 
 void FileCommands::openCommandLine(const QStringList &arguments)
 {
-    if (!arguments.isEmpty())
+    // Work taken back from a crash is asked about first.
+    if (!arguments.isEmpty() && !checkModify())
         fileOpen(arguments.join(QLatin1Char(' ')));
 }
 

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
+class QMenu;
 class QWidget;
 
 namespace tessell {
@@ -12,6 +15,7 @@ class CommandRunner;
 class Design;
 class DesignEditor;
 class History;
+class LeftHistory;
 class Prompter;
 class SettingsStore;
 
@@ -35,6 +39,13 @@ public:
     // Start-up: the arguments, joined with blanks, name a design file.
     void openCommandLine(const QStringList &arguments);
     void openDroppedFile(const QString &path);
+    // At start-up: offers each design an earlier run left unsaved, until one is
+    // taken back; true when one was.
+    bool offerRecovery(std::vector<LeftHistory> &left);
+
+    // "最近使ったファイル": rebuilt each time it opens.
+    QMenu *recentMenu() const { return m_recentMenu; }
+    void openRecent(const QString &path);
 
     void newCommand();
     void openDesign();
@@ -51,6 +62,7 @@ private:
     // Where the file dialogs open; the folder of a file opened or saved is kept in data.dat.
     QString startFolder() const;
     void rememberFolder(const QString &path);
+    void fillRecentMenu();
 
     Design &m_design;
     History &m_history;
@@ -59,6 +71,7 @@ private:
     Prompter &m_prompter;
     CommandRunner &m_runner;
     QWidget *m_window;
+    QMenu *m_recentMenu;
 };
 
 } // namespace tessell

@@ -19,10 +19,11 @@
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
 #include "ui/palette/PaletteEditor.h"
+#include "ui/shell/AboutBox.h"
+#include "ui/shell/HelpWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
@@ -110,7 +111,7 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     m_files = std::make_unique<FileCommands>(m_design, m_history, *m_editor, m_store, m_prompter, m_runner, this);
     buildStatusBars();
     buildStandardBar();
-    m_commands->buildMenuBar(toolBar(ToolBarArea::MenuBar)->body(), m_area->toolBarMenu());
+    m_commands->buildMenuBar(toolBar(ToolBarArea::MenuBar)->body(), m_area->toolBarMenu(), m_files->recentMenu());
     connectCommands();
 
     readIni(false);
@@ -213,7 +214,7 @@ void MainWindow::connectCommands()
     on(C::PaletteEditor, this, &MainWindow::paletteEditor);
     on(C::ImageScan, this, &MainWindow::imageScan);
     on(C::Options, this, &MainWindow::options);
-    on(C::Help, this, qOverload<>(&MainWindow::showHelp));
+    on(C::Help, this, [this] { showHelp(0); });
     on(C::About, this, &MainWindow::about);
 
     connect(e, &DesignEditor::statusChanged, this, &MainWindow::setStatus);
@@ -296,19 +297,13 @@ void MainWindow::writeIni() { m_area->writeIni(m_store); }
 
 // ---------------------------------------------------------------- windows
 
-void MainWindow::showHelp() { showHelp(0); }
-
 void MainWindow::showHelp(int topic)
 {
-    // The topic waits for a help viewer that can open one; the file opens at its contents.
-    Q_UNUSED(topic);
-    const QString help = AppPaths::helpFile();
-    if (!QFileInfo::exists(help)) {
-        m_runner.showError(this, texts::cannotOpen(help));
-        return;
+    if (!m_help) {
+        m_help = new HelpWindow(this);
+        connect(m_help, &HelpWindow::failed, this, [this](const QString &text) { m_runner.showError(this, text); });
     }
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(help)))
-        m_runner.showError(this, texts::cannotOpen(help));
+    m_runner.run(this, [&] { m_help->showTopic(topic); });
 }
 
 // Commands whose windows come with later work: the cell check they start with
@@ -343,13 +338,17 @@ void MainWindow::changeCanvasSize()
 void MainWindow::paletteEditor()
 {
     PaletteEditor window(*m_editor, this);
-    connect(&window, &PaletteEditor::helpRequested, this, qOverload<int>(&MainWindow::showHelp));
+    connect(&window, &PaletteEditor::helpRequested, this, [this](int topic) { showHelp(topic); });
     window.exec();
     m_editor->changeSetting(true);
 }
 void MainWindow::imageScan() {}
 void MainWindow::options() {}
-void MainWindow::about() {}
+void MainWindow::about()
+{
+    AboutBox box(this);
+    box.exec();
+}
 
 // ---------------------------------------------------------------- window events
 

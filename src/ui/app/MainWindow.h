@@ -21,6 +21,7 @@ namespace tessell {
 class CommandSet;
 class DesignEditor;
 class FileCommands;
+class HelpWindow;
 class HistoryControl;
 class Prompter;
 class ToolBarArea;
@@ -59,10 +60,11 @@ public:
     ReplaceDialog *replaceDialog() const { return m_replaceDialog; }
     RotateMoveWindow *rotateMoveWindow() const { return m_rotateMoveWindow; }
 
+    // Help at a topic's page (0: the contents); every window's F1 comes here.
+    void showHelp(int topic = 0);
+    HelpWindow *helpWindow() const { return m_help; }
+
 public slots:
-    // The help file at its contents, or at a topic number (0 is the contents).
-    void showHelp();
-    void showHelp(int topic);
     void pictureCheck();
     void print();
     void rotateMove();
@@ -107,6 +109,7 @@ private:
     QProgressBar *m_progress = nullptr;
     QPointer<ReplaceDialog> m_replaceDialog;
     QPointer<RotateMoveWindow> m_rotateMoveWindow;
+    HelpWindow *m_help = nullptr;
 };
 
 } // namespace tessell

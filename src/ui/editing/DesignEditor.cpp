@@ -3,6 +3,7 @@
 #include "core/Texts.h"
 #include "core/document/Design.h"
 #include "core/document/History.h"
+#include "core/document/Recovery.h"
 #include "core/editing/CellGeometry.h"
 #include "core/editing/TextToCells.h"
 #include "ui/common/CommandRunner.h"
@@ -186,6 +187,8 @@ void DesignEditor::changeSetting(bool paletteOnly)
     if (paletteOnly) {
         selectNumber(0);
         refreshPicture();
+        // The palette is recorded in no history entry: the side file keeps it.
+        writeRecovery();
         return;
     }
     // A block floating over the old design is dropped: the re-layout below
@@ -394,13 +397,23 @@ void DesignEditor::paste()
 
 void DesignEditor::makeLog(const QString &name)
 {
-    m_runner.run(m_window, [&] { m_history.makeLog(name, m_design); });
+    m_runner.run(m_window, [&] {
+        m_history.makeLog(name, m_design);
+        Recovery::writeSideFile(m_history, m_design);
+    });
+}
+
+void DesignEditor::writeRecovery()
+{
+    m_runner.run(m_window, [&] { Recovery::writeSideFile(m_history, m_design); });
 }
 
 void DesignEditor::restoreHistory(const std::function<void()> &restore)
 {
-    if (m_runner.run(m_window, restore))
+    if (m_runner.run(m_window, restore)) {
         refreshPicture();
+        writeRecovery();
+    }
     // Also after a failure: the list shows the entry that is still current.
     emit historyChanged();
 }

@@ -75,6 +75,8 @@ public:
     void changeTool(ToolKind kind);
     // The active tool chosen again (after the picture moved); text becomes the pen.
     void reselectTool();
+    // Keeps what a crash would lose beside the history (file name, names, palette).
+    void writeRecovery();
     // A floating block goes into the design before it is compared, saved or replaced.
     void settleFloatingBlock();
     void resizeCanvas(int columns, int rows);

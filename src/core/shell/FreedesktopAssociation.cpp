@@ -1,0 +1,321 @@
+#include "core/shell/FreedesktopAssociation.h"
+
+#include "core/Error.h"
+#include "core/Texts.h"
+#include "core/shell/ProgramIcon.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <optional>
+
+namespace tessell {
+
+namespace {
+const QString kDefaultsSection = QStringLiteral("[Default Applications]");
+constexpr int kIconSize = 48;
+
+QString join(const QString &dir, const QString &name)
+{
+    return QDir(dir).filePath(name);
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo info(path);
+    // Never replace a folder, a pipe or a device with a plain file.
+    const bool usable = !info.exists() || info.isFile();
+    QSaveFile file(path);
+    if (!usable || !QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size() || !file.commit())
+        throw Error(texts::settingFailed(path));
+}
+
+void removeFile(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return;
+    if (!QFile::remove(path))
+        throw Error(texts::settingFailed(path));
+}
+
+QString findTool(const QString &name)
+{
+    return QStandardPaths::findExecutable(name);
+}
+
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.setStandardErrorFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return false;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+// One argument of an Exec line by the desktop-entry rules: quoted only when it
+// holds a reserved character, inner ", `, $ and \ escaped, % doubled.
+QString execArgument(const QString &argument)
+{
+    static const QString kReserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
+    static const QString kEscapedInQuotes = QStringLiteral("\"`$\\");
+    QString plain;
+    QString quoted;
+    bool quote = false;
+    for (const QChar c : argument) {
+        quote = quote || kReserved.contains(c);
+        if (kEscapedInQuotes.contains(c))
+            quoted += QLatin1Char('\\');
+        quoted += c;
+        plain += c;
+        if (c == QLatin1Char('%')) {
+            quoted += c;
+            plain += c;
+        }
+    }
+    return quote ? QLatin1Char('"') + quoted + QLatin1Char('"') : plain;
+}
+
+// A value as the key file format stores strings.
+QString keyFileString(const QString &value)
+{
+    QString out;
+    for (const QChar c : value) {
+        switch (c.unicode()) {
+        case '\\':
+            out += QStringLiteral("\\\\");
+            break;
+        case '\n':
+            out += QStringLiteral("\\n");
+            break;
+        case '\t':
+            out += QStringLiteral("\\t");
+            break;
+        case '\r':
+            out += QStringLiteral("\\r");
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out;
+}
+
+QString keyOf(const QString &line)
+{
+    return line.section(QLatin1Char('='), 0, 0).trimmed();
+}
+
+// The lines of a key file with the default of our type set (or cleared),
+// every other line kept; nothing when there is nothing to change.
+std::optional<QStringList> editDefaults(QStringList lines, bool set)
+{
+    const QString type = FreedesktopAssociation::mimeType();
+    const QString ours = FreedesktopAssociation::desktopName();
+    bool inSection = false;
+    bool changed = false;
+    qsizetype header = -1;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString trimmed = lines[i].trimmed();
+        if (trimmed.startsWith(QLatin1Char('['))) {
+            inSection = trimmed == kDefaultsSection;
+            if (inSection && header < 0)
+                header = i;
+            continue;
+        }
+        if (!inSection || keyOf(lines[i]) != type)
+            continue;
+        QStringList apps =
+            lines[i].section(QLatin1Char('='), 1).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        if (set) {
+            if (apps.value(0) == ours && apps.size() == 1)
+                return std::nullopt;
+            lines[i] = type + QLatin1Char('=') + ours + QLatin1Char(';');
+            return lines;
+        }
+        if (apps.removeAll(ours) == 0)
+            continue;
+        changed = true;
+        if (apps.isEmpty())
+            lines.removeAt(i--);
+        else
+            lines[i] = type + QLatin1Char('=') + apps.join(QLatin1Char(';')) + QLatin1Char(';');
+    }
+    if (!set)
+        return changed ? std::optional(lines) : std::nullopt;
+    const QString entry = type + QLatin1Char('=') + ours + QLatin1Char(';');
+    if (header >= 0) {
+        lines.insert(header + 1, entry);
+    } else {
+        if (!lines.isEmpty() && !lines.last().trimmed().isEmpty())
+            lines.append(QString());
+        lines << kDefaultsSection << entry;
+    }
+    return lines;
+}
+
+void editDefaultsFile(const QString &path, bool set)
+{
+    QStringList lines;
+    QFile file(path);
+    if (file.exists()) {
+        if (!file.open(QIODevice::ReadOnly))
+            throw Error(texts::settingFailed(path));
+        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+    } else if (!set) {
+        return;
+    }
+    if (const auto edited = editDefaults(lines, set))
+        writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+QByteArray iconBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    programIcon(kIconSize).save(&buffer, "PNG");
+    return bytes;
+}
+} // namespace
+
+FreedesktopAssociation::FreedesktopAssociation()
+    : FreedesktopAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+{
+}
+
+FreedesktopAssociation::FreedesktopAssociation(const QString &dataHome, const QString &configHome)
+    : FreedesktopAssociation(dataHome, configHome, Tools())
+{
+}
+
+FreedesktopAssociation::FreedesktopAssociation(const QString &dataHome, const QString &configHome,
+                                               const Tools &tools)
+    : m_dataHome(dataHome), m_configHome(configHome), m_tools(tools)
+{
+}
+
+QString FreedesktopAssociation::mimeFile() const
+{
+    return join(m_dataHome, QStringLiteral("mime/packages/tessell.xml"));
+}
+
+QString FreedesktopAssociation::desktopFile() const
+{
+    return join(m_dataHome, QStringLiteral("applications/") + desktopName());
+}
+
+QString FreedesktopAssociation::iconFile() const
+{
+    return join(m_dataHome, QStringLiteral("icons/hicolor/%1x%1/apps/tessell.png").arg(kIconSize));
+}
+
+QString FreedesktopAssociation::defaultsFile() const
+{
+    return join(m_configHome, QStringLiteral("mimeapps.list"));
+}
+
+QString FreedesktopAssociation::commandFor(const QString &program) const
+{
+    return keyFileString(execArgument(program) + QStringLiteral(" %f"));
+}
+
+void FreedesktopAssociation::write(const QString &program)
+{
+    const QString mime =
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                       "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                       "  <mime-type type=\"%1\">\n"
+                       "    <comment>%2</comment>\n"
+                       "    <sub-class-of type=\"text/plain\"/>\n"
+                       "    <icon name=\"tessell\"/>\n"
+                       "    <glob pattern=\"*.tsl\"/>\n"
+                       "  </mime-type>\n"
+                       "</mime-info>\n")
+            .arg(mimeType(), texts::designFileType().toHtmlEscaped());
+    writeFile(mimeFile(), mime.toUtf8());
+    writeFile(iconFile(), iconBytes());
+    const QString entry = QStringLiteral("[Desktop Entry]\n"
+                                         "Type=Application\n"
+                                         "Name=Tessell\n"
+                                         "Comment=%1\n"
+                                         "Exec=%2\n"
+                                         "Icon=tessell\n"
+                                         "MimeType=%3;\n"
+                                         "Terminal=false\n"
+                                         "Categories=Graphics;\n")
+                              .arg(keyFileString(texts::tr("モザイク壁画の図案を作るエディタ")),
+                                   commandFor(program), mimeType());
+    writeFile(desktopFile(), entry.toUtf8());
+    setDefault();
+}
+
+void FreedesktopAssociation::setDefault()
+{
+    const QString xdgMime = findTool(m_tools.xdgMime);
+    if (xdgMime.isEmpty()) {
+        editDefaultsFile(defaultsFile(), true);
+        return;
+    }
+    if (!runTool(xdgMime, {QStringLiteral("default"), desktopName(), mimeType()}))
+        throw Error(texts::settingFailed(defaultsFile()));
+}
+
+void FreedesktopAssociation::remove()
+{
+    // The desktop entry first: it holds the open command.
+    removeFile(desktopFile());
+    // xdg-mime cannot unset a default; older versions kept it beside the entries.
+    editDefaultsFile(defaultsFile(), false);
+    editDefaultsFile(join(m_dataHome, QStringLiteral("applications/mimeapps.list")), false);
+    removeFile(iconFile());
+    removeFile(mimeFile());
+}
+
+QString FreedesktopAssociation::openCommand() const
+{
+    QFile file(desktopFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inEntry = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inEntry = trimmed == QLatin1String("[Desktop Entry]");
+        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
+            return line.section(QLatin1Char('='), 1).trimmed();
+    }
+    return {};
+}
+
+void FreedesktopAssociation::notify()
+{
+    const QString mimeDir = join(m_dataHome, QStringLiteral("mime"));
+    if (QFileInfo(join(mimeDir, QStringLiteral("packages"))).isDir()) {
+        const QString tool = findTool(m_tools.updateMimeDatabase);
+        if (tool.isEmpty() || !runTool(tool, {mimeDir}))
+            throw Error(texts::settingFailed(mimeDir));
+    }
+    const QString appsDir = join(m_dataHome, QStringLiteral("applications"));
+    const QString tool = findTool(m_tools.updateDesktopDatabase);
+    if (!tool.isEmpty() && QFileInfo(appsDir).isDir() && !runTool(tool, {appsDir}))
+        throw Error(texts::settingFailed(appsDir));
+}
+
+} // namespace tessell

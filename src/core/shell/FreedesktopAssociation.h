@@ -1,0 +1,48 @@
+#pragma once
+
+#include "core/shell/FileAssociation.h"
+
+namespace tessell {
+
+// The freedesktop way, in the user's own folders: a MIME type for *.tsl, a
+// desktop entry whose Exec line is the open command, an icon beside it, and
+// the type's default application. The desktop learns of changes through its
+// databases (update-mime-database, update-desktop-database).
+class FreedesktopAssociation : public AssociationStore {
+public:
+    // The outside programs it runs, by name or path; tests name missing ones.
+    struct Tools {
+        QString updateMimeDatabase = QStringLiteral("update-mime-database");
+        QString updateDesktopDatabase = QStringLiteral("update-desktop-database");
+        QString xdgMime = QStringLiteral("xdg-mime");
+    };
+
+    // $XDG_DATA_HOME (default ~/.local/share) and $XDG_CONFIG_HOME (~/.config).
+    FreedesktopAssociation();
+    FreedesktopAssociation(const QString &dataHome, const QString &configHome);
+    FreedesktopAssociation(const QString &dataHome, const QString &configHome, const Tools &tools);
+
+    static QString mimeType() { return QStringLiteral("application/x-tessell"); }
+    static QString desktopName() { return QStringLiteral("tessell.desktop"); }
+    QString mimeFile() const;
+    QString desktopFile() const;
+    QString iconFile() const;
+    // Where xdg-mime keeps the default applications.
+    QString defaultsFile() const;
+
+    // The Exec value: the program, quoted only when the desktop-entry rules
+    // need it (the generic xdg-open cannot run a quoted path), then %f.
+    QString commandFor(const QString &program) const override;
+    void write(const QString &program) override;
+    void remove() override;
+    QString openCommand() const override;
+    void notify() override;
+
+private:
+    void setDefault();
+    QString m_dataHome;
+    QString m_configHome;
+    Tools m_tools;
+};
+
+} // namespace tessell

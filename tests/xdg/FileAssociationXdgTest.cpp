@@ -1,0 +1,310 @@
+// The association of .tsl files, checked with the real freedesktop tools in a
+// scratch home. Fails rather than skips when a tool is missing.
+#include "support/TestSupport.h"
+
+#include "core/shell/FileAssociation.h"
+#include "core/shell/FreedesktopAssociation.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+#include <memory>
+
+using namespace tessell;
+using namespace tessell::test;
+
+namespace {
+struct Run {
+    int exitCode = -1;
+    QString out;
+};
+
+Run run(const QString &program, const QStringList &args)
+{
+    QProcess p;
+    p.start(program, args);
+    Run r;
+    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
+        return r;
+    r.exitCode = p.exitCode();
+    r.out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
+    return r;
+}
+
+QString contentType(const QString &file)
+{
+    const Run r = run("gio", {"info", "-a", "standard::content-type", file});
+    for (const QString &line : r.out.split('\n'))
+        if (line.trimmed().startsWith("standard::content-type:"))
+            return line.section(':', 3).trimmed();
+    return {};
+}
+
+QString defaultApp()
+{
+    return run("xdg-mime", {"query", "default", "application/x-tessell"}).out;
+}
+
+void writeText(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(text);
+}
+
+QStringList nonEmptyLines(const QString &path)
+{
+    return QString::fromUtf8(readAll(path)).split('\n', Qt::SkipEmptyParts);
+}
+} // namespace
+
+class FileAssociationXdgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup() { home.reset(); }
+    void onOpensDesignsWithTheProgram_data();
+    void onOpensDesignsWithTheProgram();
+    void offRemovesEverything();
+    void offWhenNothingIsThereIsSilent();
+    void movedProgramReadsOffThenOnRewritesAll();
+    void defaultWithoutXdgMime_data();
+    void defaultWithoutXdgMime();
+    void failuresKeepEarlierFilesAndNotifyNothing_data();
+    void failuresKeepEarlierFilesAndNotifyNothing();
+
+private:
+    // A stand-in program that writes its own path and its arguments, one a line.
+    QString standIn(const QString &folder);
+    // Opens the file from the desktop and answers what the program received.
+    QStringList openFromDesktop(const QString &file, int waitMs = 5000);
+    QString design(const QString &name);
+    FileAssociation association(const QString &program) const
+    {
+        return FileAssociation(program, std::make_unique<FreedesktopAssociation>());
+    }
+
+    std::unique_ptr<Scratch> home;
+    QString opened;
+};
+
+void FileAssociationXdgTest::initTestCase()
+{
+    for (const char *tool :
+         {"gio", "xdg-mime", "update-mime-database", "update-desktop-database", "desktop-file-validate"})
+        QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
+                 qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps)").arg(tool)));
+}
+
+void FileAssociationXdgTest::init()
+{
+    home = std::make_unique<Scratch>();
+    qputenv("HOME", home->file("home").toUtf8());
+    qputenv("XDG_DATA_HOME", home->file("home/.local/share").toUtf8());
+    qputenv("XDG_CONFIG_HOME", home->file("home/.config").toUtf8());
+    qunsetenv("XDG_CURRENT_DESKTOP");
+    opened = home->file("opened.txt");
+    qputenv("TESSELL_TEST_OPENED", opened.toUtf8());
+    QDir().mkpath(home->file("home"));
+}
+
+QString FileAssociationXdgTest::standIn(const QString &folder)
+{
+    const QString path = QDir(home->file(folder)).filePath("tessell");
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly))
+        return {};
+    f.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$TESSELL_TEST_OPENED\"\n");
+    f.close();
+    f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
+    return path;
+}
+
+QString FileAssociationXdgTest::design(const QString &name)
+{
+    // An empty file reads as plain text whatever its name: give it a header.
+    return home->write(name, "tsfile,1,1\r\n");
+}
+
+QStringList FileAssociationXdgTest::openFromDesktop(const QString &file, int waitMs)
+{
+    QFile::remove(opened);
+    run("gio", {"open", file});
+    for (int waited = 0; waited < waitMs && !QFileInfo::exists(opened); waited += 50)
+        QTest::qWait(50);
+    QTest::qWait(50); // the script may still be writing
+    return QString::fromUtf8(readAll(opened)).split('\n', Qt::SkipEmptyParts);
+}
+
+void FileAssociationXdgTest::onOpensDesignsWithTheProgram_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("exec");
+    QTest::newRow("plain path, written unquoted") << "bin"
+                                                  << "%1 %f";
+    QTest::newRow("a blank: quoted") << "my programs"
+                                     << "\"%1\" %f";
+    QTest::newRow("dollar and quote: escaped inside quotes") << "a$b 'c'"
+                                                             << "";
+    QTest::newRow("Japanese folder") << "図案ソフト"
+                                     << "%1 %f";
+}
+
+void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, exec);
+    const QString program = standIn(folder);
+    FileAssociation a = association(program);
+    QVERIFY(!a.isOn());
+    a.associate();
+    QVERIFY(a.isOn());
+
+    auto &store = static_cast<FreedesktopAssociation &>(a.store());
+    if (!exec.isEmpty())
+        QCOMPARE(store.openCommand(), exec.arg(program));
+    const Run valid = run("desktop-file-validate", {store.desktopFile()});
+    QVERIFY2(valid.exitCode == 0, qPrintable(valid.out));
+
+    const QString file = design("a design.tsl");
+    QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
+    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    QCOMPARE(openFromDesktop(file), QStringList({program, file}));
+}
+
+void FileAssociationXdgTest::offRemovesEverything()
+{
+    const QString program = standIn("bin");
+    const QString defaults = home->file("home/.config/mimeapps.list");
+    const QByteArray others = "[Added Associations]\nimage/png=viewer.desktop;\n\n"
+                              "[Default Applications]\ntext/x-other=other.desktop;\n";
+    writeText(defaults, others);
+    FileAssociation a = association(program);
+    a.associate();
+    const QString file = design("x.tsl");
+    QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
+
+    a.dissociate();
+    QVERIFY(!a.isOn());
+    auto &store = static_cast<FreedesktopAssociation &>(a.store());
+    for (const QString &path : {store.mimeFile(), store.desktopFile(), store.iconFile()})
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    QVERIFY(contentType(file) != QStringLiteral("application/x-tessell"));
+    QCOMPARE(defaultApp(), QString());
+    QCOMPARE(openFromDesktop(file, 1000), QStringList());
+    // The other programs' defaults stay as they were.
+    QCOMPARE(nonEmptyLines(defaults), QString::fromUtf8(others).split('\n', Qt::SkipEmptyParts));
+}
+
+void FileAssociationXdgTest::offWhenNothingIsThereIsSilent()
+{
+    FileAssociation a = association(standIn("bin"));
+    QCOMPARE(errorOf([&] { a.dissociate(); }), QStringLiteral("<no error>"));
+    QVERIFY(!a.isOn());
+    QVERIFY(!QFileInfo::exists(home->file("home/.config/mimeapps.list")));
+    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/applications/tessell.desktop")));
+}
+
+void FileAssociationXdgTest::movedProgramReadsOffThenOnRewritesAll()
+{
+    const QString before = standIn("old place");
+    const QString after = standIn("new place");
+    association(before).associate();
+    FileAssociation moved = association(after);
+    QVERIFY(association(before).isOn());
+    QVERIFY(!moved.isOn());
+
+    auto &store = static_cast<FreedesktopAssociation &>(moved.store());
+    QFile::remove(store.iconFile());
+    writeText(store.mimeFile(), "<broken/>");
+    moved.associate();
+    QVERIFY(moved.isOn());
+    QVERIFY(!association(before).isOn());
+    QVERIFY(QFileInfo::exists(store.iconFile()));
+    const QString file = design("x.tsl");
+    QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
+    QCOMPARE(openFromDesktop(file), QStringList({after, file}));
+}
+
+void FileAssociationXdgTest::defaultWithoutXdgMime_data()
+{
+    QTest::addColumn<QByteArray>("existing");
+    QTest::newRow("no list yet") << QByteArray();
+    QTest::newRow("another section only") << QByteArray("[Added Associations]\nimage/png=viewer.desktop;\n");
+    QTest::newRow("other defaults") << QByteArray("[Default Applications]\ntext/x-other=other.desktop\n");
+    QTest::newRow("our type with another program")
+        << QByteArray("[Default Applications]\napplication/x-tessell=other.desktop;\n");
+}
+
+void FileAssociationXdgTest::defaultWithoutXdgMime()
+{
+    QFETCH(QByteArray, existing);
+    const QString defaults = home->file("home/.config/mimeapps.list");
+    if (!existing.isEmpty())
+        writeText(defaults, existing);
+    FreedesktopAssociation::Tools tools;
+    tools.xdgMime = home->file("no-such-xdg-mime");
+    const QString program = standIn("bin");
+    FileAssociation a(program, std::make_unique<FreedesktopAssociation>(home->file("home/.local/share"),
+                                                                        home->file("home/.config"), tools));
+    a.associate();
+    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    const QString file = design("x.tsl");
+    QCOMPARE(openFromDesktop(file), QStringList({program, file}));
+    for (const QString &line : QString::fromUtf8(existing).split('\n', Qt::SkipEmptyParts))
+        if (!line.startsWith("application/x-tessell"))
+            QVERIFY2(nonEmptyLines(defaults).contains(line), qPrintable(line));
+
+    a.dissociate();
+    QCOMPARE(defaultApp(), QString());
+}
+
+void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QString>("named");
+    QTest::addColumn<bool>("entryWritten");
+    // As root no permission stops a write: a file where a folder must be does.
+    QTest::newRow("desktop entry") << "home/.local/share/applications"
+                                   << "home/.local/share/applications/tessell.desktop" << false;
+    QTest::newRow("default application") << "xdg-mime fails"
+                                         << "home/.config/mimeapps.list" << true;
+    QTest::newRow("no update-mime-database") << "update-mime-database missing"
+                                             << "home/.local/share/mime" << true;
+}
+
+void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
+{
+    QFETCH(QString, blocked);
+    QFETCH(QString, named);
+    QFETCH(bool, entryWritten);
+    FreedesktopAssociation::Tools tools;
+    if (blocked == "xdg-mime fails")
+        tools.xdgMime = QStandardPaths::findExecutable("false");
+    else if (blocked == "update-mime-database missing")
+        tools.updateMimeDatabase = home->file("no-such-tool");
+    else
+        writeText(home->file(blocked), "in the way");
+    auto *store =
+        new FreedesktopAssociation(home->file("home/.local/share"), home->file("home/.config"), tools);
+    FileAssociation a(standIn("bin"), std::unique_ptr<AssociationStore>(store));
+
+    QCOMPARE(errorOf([&] { a.associate(); }),
+             QStringLiteral("'%1' の設定に失敗しました").arg(home->file(named)));
+    QVERIFY(QFileInfo::exists(store->mimeFile()));
+    QVERIFY(QFileInfo::exists(store->iconFile()));
+    QCOMPARE(QFileInfo::exists(store->desktopFile()), entryWritten);
+    // No notice: the MIME database was never built, so the type is unknown.
+    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/mime/mime.cache")));
+    QVERIFY(contentType(design("x.tsl")) != QStringLiteral("application/x-tessell"));
+}
+
+QTEST_GUILESS_MAIN(FileAssociationXdgTest)
+#include "FileAssociationXdgTest.moc"

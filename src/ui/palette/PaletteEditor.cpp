@@ -8,18 +8,18 @@
 #include "ui/common/CommandHost.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/WindowPlaces.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/HelpWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <QToolButton>
 
 #include <functional>
@@ -174,8 +174,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
     connect(m_open, &QPushButton::clicked, this, &PaletteEditor::openSettings);
     connect(m_autoCreate, &QPushButton::clicked, this, &PaletteEditor::autoCreate);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    auto *help = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(help, &QShortcut::activated, this, [this] { emit helpRequested(HelpTopic); });
+    bindHelpKey(this, HelpPages::PaletteEditor, [this](int topic) { emit helpRequested(topic); });
 
     fillList();
     showEntry(0);

@@ -25,8 +25,6 @@ class CommandHost;
 class PaletteEditor : public QDialog {
     Q_OBJECT
 public:
-    static constexpr int HelpTopic = 3100;
-
     explicit PaletteEditor(CommandHost &host, QWidget *parent = nullptr);
 
     int selected() const { return m_selected; }
@@ -47,7 +45,7 @@ public:
     QPushButton *closeButton() const { return m_close; }
 
 signals:
-    // F1: the opener shows the help at this topic.
+    // F1: the opener shows the help page of this window's topic.
     void helpRequested(int topic);
 
 private:

@@ -16,25 +16,26 @@ using namespace tessell;
 using namespace tessell::test;
 
 namespace {
-QRgb oldColour(int n) { return qRgb(n * 15, 7, 200); }
-const QRgb kPicture = qRgb(30, 60, 90);
-
-// Per entry: '.' for its old tile, 'p' for the test picture, '?' otherwise.
-QString tiles(const Design &design)
+QRgb oldColour(int n)
 {
-    QString out;
+    return qRgb(n * 15, 7, 200);
+}
+const QRgb kPicture = qRgb(30, 60, 90);
+const QString kOldNames =
+    QStringLiteral("old0|old1|old2|old3|old4|old5|old6|old7|old8|old9|old10|old11|old12|old13|"
+                   "old14|old15");
+
+// Per entry '.' for its old tile, 'p' for the test picture, '?' otherwise; then the names.
+QString summary(const Design &design)
+{
+    QString tiles;
+    QStringList names;
     for (int n = 0; n < 16; ++n) {
         const QRgb c = design.entry(n).pixel(4, 3);
-        out += c == oldColour(n) ? u'.' : c == kPicture ? u'p' : u'?';
+        tiles += c == oldColour(n) ? u'.' : c == kPicture ? u'p' : u'?';
+        names << design.entry(n).name();
     }
-    return out;
-}
-QStringList names(const Design &design)
-{
-    QStringList out;
-    for (const PaletteEntry &e : design.palette())
-        out << e.name();
-    return out;
+    return tiles + u' ' + names.join(u'|');
 }
 } // namespace
 
@@ -44,54 +45,18 @@ class PaletteEditorTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup()
-    {
-        m_editor.reset();
-        f = WindowFixture();
-    }
-    void arrowsWrap_data();
-    void arrowsWrap();
-    void openSettings_data();
-    void openSettings();
-    void autoCreate_data();
-    void autoCreate();
-    void clearingTheName();
+    void cleanup() { m_editor.reset(), f = WindowFixture(); }
+    void commands_data();
+    void commands();
     void paintedSwatchReachesPictureAfterClose();
 
 private:
-    MainWindow &w() { return *f.window; }
-    Design &design() { return w().design(); }
+    Design &design() { return f.window->design(); }
     void pick(int number)
     {
         QListWidget *list = m_editor->list();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(number)).center());
-        QCOMPARE(m_editor->selected(), number);
-    }
-    // The window shows what the design holds for the entry.
-    void checkShown(int number)
-    {
-        QCOMPARE(m_editor->selected(), number);
-        QCOMPARE(m_editor->list()->currentRow(), number);
-        QCOMPARE(m_editor->numberLabel()->text(), CellGrid::digit(number) + u':');
-        QCOMPARE(m_editor->nameField()->text(), design().entry(number).name());
-        QStringList listed;
-        for (int i = 0; i < m_editor->list()->count(); ++i)
-            listed << m_editor->list()->item(i)->text();
-        QCOMPARE(listed, names(design()));
-        QCOMPARE(m_editor->swatch(9)->grab().toImage().pixel(20, 20), design().entry(number).pixel(4, 1));
-    }
-    // Each a solid 5 x 4 of kPicture; a name ending in "!" gets bytes that are no picture.
-    void writePictures(const QStringList &files)
-    {
-        for (const QString &name : files) {
-            QDir().mkpath(QFileInfo(f.scratch->file(name)).path());
-            QImage image(5, 4, QImage::Format_RGB32);
-            image.fill(kPicture);
-            if (name.endsWith(u'!'))
-                f.scratch->write(name.chopped(1), "BM not really");
-            else
-                QVERIFY(image.save(f.scratch->file(name), "BMP"));
-        }
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(number)).center());
     }
 
     WindowFixture f;
@@ -107,124 +72,126 @@ void PaletteEditorTest::init()
         p[n].setName(QStringLiteral("old%1").arg(n));
     }
     design().setPalette(p);
-    w().editor().changeSetting(true);
-    m_editor = std::make_unique<PaletteEditor>(w().editor(), &w());
+    f.window->editor().changeSetting(true);
+    m_editor = std::make_unique<PaletteEditor>(f.window->editor(), f.window.get());
     m_editor->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_editor.get()));
 }
 
-void PaletteEditorTest::arrowsWrap_data()
+void PaletteEditorTest::commands_data()
 {
     QTest::addColumn<int>("selected");
-    QTest::addColumn<bool>("upper");
-    QTest::addColumn<int>("target");
-    QTest::newRow("upper at 0 goes to F") << 0 << true << 15;
-    QTest::newRow("lower at F goes to 0") << 15 << false << 0;
+    QTest::addColumn<QString>("control");  // upper, lower, open, auto or clear
+    QTest::addColumn<QString>("chosen");   // the file or folder chosen; files are written first
+    QTest::addColumn<QByteArray>("bytes"); // the chosen file's bytes
+    QTest::addColumn<int>("shown");        // the entry shown afterwards
+    QTest::addColumn<QString>("palette");
+    QTest::addColumn<QString>("message"); // caption and text, or empty
+
+    const QString stopAt0 = QString::fromUtf8("エラー: ファイル\"0.bmp\"の読み込みに失敗しました。");
+    const QString noNames = QStringLiteral("|").repeated(15);
+    const QString swapped = QStringLiteral(
+        "?..............? "
+        "old15|old1|old2|old3|old4|old5|old6|old7|old8|old9|old10|old11|old12|old13|old14|old0");
+    QTest::newRow("upper arrow at 0: swapped with F") << 0 << "upper"
+                                                      << "" << QByteArray() << 15 << swapped << "";
+    QTest::newRow("lower arrow at F: swapped with 0") << 15 << "lower"
+                                                      << "" << QByteArray() << 0 << swapped << "";
+    QTest::newRow("only n3, no bitmaps: names replaced, stop at 0")
+        << 5 << "open"
+        << "p.ini" << QString::fromUtf8("[name]\nn3=赤\n").toUtf8() << 0
+        << QString(16, u'.') + QString::fromUtf8(" |||赤") + QStringLiteral("|").repeated(12) << stopAt0;
+    QTest::newRow(".TSL is a settings file")
+        << 5 << "open"
+        << "p.TSL"
+        << "tsfile,1,1\r\n" + QByteArray("clRed,").repeated(20) + "Red\r\n"
+        << 0 << QString(16, u'.') + u' ' + noNames << stopAt0;
+    QTest::newRow("a bad bitmap: the general error box, earlier tiles kept")
+        << 5 << "open"
+        << "p.ini|0.bmp|1.bmp!" << QByteArray("[name]\nn0=x\n") << 0 << "p............... x" + noNames
+        << QString::fromUtf8("Tessell: ビットマップイメージが不正です.");
+    QTest::newRow("three pictures: entries 1 to 3")
+        << 4 << "auto"
+        << "pics|pics/p1.bmp|pics/p2.bmp|pics/p3.bmp" << QByteArray() << 0
+        << ".ppp............ " + QString(kOldNames).replace("old1|old2|old3|", "p1|p2|p3|") << "";
+    QStringList twenty{"pics"};
+    for (int i = 1; i <= 20; ++i)
+        twenty << QStringLiteral("pics/p%1.bmp").arg(i);
+    QTest::newRow("twenty pictures: the first fifteen")
+        << 4 << "auto" << twenty.join(u'|') << QByteArray() << 0
+        << ".ppppppppppppppp old0|p1|p2|p3|p4|p5|p6|p7|p8|p9|p10|p11|p12|p13|p14|p15"
+        << "";
+    QTest::newRow("folder chooser cancelled")
+        << 4 << "auto"
+        << "" << QByteArray() << 4 << QString(16, u'.') + u' ' + kOldNames << "";
+    QTest::newRow("name field cleared")
+        << 5 << "clear"
+        << "" << QByteArray() << 5 << QString(16, u'.') + u' ' + QString(kOldNames).replace("old5", "") << "";
 }
 
-// The two entries trade places; the cells keep their numbers and nothing is recorded.
-void PaletteEditorTest::arrowsWrap()
+// Each control changes the palette only, and the window then shows the design's entry.
+void PaletteEditorTest::commands()
 {
     QFETCH(int, selected);
-    QFETCH(bool, upper);
-    QFETCH(int, target);
+    QFETCH(QString, control);
+    QFETCH(QString, chosen);
+    QFETCH(QByteArray, bytes);
+    QFETCH(int, shown);
+    QFETCH(QString, palette);
+    QFETCH(QString, message);
+    QStringList files = chosen.split(u'|', Qt::SkipEmptyParts);
+    for (const QString &name : files.mid(1)) {
+        QImage image(5, 4, QImage::Format_RGB32);
+        image.fill(kPicture);
+        QDir().mkpath(QFileInfo(f.scratch->file(name)).path());
+        QVERIFY(name.endsWith(u'!') ? !f.scratch->write(name.chopped(1), "BM no picture").isEmpty()
+                                    : image.save(f.scratch->file(name), "BMP"));
+    }
+    const QString target = files.isEmpty() ? QString() : f.scratch->file(files.first());
+    if (!bytes.isEmpty())
+        f.scratch->write(files.first(), bytes);
     design().setCell(3, 2, QStringLiteral("F"));
     const QStringList cells = cellsOf(design());
     pick(selected);
-    QTest::mouseClick(upper ? m_editor->upperArrow() : m_editor->lowerArrow(), Qt::LeftButton);
-    QCOMPARE(design().entry(target).name(), QStringLiteral("old%1").arg(selected));
-    QCOMPARE(design().entry(target).pixel(0, 0), oldColour(selected));
-    QCOMPARE(design().entry(selected).name(), QStringLiteral("old%1").arg(target));
-    QCOMPARE(design().entry(selected).pixel(0, 0), oldColour(target));
-    checkShown(target);
-    QCOMPARE(cellsOf(design()), cells);
-    QCOMPARE(w().history().names().size(), 1);
-}
-
-void PaletteEditorTest::openSettings_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QStringList>("pictures");
-    QTest::addColumn<QString>("tiles");
-    QTest::addColumn<QString>("names");
-    QTest::addColumn<QString>("shown"); // caption and text of the one message
-    const QString stopAt0 = QString::fromUtf8("エラー: ファイル\"0.bmp\"の読み込みに失敗しました。");
-    const QString empty = QStringLiteral("|").repeated(15);
-    QTest::newRow("only n3, no bitmaps: names replaced, stop at 0")
-        << "p.ini" << QString::fromUtf8("[name]\nn3=赤\n").toUtf8() << QStringList{} << QString(16, u'.')
-        << QString::fromUtf8("|||赤") + QStringLiteral("|").repeated(12) << stopAt0;
-    QByteArray designFile = "tsfile,1,1\r\n" + QByteArray("clRed,").repeated(20) + "Red\r\n";
-    QTest::newRow(".TSL is a settings file") << "p.TSL" << designFile.repeated(16) << QStringList{}
-                                             << QString(16, u'.') << empty << stopAt0;
-    QTest::newRow("a bad bitmap: the general error box, earlier tiles kept")
-        << "p.ini" << QByteArray("[name]\nn0=x\n") << QStringList{"0.bmp", "1.bmp!"} << "p..............."
-        << "x" + empty << QString::fromUtf8("Tessell: ビットマップイメージが不正です.");
-}
-
-// Names and tiles loaded before a stop stay, and the list shows them.
-void PaletteEditorTest::openSettings()
-{
-    QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
-    QFETCH(QStringList, pictures);
-    QFETCH(QString, tiles);
-    QFETCH(QString, names);
-    QFETCH(QString, shown);
-    writePictures(pictures);
-    pick(5);
-    f.prompter->fileNames.enqueue(f.scratch->write(name, bytes));
-    QTest::mouseClick(m_editor->openButton(), Qt::LeftButton);
+    QCOMPARE(m_editor->selected(), selected);
+    if (control == "upper" || control == "lower") {
+        QTest::mouseClick(control == "upper" ? m_editor->upperArrow() : m_editor->lowerArrow(),
+                          Qt::LeftButton);
+    } else if (control == "open") {
+        f.prompter->fileNames << target;
+        QTest::mouseClick(m_editor->openButton(), Qt::LeftButton);
+    } else if (control == "auto") {
+        f.prompter->folders << target;
+        QTest::mouseClick(m_editor->autoCreateButton(), Qt::LeftButton);
+        QCOMPARE(f.prompter->shown.first().caption, QString::fromUtf8("フォルダを選択してください。"));
+    } else {
+        m_editor->nameField()->selectAll();
+        QTest::keyClick(m_editor->nameField(), Qt::Key_Backspace);
+    }
     QCOMPARE(f.prompter->unexpected, 0);
-    QCOMPARE(f.prompter->shown.size(), 2);
-    QCOMPARE(f.prompter->shown[1].caption + QStringLiteral(": ") + f.prompter->shown[1].text, shown);
-    QCOMPARE(::tiles(design()), tiles);
-    QCOMPARE(::names(design()).join(u'|'), names);
-    checkShown(0);
+    QStringList messages;
+    for (const ScriptedPrompter::Shown &s : f.prompter->shown)
+        if (s.kind == ScriptedPrompter::Kind::Message)
+            messages << s.caption + QStringLiteral(": ") + s.text;
+    QCOMPARE(messages.join(u'\n'), message);
+    QCOMPARE(summary(design()), palette);
+    QCOMPARE(cellsOf(design()), cells);
+    QCOMPARE(f.window->history().names().size(), 1);
+    // The window shows the entry as the design holds it.
+    QCOMPARE(m_editor->selected(), shown);
+    QCOMPARE(m_editor->list()->currentRow(), shown);
+    QCOMPARE(m_editor->numberLabel()->text(), CellGrid::digit(shown) + u':');
+    QCOMPARE(m_editor->nameField()->text(), design().entry(shown).name());
+    QStringList listed;
+    for (int i = 0; i < 16; ++i)
+        listed << m_editor->list()->item(i)->text();
+    QCOMPARE(listed.join(u'|'), palette.mid(17));
+    QCOMPARE(m_editor->swatch(9)->grab().toImage().pixel(20, 20), design().entry(shown).pixel(4, 1));
 }
 
-void PaletteEditorTest::autoCreate_data()
-{
-    QTest::addColumn<int>("files");
-    QTest::addColumn<QString>("tiles");
-    QTest::newRow("three: entries 1 to 3") << 3 << ".ppp............";
-    QTest::newRow("twenty: the first fifteen") << 20 << ".ppppppppppppppp";
-    QTest::newRow("folder chooser cancelled") << 0 << QString(16, u'.');
-}
-
-void PaletteEditorTest::autoCreate()
-{
-    QFETCH(int, files);
-    QFETCH(QString, tiles);
-    QStringList pictures;
-    for (int i = 1; i <= files; ++i)
-        pictures << QStringLiteral("pics/p%1.bmp").arg(i);
-    writePictures(pictures);
-    pick(4);
-    f.prompter->folders.enqueue(files ? f.scratch->file("pics") : QString());
-    QTest::mouseClick(m_editor->autoCreateButton(), Qt::LeftButton);
-    QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Folder),
-             QStringList{QString::fromUtf8("フォルダを選択してください。")});
-    QCOMPARE(::tiles(design()), tiles);
-    for (int n = 0; n < 16; ++n)
-        QCOMPARE(design().entry(n).name(),
-                 QString::fromLatin1(n >= 1 && n <= qMin(files, 15) ? "p%1" : "old%1").arg(n));
-    checkShown(files ? 0 : 4);
-}
-
-void PaletteEditorTest::clearingTheName()
-{
-    pick(5);
-    m_editor->nameField()->selectAll();
-    QTest::keyClick(m_editor->nameField(), Qt::Key_Backspace);
-    QCOMPARE(design().entry(5).name(), QString());
-    QCOMPARE(design().entry(4).name(), QStringLiteral("old4"));
-    checkShown(5);
-}
-
-// Through the menu command: the chooser's colour painted with the right button
-// changes the design at once; F1 shows the window's help page above it; once
-// the window is closed the picture and the palette bar show the new tile and name.
+// Through the menu command: the chooser's colour (starting black) painted with
+// the right button changes the design at once; F1 shows the window's help page;
+// once the window is closed the picture and the palette bar show the new tile and name.
 void PaletteEditorTest::paintedSwatchReachesPictureAfterClose()
 {
     m_editor.reset();
@@ -240,21 +207,21 @@ void PaletteEditorTest::paintedSwatchReachesPictureAfterClose()
             editor->nameField()->selectAll();
             QTest::keyClicks(editor->nameField(), QStringLiteral("rot"));
             QTest::keyClick(editor, Qt::Key_F1);
-            if (HelpWindow *help = w().helpWindow(); help && help->isVisible())
+            if (HelpWindow *help = f.window->helpWindow(); help && help->isVisible())
                 helpPage = help->browser()->source().fileName();
             QTest::mouseClick(editor->closeButton(), Qt::LeftButton);
         }
         dialog->close();
     });
-    w().commands().action(Command::PaletteEditor)->trigger();
+    f.window->commands().action(Command::PaletteEditor)->trigger();
     QCOMPARE(f.prompter->colourStarts, QList<QRgb>{qRgb(0, 0, 0)});
     QCOMPARE(duringEdit, chosen);
     QCOMPARE(helpPage, QStringLiteral("palette.html"));
     // Cell (0, 0) holds 0: tile pixel 7 is picture pixel (2, 1).
-    QCOMPARE(w().editor().pictureView()->image().pixel(2, 1), chosen);
-    QCOMPARE(w().editor().pictureView()->image().pixel(3, 1), oldColour(0));
-    QCOMPARE(w().editor().paletteBar()->button(0)->toolTip(), QStringLiteral("rot"));
-    QCOMPARE(w().history().names().size(), 1);
+    QCOMPARE(f.window->editor().pictureView()->image().pixel(2, 1), chosen);
+    QCOMPARE(f.window->editor().pictureView()->image().pixel(3, 1), oldColour(0));
+    QCOMPARE(f.window->editor().paletteBar()->button(0)->toolTip(), QStringLiteral("rot"));
+    QCOMPARE(f.window->history().names().size(), 1);
     QVERIFY(!design().isModified());
 }
 

@@ -28,6 +28,7 @@ bench: deps
 	@QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/tessell_ui_bench 2>/dev/null
 	@bench/startup.sh $(BUILD)-bench 999x999
 	@bench/convert-vs-imagemagick.sh $(BUILD)-bench
+	@bench/print-cli-timing.sh $(BUILD)-bench
 
 # make fuzz [FUZZ_SECONDS=60]: every libFuzzer target in turn (not part of make test).
 FUZZ_SECONDS ?= 60

@@ -11,5 +11,6 @@ int cmdInfo(QStringList args);
 int cmdResave(QStringList args);
 int cmdImport(QStringList args);
 int cmdConvert(QStringList args);
+int cmdPrint(QStringList args);
 
 } // namespace tessell::cli

@@ -40,6 +40,26 @@ inline QString bitmapFilter() { return tr("ビットマップ (*.bmp)"); }
 inline QString allFilesFilter() { return tr("すべてのファイル (*.*)"); }
 // A scanned picture that did not arrive whole or in a form we can read.
 inline QString transferFailed() { return tr("転送中にエラー発生"); }
+
+// Class pages and the page layout engine.
+inline QString positiveIntegerRequired() { return tr("正の整数値を入力してください。"); }
+inline QString classesExceedColumns() { return tr("クラス数が列数を超えています。"); }
+inline QString distributionTotal(int total, int remainder)
+{
+    return tr("合計 %1列 : 余り%2列").arg(total).arg(remainder);
+}
+inline QString noSuchPage(int page, int pages) { return tr("ページ %1 はありません (1〜%2)").arg(page).arg(pages); }
+inline QString printerBusy() { return tr("プリンタは印刷中です"); }
+inline QString previewWhilePrinting() { return tr("プリンタが印刷中のため、プレヴューを開始できません"); }
+inline QString beginDocNotCalled() { return tr("BeginDocが呼び出されていません"); }
+inline QString invalidPrintScale() { return tr("印刷スケールが無効です"); }
+inline QString paperSettingsFailed() { return tr("用紙設定時にエラーが発生しました。"); }
+inline QString columnCountOutOfRange() { return tr("列数が有効範囲を超えています"); }
+inline QString rowCountOutOfRange() { return tr("行数が有効範囲を超えています"); }
+inline QString reportOnFormOnly() { return tr("フォーム上にのみ配置できます。"); }
+inline QString panelOnReportOrLayoutOnly() { return tr("TLightRep上かTLRLayoutPanelにのみ配置できます。"); }
+inline QString subPanelNotOnReport() { return tr("TLightRep上には配置できません。"); }
+inline QString itemOnPanelOnly() { return tr("パネル上にのみ配置できます。"); }
 } // namespace texts
 
 } // namespace tessell

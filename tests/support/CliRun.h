@@ -1,24 +1,27 @@
 #pragma once
 
+// Header only: runs tessell-cli for the command-line tests.
+
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 
-// Runs tessell-cli (TESSELL_CLI_PATH, set for every test program) and keeps
-// what it printed; exitCode stays -1 when it did not end normally.
 namespace tessell::test {
 
-struct Run {
+struct CliRun {
     int exitCode = -1;
     QByteArray out;
     QString err;
 };
 
-inline Run cli(const QStringList &args)
+using Run = CliRun;
+
+inline CliRun runProgram(const QString &program, const QStringList &args)
 {
     QProcess p;
-    p.start(QStringLiteral(TESSELL_CLI_PATH), args);
-    Run r;
+    p.start(program, args);
+    CliRun r;
     if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
         return r;
     r.exitCode = p.exitCode();
@@ -26,5 +29,12 @@ inline Run cli(const QStringList &args)
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }
+
+#ifdef TESSELL_CLI_PATH
+inline CliRun cli(const QStringList &args)
+{
+    return runProgram(QStringLiteral(TESSELL_CLI_PATH), args);
+}
+#endif
 
 } // namespace tessell::test

@@ -26,6 +26,7 @@ class HistoryControl;
 class Prompter;
 class ToolBarArea;
 class ToolBarPanel;
+class WorkArea;
 
 // The program's window: it frames the editor, the file commands and the tool
 // bars, shows the status panel and the place indicator, and opens the other
@@ -51,7 +52,7 @@ public:
     SettingsStore &settings() { return m_store; }
     CommandRunner &runner() { return m_runner; }
     ToolBarArea *toolBarArea() const { return m_area; }
-    QScrollArea *workArea() const { return m_work; }
+    WorkArea *workArea() const { return m_work; }
     ToolBarPanel *toolBar(int index) const;
     HistoryControl *historyControl() const { return m_historyControl; }
     QString statusText() const;
@@ -84,10 +85,8 @@ protected:
 
 private:
     void buildStatusBars();
-    void buildStandardBar();
     void connectCommands();
     void setStatus(const QString &text);
-    void historyChanged();
 
     Prompter &m_prompter;
     CommandRunner m_runner;
@@ -98,7 +97,7 @@ private:
 
     QScrollArea *m_scroll = nullptr;
     QWidget *m_client = nullptr;
-    QScrollArea *m_work = nullptr;
+    WorkArea *m_work = nullptr;
     ToolBarArea *m_area = nullptr;
     CommandSet *m_commands = nullptr;
     std::unique_ptr<DesignEditor> m_editor;

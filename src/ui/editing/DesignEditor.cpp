@@ -128,8 +128,8 @@ void DesignEditor::drawCells(const QRect &cells)
     m_renderer.drawCells(image, m_design.grid(), cells);
     const QRect area = cells.intersected(m_design.allCells());
     if (!area.isEmpty())
-        m_picture->update(QRect(CellGeometry::tileOrigin(area.left(), area.top()),
-                                CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
+        m_picture->updatePicture(QRect(CellGeometry::tileOrigin(area.left(), area.top()),
+                                       CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
 }
 
 bool DesignEditor::renderPicture(bool blank)

@@ -20,6 +20,7 @@
 #include "ui/editing/ToolBox.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/shell/PictureCheckWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -305,9 +306,16 @@ void MainWindow::showHelp(int topic)
     m_runner.run(this, [&] { m_help->showTopic(topic); });
 }
 
-// Commands whose windows come with later work: the cell check they start with
-// is already here where they need one.
-void MainWindow::pictureCheck() { m_editor->listcheck(); }
+void MainWindow::pictureCheck()
+{
+    if (m_editor->listcheck())
+        return;
+    PictureCheckWindow window(*m_editor, this);
+    window.exec();
+}
+
+// A command whose window comes with later work: the cell check it starts with
+// is already here.
 void MainWindow::print() { m_editor->listcheck(); }
 
 void MainWindow::rotateMove()

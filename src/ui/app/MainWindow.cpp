@@ -2,6 +2,7 @@
 
 #include "core/Texts.h"
 #include "core/settings/AppPaths.h"
+#include "core/shell/FileAssociation.h"
 #include "ui/app/CommandSet.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/HistoryControl.h"
@@ -20,6 +21,7 @@
 #include "ui/editing/ToolBox.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/shell/OptionsDialog.h"
 #include "ui/shell/PictureCheckWindow.h"
 
 #include <QAction>
@@ -64,7 +66,7 @@ QHBoxLayout *barLayout(ToolBarPanel *bar, const QMargins &margins, int spacing =
 
 MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *parent)
     : QWidget(parent), m_prompter(prompter), m_runner(prompter), m_store(AppPaths::dataFile()),
-      m_history(historyDir)
+      m_firstStart(!m_store.exists()), m_history(historyDir)
 {
     AppFonts::install();
     setObjectName(QStringLiteral("mainWindow"));
@@ -344,7 +346,18 @@ void MainWindow::changeCanvasSize()
 
 void MainWindow::paletteEditor() {}
 void MainWindow::imageScan() {}
-void MainWindow::options() {}
+void MainWindow::options()
+{
+    FileAssociation association;
+    const auto resetToolBars = [this] {
+        // Twice in a row, as the reset has always run; the second run finds
+        // every bar in its place already.
+        readIni(true);
+        readIni(true);
+    };
+    OptionsDialog dialog(m_runner, association, {resetToolBars, [this](int topic) { showHelp(topic); }}, this);
+    dialog.exec();
+}
 void MainWindow::about()
 {
     AboutBox box(this);

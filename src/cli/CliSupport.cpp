@@ -16,6 +16,11 @@ const char *kUsage =
     "  tessell-cli resave IN.tsl OUT.tsl\n"
     "  tessell-cli import DESIGN.tsl ARRANGEMENT -o OUT.tsl\n"
     "  tessell-cli --version\n"
+    "  tessell-cli convert PICTURE --design DESIGN.tsl [--diffusion] [--emphasized]\n"
+    "                      [--crop X,Y,W,H] -o OUT.tsl\n"
+    "  tessell-cli print DESIGN.tsl (--classes CxW[,CxW[,CxW]] | --classes-fair N)\n"
+    "              [--color] [--no-numbers] [--no-quantities] [--title TEXT] [--notes TEXT]\n"
+    "              [--overview] [--neighbours] [--png-page K] -o OUT.pdf\n"
     "\n"
     "Exit status: 0 success, 1 an invalid cell was found, 2 a file could not be\n"
     "read or written, or the arguments are wrong.\n";

@@ -10,5 +10,7 @@ int cmdNew(QStringList args);
 int cmdInfo(QStringList args);
 int cmdResave(QStringList args);
 int cmdImport(QStringList args);
+int cmdConvert(QStringList args);
+int cmdPrint(QStringList args);
 
 } // namespace tessell::cli

@@ -1,3 +1,4 @@
+#include "support/CliRun.h"
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
 
@@ -13,30 +14,57 @@
 
 #include <memory>
 
+#include "core/Texts.h"
+#include "core/document/FileAccess.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char **environ;
+
 using namespace tessell::test;
 
 namespace {
 const QString kWhite20 = QStringLiteral("clWhite,").repeated(20);
 
-struct Run {
+struct Measured {
     int exitCode = -1;
-    QByteArray out;
     QString err;
+    long peakKiB = -1;
 };
 
-Run cli(const QStringList &args)
+// Runs tessell-cli as a child of its own, so that wait4 gives its peak resident size.
+Measured measured(const QStringList &args, const Scratch &scratch)
 {
-    QProcess p;
-    p.start(QStringLiteral(TESSELL_CLI_PATH), args);
-    Run r;
-    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    QByteArrayList words{TESSELL_CLI_PATH};
+    for (const QString &a : args)
+        words << QFile::encodeName(a);
+    std::vector<char *> argv;
+    for (QByteArray &w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    const QByteArray out = QFile::encodeName(scratch.file("stdout.txt"));
+    const QByteArray err = QFile::encodeName(scratch.file("stderr.txt"));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, err.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    Measured m;
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    struct rusage usage {};
+    if (spawned != 0 || ::wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status))
+        return m;
+    m.exitCode = WEXITSTATUS(status);
+    m.err = QString::fromUtf8(tessell::test::readAll(scratch.file("stderr.txt")));
+    m.peakKiB = usage.ru_maxrss;
+    return m;
 }
-
 
 QByteArray designFile(int columns, int rows, const QStringList &rowLines, const QByteArray &eol = "\r\n")
 {
@@ -73,6 +101,10 @@ private slots:
     void usage_data();
     void usage();
     void version();
+    void hugeInputsWithinMemory_data();
+    void hugeInputsWithinMemory();
+    void specialFilesLeftAlone_data();
+    void specialFilesLeftAlone();
 };
 
 void TessellCliTest::newDesign_data()
@@ -400,6 +432,91 @@ void TessellCliTest::version()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(r.out, QByteArray("tessell-cli ") + tessell::kVersion + "\n");
     QCOMPARE(r.err, QString());
+}
+
+void TessellCliTest::hugeInputsWithinMemory_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("fill"); // bytes of "0," after the head
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error"); // %1: the big file
+
+    const qint64 huge = 60 * 1024 * 1024;
+    const qint64 within = tessell::FileAccess::MaxTextBytes - 4096;
+    const QString tooLarge = line("ファイル %1 は大きすぎて開けません (上限 4 MB)");
+    QTest::newRow("60 MB design line") << "info" << QByteArray("tsfile,1,1\r\n") << huge << 2 << tooLarge;
+    QTest::newRow("60 MB arrangement line") << "import" << QByteArray() << huge << 2 << tooLarge;
+    // Within the bound a long line is read, but split no further than used.
+    QTest::newRow("long header line") << "info" << QByteArray("tsfile,1,1,") << within << 2
+                                      << line("リストのインデックスが範囲を超えています (1)");
+    QTest::newRow("long row line") << "info" << designFile(3, 1, {}) << within << 0 << "";
+    QTest::newRow("many empty lines") << "info" << QByteArray(within, '\n') << qint64(0) << 2
+                                      << line("リストのインデックスが範囲を超えています (0)");
+    QTest::newRow("long arrangement line") << "import" << QByteArray() << within << 0 << "";
+}
+
+// Refused or not, a huge input costs the command line tool little memory.
+void TessellCliTest::hugeInputsWithinMemory()
+{
+    QFETCH(QString, command);
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, fill);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    Scratch scratch;
+    // Written in pieces: the child's peak is measured from this process's own size up.
+    const QString big = scratch.file("big");
+    {
+        QFile f(big);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(head);
+        const QByteArray piece = QByteArray("0,").repeated(512 * 1024);
+        for (qint64 left = fill; left > 0; left -= piece.size())
+            f.write(piece.left(left));
+    }
+    const QString out = scratch.file("out.tsl");
+    const QStringList args = command == "info"
+                                 ? QStringList{"info", big}
+                                 : QStringList{"import", scratch.write("in.tsl", designFile(3, 1, {"5"})), big,
+                                               "-o", out};
+    const Measured m = measured(args, scratch);
+    QCOMPARE(m.exitCode, exitCode);
+    QCOMPARE(m.err, error.contains("%1") ? error.arg(big) : error);
+    QVERIFY2(m.peakKiB > 0 && m.peakKiB < 50 * 1024, qPrintable(QString("peak %1 KiB").arg(m.peakKiB)));
+    if (command == "import")
+        QCOMPARE(tessell::test::readAll(out), exitCode == 0 ? designFile(3, 1, {"0,0,0"}) : QByteArray());
+}
+
+void TessellCliTest::specialFilesLeftAlone_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("character device") << "device";
+}
+
+// Read at once and refused; written over never: the node stays what it was.
+void TessellCliTest::specialFilesLeftAlone()
+{
+    QFETCH(QString, kind);
+    if (kind == "device" && ::geteuid() != 0)
+        QSKIP("making a device node needs root");
+    const Node node = kind == "fifo" ? Node::Fifo : Node::Device;
+    Scratch scratch;
+    const QString path = scratch.file("node");
+    QVERIFY(makeNode(path, node));
+    const QString in = scratch.write("in.tsl", designFile(1, 1, {"5"}));
+    const QString out = scratch.file("out.tsl");
+
+    const QList<QStringList> reads{{"info", path}, {"resave", path, out}, {"import", in, path, "-o", out}};
+    const QList<QStringList> writes{
+        {"new", "2x2", "-o", path}, {"resave", in, path}, {"import", in, in, "-o", path}};
+    for (const QStringList &args : reads + writes) {
+        const Run r = cli(args, 10000);
+        QCOMPARE(r.exitCode, 2);
+        QCOMPARE(r.err, (reads.contains(args) ? tessell::texts::cannotOpen(path) : tessell::texts::cannotCreate(path)) + '\n');
+        QVERIFY(isNode(path, node) && !QFileInfo::exists(out));
+    }
 }
 
 QTEST_GUILESS_MAIN(TessellCliTest)

@@ -5,6 +5,10 @@
 #include "core/settings/AppPaths.h"
 
 #include <QFile>
+#include <QRandomGenerator>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace tessell::test {
 
@@ -47,6 +51,16 @@ QByteArray fileOf(const QStringList &lines, const QByteArray &eol)
     return out;
 }
 
+QImage noisePicture(int width, int height, quint32 seed)
+{
+    QRandomGenerator random(seed);
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, random.generate() | 0xFF000000u);
+    return image;
+}
+
 QString errorOf(const std::function<void()> &fn)
 {
     try {
@@ -55,6 +69,23 @@ QString errorOf(const std::function<void()> &fn)
         return e.text();
     }
     return QStringLiteral("<no error>");
+}
+
+bool makeNode(const QString &path, Node kind)
+{
+    const QByteArray name = QFile::encodeName(path);
+    if (kind == Node::Fifo)
+        return ::mkfifo(name.constData(), 0644) == 0;
+    return ::mknod(name.constData(), S_IFCHR | 0644, makedev(1, 3)) == 0;
+}
+
+bool isNode(const QString &path, Node kind)
+{
+    struct stat st;
+    if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
+        return false;
+    return kind == Node::Fifo ? S_ISFIFO(st.st_mode)
+                              : S_ISCHR(st.st_mode) && major(st.st_rdev) == 1 && minor(st.st_rdev) == 3;
 }
 
 } // namespace tessell::test

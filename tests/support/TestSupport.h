@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -35,7 +36,17 @@ QStringList cellsOf(const CellGrid &grid);
 QStringList cellsOf(const Design &design);
 // The lines as file bytes, each ended by eol.
 QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n");
+// A picture of random opaque pixels, the same for the same seed.
+QImage noisePicture(int width, int height, quint32 seed);
 // The text of the tessell::Error that fn throws, or "<no error>".
 QString errorOf(const std::function<void()> &fn);
+
+// Special files for the readers and writers to refuse, made in a scratch folder:
+// a FIFO, or a character device with /dev/null's numbers (root only). Tests
+// never point at a real device: a broken writer would replace it.
+enum class Node { Fifo, Device };
+// False when it cannot be made (a device needs root).
+bool makeNode(const QString &path, Node kind);
+bool isNode(const QString &path, Node kind);
 
 } // namespace tessell::test

@@ -2,6 +2,7 @@
 
 #include "core/document/CellGrid.h"
 #include "core/document/Design.h"
+#include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
 namespace tessell {
@@ -11,8 +12,7 @@ void ArrangementImport::apply(const QStringList &lines, Design &design)
     const bool designFile = !lines.isEmpty() && lines.first().left(6) == QLatin1String("tsfile");
     const int first = designFile ? 17 : 0;
     CellGrid grid = design.grid();
-    for (int i = first; i < lines.size(); ++i)
-        grid.setRowFromText(i - first, lines[i]);
+    RowLines::apply(grid, lines, first);
     design.setGrid(grid);
     design.setFileName(QString());
 }

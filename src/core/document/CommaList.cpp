@@ -33,7 +33,7 @@ QString CommaList::join(const QStringList &items)
     return out;
 }
 
-QStringList CommaList::split(const QString &line)
+QStringList CommaList::split(const QString &line, qsizetype maxItems)
 {
     QStringList items;
     // A NUL ends the text, as it does for the line readers this format came from.
@@ -41,7 +41,8 @@ QStringList CommaList::split(const QString &line)
     qsizetype p = 0;
     while (p < end && isBlank(line[p]))
         ++p;
-    while (p < end) {
+    // Readers that use only the first items stop there, however long the line.
+    while (p < end && items.size() != maxItems) {
         QString item;
         if (line[p] == u'"') {
             ++p;
@@ -67,7 +68,7 @@ QStringList CommaList::split(const QString &line)
         while (p < end && isBlank(line[p]))
             ++p;
         if (p < end && line[p] == u',') {
-            if (p + 1 >= end)
+            if (p + 1 >= end && items.size() != maxItems)
                 items << QString();
             ++p;
             while (p < end && isBlank(line[p]))

@@ -10,7 +10,8 @@ namespace tessell {
 // doubled; on reading, blanks end an unquoted item as commas do.
 namespace CommaList {
 QString join(const QStringList &items);
-QStringList split(const QString &line);
+// At most maxItems items when it is not negative; the rest of the line is not read.
+QStringList split(const QString &line, qsizetype maxItems = -1);
 } // namespace CommaList
 
 // Whole numbers as the files write them: decimal, or "$"/"0x" with hex digits,

@@ -74,16 +74,8 @@ PieceCounts Design::reCount() const
 {
     PieceCounts counts{};
     for (int r = 0; r < rows(); ++r)
-        for (int c = 0; c < columns(); ++c) {
-            // Counting characters of the row text: a cell "AA" counts twice,
-            // lower-case letters count nowhere.
-            for (QChar ch : m_grid.cell(c, r)) {
-                if (ch >= u'0' && ch <= u'9')
-                    ++counts[ch.unicode() - '0'];
-                else if (ch >= u'A' && ch <= u'F')
-                    ++counts[ch.unicode() - 'A' + 10];
-            }
-        }
+        for (int c = 0; c < columns(); ++c)
+            addPieces(counts, m_grid.cell(c, r));
     return counts;
 }
 

@@ -4,6 +4,7 @@
 #include "core/Texts.h"
 #include "core/document/CommaList.h"
 #include "core/document/Design.h"
+#include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
 namespace tessell {
@@ -30,7 +31,7 @@ int sizeItem(const QStringList &items, int index)
 
 DesignFile::Contents DesignFile::parse(const QStringList &lines)
 {
-    const QStringList header = CommaList::split(item(lines, 0));
+    const QStringList header = CommaList::split(item(lines, 0), 3);
     if (item(header, 0) != kHeader)
         throw Error(texts::cannotRead());
     Contents contents;
@@ -49,7 +50,7 @@ Palette DesignFile::parsePalette(const QStringList &lines)
 {
     Palette palette;
     for (int n = 0; n < 16; ++n) {
-        const QStringList items = CommaList::split(item(lines, 1 + n));
+        const QStringList items = CommaList::split(item(lines, 1 + n), PaletteEntry::PixelCount + 1);
         palette[n].setName(item(items, 20));
         palette[n].setTileFromItems(items);
     }
@@ -61,8 +62,7 @@ DesignFile::Contents DesignFile::read(const QString &path) { return parse(TextFi
 void DesignFile::apply(const Contents &contents, Design &design)
 {
     CellGrid grid(contents.columns, contents.rows);
-    for (int r = 0; r < contents.rowLines.size() && r < contents.rows; ++r)
-        grid.setRowFromText(r, contents.rowLines[r]);
+    RowLines::apply(grid, contents.rowLines, 0);
     design.setPalette(contents.palette);
     design.setGrid(grid);
 }
@@ -79,8 +79,10 @@ QStringList DesignFile::lines(const Design &design)
     QStringList out;
     out << QStringLiteral("tsfile,%1,%2").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
-        out << e.tileText() + e.name();
-    out << design.grid().rowTexts();
+        // A name with a blank, comma or quote is quoted, so that it reads back
+        // whole; every other name is written as it stands.
+        out << e.tileText() + (e.name().isEmpty() ? QString() : CommaList::join({e.name()}));
+    out << RowLines::texts(design.grid());
     return out;
 }
 

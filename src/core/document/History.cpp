@@ -1,6 +1,7 @@
 #include "core/document/History.h"
 
 #include "core/document/Design.h"
+#include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
 #include <QDir>
@@ -17,7 +18,7 @@ QStringList History::entryLines(const Design &design)
     lines << QStringLiteral("%1,%2").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
         lines << e.tileText();
-    lines << design.grid().rowTexts();
+    lines << RowLines::texts(design.grid());
     return lines;
 }
 
@@ -54,8 +55,7 @@ void History::select(int index, Design &design)
     const QStringList lines = TextFile::readLines(entryPath(index));
     m_current = index;
     CellGrid grid = design.grid();
-    for (int i = 17; i < lines.size(); ++i)
-        grid.setRowFromText(i - 17, lines[i]);
+    RowLines::apply(grid, lines, 17);
     design.setGrid(grid);
     emit changed();
 }

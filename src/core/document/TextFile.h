@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/document/Design.h"
+
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -9,15 +12,25 @@ namespace tessell {
 // Line files in code page 932 (Shift-JIS), the form design, arrangement and
 // history files take.
 namespace TextFile {
-QString decodeCp932(const QByteArray &bytes);
+// No reader uses more lines: the header, sixteen palette lines and the rows.
+constexpr qsizetype MaxLines = 17 + Design::MaxSize;
+
+// Bytes that are not code page 932 become "?", which is neither a blank nor a
+// separator of a comma list, so a name holding one stays whole.
+QString decodeCp932(QByteArrayView bytes);
 // Characters without a code page 932 form are written as "?".
 QByteArray encodeCp932(const QString &text);
 // Lines ended by CR LF, a lone CR or a lone LF; a final line end adds no line.
-QStringList splitLines(const QString &text);
-// Reads all lines; throws "ファイル %s は開けません" when the file cannot be read.
+// Lines past maxLines (when not negative) are dropped.
+QStringList splitLines(const QString &text, qsizetype maxLines = -1);
+// splitLines(decodeCp932(bytes), maxLines), decoded a line at a time.
+QStringList decodeLines(QByteArrayView bytes, qsizetype maxLines = -1);
+// Reads the first MaxLines lines of a regular file of at most
+// FileAccess::MaxTextBytes; throws "ファイル %s は開けません" or the too-large
+// message otherwise.
 QStringList readLines(const QString &path);
-// Writes the lines, each ended by CR LF, through a save file so that a failed
-// write leaves any old file intact; throws "ファイル %s を作成できません".
+// Writes the lines, each ended by CR LF, through FileAccess::write; throws
+// "ファイル %s を作成できません".
 void writeLines(const QString &path, const QStringList &lines);
 } // namespace TextFile
 

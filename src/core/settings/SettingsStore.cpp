@@ -1,11 +1,11 @@
 #include "core/settings/SettingsStore.h"
 
+#include "core/Error.h"
 #include "core/document/CommaList.h"
+#include "core/document/FileAccess.h"
 #include "core/document/TextFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace tessell {
@@ -36,12 +36,14 @@ SettingsStore::SettingsStore(const QString &path) : m_path(path) {}
 
 bool SettingsStore::exists() const { return QFile::exists(m_path); }
 
-QStringList SettingsStore::readLines() const
+std::optional<QStringList> SettingsStore::readLines() const
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes;
+    try {
+        bytes = FileAccess::read(m_path, MaxBytes);
+    } catch (const Error &) {
+        return std::nullopt;
+    }
     // Written as UTF-8; a file that is not valid UTF-8 came from elsewhere in code page 932.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
@@ -56,7 +58,7 @@ QString SettingsStore::readString(const QString &section, const QString &key, co
 {
     QString current;
     bool inSection = false;
-    for (const QString &line : readLines()) {
+    for (const QString &line : readLines().value_or(QStringList())) {
         QString name;
         if (isSectionLine(line, &name)) {
             inSection = name.compare(section, Qt::CaseInsensitive) == 0;
@@ -85,9 +87,13 @@ bool SettingsStore::readBool(const QString &section, const QString &key, bool de
 bool SettingsStore::writeString(const QString &section, const QString &key, const QString &value)
 {
     // A store that exists but cannot be read must not be replaced by one key.
-    if (exists() && !QFileInfo(m_path).isReadable())
-        return false;
-    QStringList lines = readLines();
+    QStringList lines;
+    if (exists()) {
+        const std::optional<QStringList> read = readLines();
+        if (!read)
+            return false;
+        lines = *read;
+    }
     const QString entry = key + u'=' + value;
     qsizetype sectionStart = -1, sectionEnd = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
@@ -123,11 +129,12 @@ bool SettingsStore::writeString(const QString &section, const QString &key, cons
             lines.insert(at, entry);
         }
     }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
+    try {
+        FileAccess::write(m_path, (lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8());
+    } catch (const Error &) {
         return false;
-    file.write((lines.join(QLatin1String("\r\n")) + QLatin1String("\r\n")).toUtf8());
-    return file.commit();
+    }
+    return true;
 }
 
 bool SettingsStore::writeInteger(const QString &section, const QString &key, int value)

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace tessell {
 
 // The INI file data.dat: sections, key=value, integers in decimal, booleans
@@ -11,6 +13,9 @@ namespace tessell {
 // of letter case, as INI files do.
 class SettingsStore {
 public:
+    // A store holds a few kilobytes; one far larger is not read, and not written over.
+    static constexpr qint64 MaxBytes = 256 * 1024;
+
     explicit SettingsStore(const QString &path);
 
     const QString &path() const { return m_path; }
@@ -22,13 +27,14 @@ public:
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
     // Writes one key and keeps every other section and key. Returns false when
-    // the file cannot be written.
+    // the file cannot be written, or exists and cannot be read.
     bool writeString(const QString &section, const QString &key, const QString &value);
     bool writeInteger(const QString &section, const QString &key, int value);
     bool writeBool(const QString &section, const QString &key, bool value);
 
 private:
-    QStringList readLines() const;
+    // Nothing when the store is missing, too large or not a regular file.
+    std::optional<QStringList> readLines() const;
 
     QString m_path;
 };

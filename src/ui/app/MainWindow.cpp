@@ -19,6 +19,7 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/palette/PaletteEditor.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/OptionsDialog.h"
@@ -344,7 +345,13 @@ void MainWindow::changeCanvasSize()
         m_editor->resizeCanvas(dialog.columns(), dialog.rows());
 }
 
-void MainWindow::paletteEditor() {}
+void MainWindow::paletteEditor()
+{
+    PaletteEditor window(*m_editor, this);
+    connect(&window, &PaletteEditor::helpRequested, this, [this](int topic) { showHelp(topic); });
+    window.exec();
+    m_editor->changeSetting(true);
+}
 void MainWindow::imageScan() {}
 void MainWindow::options()
 {

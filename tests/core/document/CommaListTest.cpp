@@ -56,6 +56,9 @@ void CommaListTest::split()
     QFETCH(QString, line);
     QFETCH(QStringList, items);
     QCOMPARE(CommaList::split(line), items);
+    // Told to stop, the split gives the first items and no more.
+    for (qsizetype n = 0; n <= items.size() + 1; ++n)
+        QCOMPARE(CommaList::split(line, n), items.mid(0, n));
 }
 
 void CommaListTest::join_data()

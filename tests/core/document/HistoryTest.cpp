@@ -45,6 +45,7 @@ private slots:
     void missingEntryFile();
     void unwritableFolder();
     void twoUsersOfOneFolder();
+    void emptyCellsRestoredAsZero();
 };
 
 // After start-up: one entry, 0.log of 117 lines, neither undo nor redo.
@@ -415,6 +416,24 @@ void HistoryTest::twoUsersOfOneFolder()
     HistoryFolder later(preferred);
     QCOMPARE(later.path(), preferred);
     QVERIFY(!later.isPrivate());
+}
+
+// An import of short lines is recorded before the check fills its empty cells:
+// restored, they are "0" as the check would make them, not blanks it refuses.
+void HistoryTest::emptyCellsRestoredAsZero()
+{
+    Scratch scratch;
+    Design design;
+    design.makeNew(3, 2);
+    History history(scratch.path());
+    design.setRowFromList(0, {"A"});
+    design.setCell(1, 1, QString());
+    history.makeLog(QStringLiteral("import"), design);
+    design.makeNew(3, 2);
+    history.makeLog(QStringLiteral("new"), design);
+    history.step(-1, design);
+    QCOMPARE(cellsOf(design), (QStringList{"A|0|0", "0|0|0"}));
+    QCOMPARE(design.listcheck(), std::nullopt);
 }
 
 QTEST_GUILESS_MAIN(HistoryTest)

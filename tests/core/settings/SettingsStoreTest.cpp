@@ -49,6 +49,7 @@ private slots:
     void booleansWrittenAsDigits();
     void cp932FileReadAndRewrittenAsUtf8();
     void unwritableStore();
+    void oversizedStoreLeftAlone();
     void appPaths();
 };
 
@@ -264,6 +265,17 @@ void SettingsStoreTest::unwritableStore()
     SettingsStore store(scratch.file("no/such/folder/data.dat"));
     QVERIFY(!store.writeInteger("new", "cols", 1));
     QCOMPARE(store.readInteger("new", "cols", 7), 7);
+}
+
+// A store far larger than any the program writes is not read, and not replaced by one key.
+void SettingsStoreTest::oversizedStoreLeftAlone()
+{
+    Scratch scratch;
+    const QByteArray bytes = kStore + QByteArray(SettingsStore::MaxBytes, '\n');
+    SettingsStore store(scratch.write("data.dat", bytes));
+    QCOMPARE(store.readInteger("new", "cols", 7), 7);
+    QVERIFY(!store.writeInteger("new", "cols", 1));
+    QCOMPARE(test::readAll(store.path()), bytes);
 }
 
 void SettingsStoreTest::appPaths()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/print/LRElement.h"
+
+class QPainter;
+
+namespace tessell {
+
+// Base of every report panel. print draws the panel at its rectangle on the
+// page; this base draws nothing.
+class CustomLRPanel : public LRElement {
+public:
+    virtual void print(QPainter &painter, const QRect &rect, double scale);
+
+    void setBeforePrint(BeforePrintEvent handler) { m_beforePrint = std::move(handler); }
+    void setAfterPrint(NotifyEvent handler) { m_afterPrint = std::move(handler); }
+
+protected:
+    // A new panel is docked at the top and 100 units high.
+    explicit CustomLRPanel(LRAlign align = laTop) : LRElement(QRect(0, 0, 100, 100), align) {}
+
+    void runBeforePrint(const QRect &rect, PrintStatus &status);
+    void runAfterPrint();
+    // The items placed on this panel, each at its rectangle moved by origin.
+    void printItems(QPainter &painter, const QPoint &origin, PrintStatus status, double scale) const;
+
+private:
+    // A grid prints its cell panel once per cell.
+    friend class LRGridPanel;
+    BeforePrintEvent m_beforePrint;
+    NotifyEvent m_afterPrint;
+};
+
+} // namespace tessell

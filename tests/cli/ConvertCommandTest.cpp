@@ -1,0 +1,183 @@
+#include "core/Texts.h"
+#include "core/document/Design.h"
+#include "core/document/DesignFile.h"
+#include "core/scan/MosaicConversion.h"
+#include "core/scan/PictureLoader.h"
+
+#include "support/CliRun.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTest>
+
+using namespace tessell;
+using namespace tessell::test;
+
+namespace {
+// A 12 x 8 design with sixteen distinct tiles and some cells already set.
+QString writeDesign(const Scratch &scratch)
+{
+    Design design;
+    design.makeNew(12, 8);
+    Palette palette;
+    for (int n = 0; n < 16; ++n)
+        palette[n].fill(qRgb((n & 1) * 255, ((n >> 1) & 1) * 200, (n >> 2) * 80));
+    design.setPalette(palette);
+    design.setCell(3, 3, QStringLiteral("E"));
+    const QString path = scratch.file(QStringLiteral("design.tsl"));
+    DesignFile::write(design, path);
+    return path;
+}
+
+// Smooth colour ramps, so that both comparisons and the diffusion have work.
+QImage picture()
+{
+    QImage image(47, 29, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x * 255 / 46, y * 255 / 28, (x * y) % 256));
+    return image;
+}
+
+// What the window does: convert, write every row into the cells, check, save.
+QByteArray convertedInProcess(const QString &designPath, const QString &picturePath, ScanOptions options,
+                              const std::optional<QRect> &crop, const QString &out)
+{
+    Design design;
+    DesignFile::open(designPath, design);
+    const QStringList lines =
+        MosaicConversion::convert(PictureLoader::load(picturePath, crop), design.columns(), design.rows(),
+                                  MosaicConversion::meanColours(design.palette()), options);
+    MosaicConversion::writeIntoCells(lines, design);
+    if (design.listcheck())
+        return {};
+    DesignFile::write(design, out);
+    return readAll(out);
+}
+} // namespace
+
+class ConvertCommandTest : public QObject {
+    Q_OBJECT
+private slots:
+    void convert_data();
+    void convert();
+    void failures_data();
+    void failures();
+};
+
+void ConvertCommandTest::convert_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<bool>("diffusion");
+    QTest::addColumn<bool>("emphasized");
+    QTest::addColumn<QRect>("crop");
+    // A bitmap is streamed from its file, a PNG loaded whole: both give what the window gives.
+    for (const QString format : {"bmp", "png"}) {
+        const QByteArray f = format.toLatin1();
+        QTest::addRow("%s, paint, average", f.constData())
+            << format << QStringList{} << false << false << QRect();
+        QTest::addRow("%s, diffusion", f.constData())
+            << format << QStringList{"--diffusion"} << true << false << QRect();
+        QTest::addRow("%s, emphasized", f.constData())
+            << format << QStringList{"--emphasized"} << false << true << QRect();
+        QTest::addRow("%s, both", f.constData())
+            << format << QStringList{"--emphasized", "--diffusion"} << true << true << QRect();
+        QTest::addRow("%s, cropped", f.constData())
+            << format << QStringList{"--diffusion", "--crop", "5,3,20,17"} << true << false
+            << QRect(5, 3, 20, 17);
+        QTest::addRow("%s, crop reaching past the edge", f.constData())
+            << format << QStringList{"--crop", "30,20,100,100"} << false << false << QRect(30, 20, 100, 100);
+    }
+}
+
+void ConvertCommandTest::convert()
+{
+    QFETCH(QString, format);
+    QFETCH(QStringList, flags);
+    QFETCH(bool, diffusion);
+    QFETCH(bool, emphasized);
+    QFETCH(QRect, crop);
+    Scratch scratch;
+    const QString designPath = writeDesign(scratch);
+    const QByteArray designBefore = readAll(designPath);
+    const QString picturePath = scratch.file(QStringLiteral("photo.") + format);
+    QVERIFY(picture().save(picturePath));
+    const QString out = scratch.file(QStringLiteral("out.tsl"));
+
+    const Run r =
+        cli(QStringList{"convert", picturePath, "--design", designPath} + flags + QStringList{"-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    const QByteArray expected = convertedInProcess(
+        designPath, picturePath, ScanOptions{diffusion, emphasized},
+        crop.isNull() ? std::nullopt : std::optional<QRect>(crop), scratch.file("expected.tsl"));
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(readAll(out), expected);
+    QCOMPARE(readAll(designPath), designBefore);
+    // The conversion really changed the cells.
+    Design converted;
+    DesignFile::open(out, converted);
+    QVERIFY(cellsOf(converted) != QStringList(8, QStringLiteral("0|0|0|0|0|0|0|0|0|0|0|0")));
+}
+
+void ConvertCommandTest::failures_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("error"); // empty: the usage text
+    // DESIGN, PICTURE, BROKEN, MISSING and OUT stand for files of the scratch folder.
+    const QString invalid = texts::invalidBitmap() + QLatin1Char('\n');
+    QTest::newRow("picture cannot be decoded")
+        << QStringList{"convert", "BROKEN", "--design", "DESIGN", "-o", "OUT"} << invalid;
+    QTest::newRow("picture missing") << QStringList{"convert", "MISSING", "--design", "DESIGN", "-o", "OUT"}
+                                     << texts::cannotOpen("MISSING") + QLatin1Char('\n');
+    QTest::newRow("design missing") << QStringList{"convert", "PICTURE", "--design", "MISSING", "-o", "OUT"}
+                                    << texts::cannotOpen("MISSING") + QLatin1Char('\n');
+    QTest::newRow("crop outside the picture")
+        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "47,0,5,5", "-o", "OUT"}
+        << texts::cropOutsidePicture() + QLatin1Char('\n');
+    QTest::newRow("no design") << QStringList{"convert", "PICTURE", "-o", "OUT"} << "";
+    QTest::newRow("no output") << QStringList{"convert", "PICTURE", "--design", "DESIGN"} << "";
+    QTest::newRow("no picture") << QStringList{"convert", "--design", "DESIGN", "-o", "OUT"} << "";
+    QTest::newRow("two pictures") << QStringList{"convert", "PICTURE", "PICTURE", "--design",
+                                                 "DESIGN",  "-o",      "OUT"}
+                                  << "";
+    QTest::newRow("crop of three numbers")
+        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,3", "-o", "OUT"} << "";
+    QTest::newRow("crop of no width")
+        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,0,3", "-o", "OUT"} << "";
+    QTest::newRow("crop without value")
+        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "-o", "OUT", "--crop"} << "";
+    QTest::newRow("unknown flag") << QStringList{"convert",  "PICTURE", "--design", "DESIGN",
+                                                 "--dither", "-o",      "OUT"}
+                                  << "";
+}
+
+void ConvertCommandTest::failures()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, error);
+    Scratch scratch;
+    const QMap<QString, QString> files{
+        {"DESIGN", writeDesign(scratch)},
+        {"PICTURE", scratch.file("photo.png")},
+        {"BROKEN", scratch.write("broken.bmp", QByteArray("BM") + QByteArray(60, '\x7f'))},
+        {"MISSING", scratch.file("missing.png")},
+        {"OUT", scratch.file("out.tsl")}};
+    QVERIFY(picture().save(files["PICTURE"]));
+    for (QString &a : args)
+        a = files.value(a, a);
+    error.replace(QLatin1String("MISSING"), files["MISSING"]);
+
+    const Run r = cli(args);
+    QCOMPARE(r.exitCode, 2);
+    if (error.isEmpty())
+        QVERIFY(r.err.startsWith(QLatin1String("Usage:")));
+    else
+        QCOMPARE(r.err, error);
+    QVERIFY(!QFileInfo::exists(files["OUT"]));
+}
+
+QTEST_GUILESS_MAIN(ConvertCommandTest)
+#include "ConvertCommandTest.moc"

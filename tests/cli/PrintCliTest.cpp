@@ -1,0 +1,220 @@
+#include "support/CliRun.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace tessell::test;
+
+namespace {
+const char *const kNames[16] = {"Red",  "Orange", "Yellow", "Lime", "Green", "Teal", "Cyan",  "Sky",
+                                "Blue", "Navy",   "Purple", "Pink", "Brown", "Grey", "Black", "White"};
+
+// Column c holds c mod 16; cells listed in `cells` ("c,r,text") replace that.
+QByteArray design(int columns, int rows, const QStringList &cells = {})
+{
+    QStringList lines{QStringLiteral("tsfile,%1,%2").arg(columns).arg(rows)};
+    for (int n = 0; n < 16; ++n)
+        lines << QStringLiteral("$00%1%1%1,").arg(n * 16, 2, 16, QLatin1Char('0')).repeated(20) + kNames[n];
+    QList<QStringList> grid(rows);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c)
+            grid[r] << QString(QChar(u"0123456789ABCDEF"[c % 16]));
+    for (const QString &cell : cells) {
+        const QStringList p = cell.split(',');
+        grid[p[1].toInt()][p[0].toInt()] = p[2];
+    }
+    for (const QStringList &row : grid)
+        lines << row.join(',');
+    return fileOf(lines);
+}
+
+QString line(const char *utf8)
+{
+    return QString::fromUtf8(utf8) + QLatin1Char('\n');
+}
+
+// The text of one page of a PDF, by poppler.
+QString pageText(const QString &pdf, int page)
+{
+    const CliRun r = runProgram(QStringLiteral("pdftotext"),
+                                {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
+    return r.exitCode == 0 ? QString::fromUtf8(r.out) : QStringLiteral("<pdftotext failed: %1>").arg(r.err);
+}
+
+int pdfPages(const QString &pdf)
+{
+    const CliRun r = runProgram(QStringLiteral("pdfinfo"), {pdf});
+    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(r.out));
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+// The column headings on a page, in order. pdftotext may drop the narrow
+// blank of the proportional font.
+QStringList headings(const QString &text)
+{
+    QStringList found;
+    auto it = QRegularExpression(QStringLiteral("(\\d+) ?列")).globalMatch(text);
+    while (it.hasNext())
+        found << it.next().captured(1);
+    return found;
+}
+} // namespace
+
+class PrintCliTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pdfPages22();
+    void fairSplitWithOptions();
+    void pngPage();
+    void failures_data();
+    void failures();
+    void unwritableOutput_data();
+    void unwritableOutput();
+};
+
+void PrintCliTest::pdfPages22()
+{
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", design(160, 100, {"100,5,a"}));
+    const QString out = scratch.file("pages.pdf");
+    const CliRun r =
+        cli({"print", in, "--classes", "7x7,7x7,8x7", "--title", QString::fromUtf8("3年2組 壁画"), "--notes",
+             QString::fromUtf8("裏を上に\n貼ること"), "-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(pdfPages(out), 22);
+    // Nothing left beside it: the PDF was written under a temporary name and renamed.
+    QCOMPARE(QDir(scratch.path()).entryList(QDir::Files), (QStringList{"mural.tsl", "pages.pdf"}));
+
+    const QString first = pageText(out, 1);
+    QVERIFY2(first.contains("No.1"), qPrintable(first));
+    QCOMPARE(headings(first), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    for (const char *text : {"3年2組 壁画", "裏を上に", "貼ること", "Tessell"})
+        QVERIFY2(first.contains(QString::fromUtf8(text)), text);
+    QCOMPARE(first.count(QRegularExpression("(^|\\s)F ?:")), 2);
+    for (const char *name : kNames)
+        QVERIFY2(first.contains(QString::fromLatin1(name)), name);
+    // Page 15: columns 99..105; the lower-case "a" in column 101 prints as stored
+    // and counts nowhere (column 101 holds 4: 99 of them).
+    const QString fifteen = pageText(out, 15);
+    QVERIFY(fifteen.contains("No.15"));
+    QCOMPARE(headings(fifteen), (QStringList{"99", "100", "101", "102", "103", "104", "105"}));
+    QVERIFY(fifteen.contains(QRegularExpression(QString::fromUtf8("(^|\\s)99 ?枚"))));
+    QVERIFY(fifteen.contains(QRegularExpression("(^|\\s)a(\\s|$)")));
+    const QString last = pageText(out, 22);
+    QVERIFY(last.contains("No.22"));
+    QCOMPARE(headings(last), (QStringList{"148", "149", "150", "151", "152", "153", "154"}));
+}
+
+void PrintCliTest::fairSplitWithOptions()
+{
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString out = scratch.file("fair.pdf");
+    const CliRun r =
+        cli({"print", in, "--classes-fair", "22", "--overview", "--neighbours", "--color", "-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(pdfPages(out), 22);
+    // Six classes of 8 columns, then sixteen of 7, each with the columns beside it.
+    QCOMPARE(headings(pageText(out, 1)), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    QCOMPARE(headings(pageText(out, 7)), (QStringList{"48", "49", "50", "51", "52", "53", "54", "55", "56"}));
+    QCOMPARE(headings(pageText(out, 22)),
+             (QStringList{"153", "154", "155", "156", "157", "158", "159", "160"}));
+}
+
+void PrintCliTest::pngPage()
+{
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString out = scratch.file("page.png");
+    const CliRun r = cli({"print", in, "--classes", "7x7,7x7,8x7", "--png-page", "15", "-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    const QImage page(out);
+    QCOMPARE(page.size(), QSize(794, 1123));
+    // The double left line of the block's second column, and white inside it.
+    QVERIFY(qGray(page.pixel(119, 150)) < 128);
+    QCOMPARE(page.pixel(125, 150) | 0xFF000000u, qRgb(255, 255, 255));
+}
+
+void PrintCliTest::failures_data()
+{
+    QTest::addColumn<QStringList>("cells");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("error");
+    const QStringList none;
+    QTest::newRow("invalid cell") << QStringList{"3,4,G"} << 100 << QStringList{"--classes", "7x7"} << 1
+                                  << line("エラーが発見されました。");
+    QTest::newRow("59 columns a class")
+        << none << 100 << QStringList{"--classes", "1x59"} << 2 << line("列数が有効範囲を超えています");
+    QTest::newRow("101 rows") << none << 101 << QStringList{"--classes", "7x7"} << 2
+                              << line("行数が有効範囲を超えています");
+    QTest::newRow("not an integer") << none << 100 << QStringList{"--classes", "7x7,7xq"} << 2
+                                    << line("'q' は整数ではありません");
+    QTest::newRow("negative count") << none << 100 << QStringList{"--classes", "7x7,-1x7"} << 2
+                                    << line("正の整数値を入力してください。");
+    QTest::newRow("more columns than the design")
+        << none << 100 << QStringList{"--classes", "30x7"} << 2 << line("合計 210列 : 余り-50列");
+    QTest::newRow("more classes than columns")
+        << none << 100 << QStringList{"--classes-fair", "161"} << 2 << line("クラス数が列数を超えています。");
+    QTest::newRow("no such page") << none << 100
+                                  << QStringList{"--classes", "7x7,7x7,8x7", "--png-page", "23"} << 2
+                                  << line("ページ 23 はありません (1〜22)");
+    const QString usageStart = QStringLiteral("Usage:");
+    QTest::newRow("both splits") << none << 100 << QStringList{"--classes", "7x7", "--classes-fair", "3"} << 2
+                                 << usageStart;
+    QTest::newRow("four groups") << none << 100 << QStringList{"--classes", "1x1,1x1,1x1,1x1"} << 2
+                                 << usageStart;
+    QTest::newRow("group without x") << none << 100 << QStringList{"--classes", "7-7"} << 2 << usageStart;
+}
+
+void PrintCliTest::failures()
+{
+    QFETCH(QStringList, cells);
+    QFETCH(int, rows);
+    QFETCH(QStringList, options);
+    QFETCH(int, exitCode);
+    QFETCH(QString, error);
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", design(160, rows, cells));
+    // An old file of that name stays as it was.
+    const QString out = scratch.write("pages.pdf", "old");
+    const CliRun r = cli(QStringList{"print", in} + options + QStringList{"-o", out});
+    QCOMPARE(r.exitCode, exitCode);
+    if (error.startsWith("Usage:"))
+        QVERIFY(r.err.startsWith(error));
+    else
+        QCOMPARE(r.err, error);
+    QCOMPARE(readAll(out), QByteArray("old"));
+    QCOMPARE(QDir(scratch.path()).entryList(QDir::Files), (QStringList{"mural.tsl", "pages.pdf"}));
+}
+
+void PrintCliTest::unwritableOutput_data()
+{
+    QTest::addColumn<QString>("extra");
+    QTest::newRow("pdf") << QString();
+    QTest::newRow("png") << QStringLiteral("--png-page");
+}
+
+void PrintCliTest::unwritableOutput()
+{
+    QFETCH(QString, extra);
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString out = scratch.file("missing/pages.pdf");
+    QStringList args{"print", in, "--classes", "7x7", "-o", out};
+    if (!extra.isEmpty())
+        args << extra << "1";
+    const CliRun r = cli(args);
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(r.err, QString::fromUtf8("ファイル %1 を作成できません\n").arg(out));
+}
+
+QTEST_MAIN(PrintCliTest)
+#include "PrintCliTest.moc"

@@ -1,0 +1,685 @@
+#include "core/print/LightRep.h"
+#include "core/print/LRGridPanel.h"
+#include "core/print/LRItem.h"
+#include "core/print/LRLayoutPanel.h"
+#include "core/print/PagePixels.h"
+#include "core/print/RecordingTarget.h"
+#include "support/TestSupport.h"
+
+#include <QPainter>
+#include <QTest>
+
+using namespace tessell;
+using namespace tessell::test;
+
+namespace {
+// The class pages' report frame: usable area (37, 31) to (757, 1092).
+void setClassPageMargins(LightRep &rep)
+{
+    rep.setMarginTop(30);
+    rep.setMarginBottom(30);
+    rep.setMarginLeft(36);
+    rep.setMarginRight(36);
+}
+
+// An item that only tells when and how it is drawn.
+class Probe : public CustomLRItem {
+public:
+    Probe(QStringList *log, QString name) : m_log(log), m_name(std::move(name)) {}
+    void printItem(QPainter &, const QRect &rect, PrintStatus status, double) override
+    {
+        *m_log << QStringLiteral("%1%2@%3,%4").arg(m_name).arg(int(status)).arg(rect.left()).arg(rect.top());
+    }
+
+private:
+    QStringList *m_log;
+    QString m_name;
+};
+
+// The rows (or columns) where a line crosses the image at x (or y).
+QList<int> darkRows(const QImage &image, int x, int from, int to)
+{
+    QList<int> rows;
+    for (int y = from; y < to; ++y)
+        if (dark(image, x, y))
+            rows << y;
+    return rows;
+}
+
+QImage preview(LightRep &rep)
+{
+    QImage image(rep.width(), rep.height(), QImage::Format_RGB32);
+    QPainter p(&image);
+    rep.previewPage(p);
+    rep.endPreview();
+    return image;
+}
+
+using Step = std::function<void(LightRep &, RecordingTarget &)>;
+} // namespace
+
+Q_DECLARE_METATYPE(Step)
+
+class LightRepTest : public QObject {
+    Q_OBJECT
+private slots:
+    void docking_data();
+    void docking();
+    void margins_data();
+    void margins();
+    void paperSizes_data();
+    void paperSizes();
+    void noPaperSize();
+    void cellRects_data();
+    void cellRects();
+    void visitingOrder_data();
+    void visitingOrder();
+    void statuses_data();
+    void statuses();
+    void statusPixels_data();
+    void statusPixels();
+    void lineWidths_data();
+    void lineWidths();
+    void textPlacement_data();
+    void textPlacement();
+    void printRun();
+    void previewScaled_data();
+    void previewScaled();
+    void subPanels();
+    void failures_data();
+    void failures();
+};
+
+void LightRepTest::docking_data()
+{
+    // Each panel as its docking and its size: "T44" a top strip 44 high.
+    QTest::addColumn<QStringList>("panels");
+    QTest::addColumn<QList<QRect>>("expected");
+    QTest::newRow("top and client") << QStringList{"T44", "C"}
+                                    << QList<QRect>{{37, 31, 720, 44}, {37, 75, 720, 1017}};
+    QTest::newRow("class page") << QStringList{"T44", "R133", "C"}
+                                << QList<QRect>{{37, 31, 720, 44}, {624, 75, 133, 1017}, {37, 75, 587, 1017}};
+    QTest::newRow("client added first")
+        << QStringList{"C", "T44"} << QList<QRect>{{37, 75, 720, 1017}, {37, 31, 720, 44}};
+    QTest::newRow("bottom before left and right")
+        << QStringList{"L50", "B100", "R20", "C"}
+        << QList<QRect>{{37, 31, 50, 961}, {37, 992, 720, 100}, {737, 31, 20, 961}, {87, 31, 650, 961}};
+    QTest::newRow("two top strips") << QStringList{"T44", "T100"}
+                                    << QList<QRect>{{37, 31, 720, 44}, {37, 75, 720, 100}};
+}
+
+void LightRepTest::docking()
+{
+    QFETCH(QStringList, panels);
+    QFETCH(QList<QRect>, expected);
+    LightRep rep;
+    setClassPageMargins(rep);
+    QList<LRLayoutPanel *> made;
+    for (const QString &spec : panels) {
+        auto *panel = rep.add<LRLayoutPanel>();
+        const int size = spec.mid(1).toInt();
+        switch (spec[0].unicode()) {
+        case 'T':
+            panel->setHeight(size);
+            break;
+        case 'B':
+            panel->setAlign(laBottom);
+            panel->setHeight(size);
+            break;
+        case 'L':
+            panel->setAlign(laLeft);
+            panel->setWidth(size);
+            break;
+        case 'R':
+            panel->setAlign(laRight);
+            panel->setWidth(size);
+            break;
+        default:
+            panel->setAlign(laClient);
+        }
+        made << panel;
+    }
+    QList<QRect> got;
+    for (auto *p : made)
+        got << p->bounds();
+    QCOMPARE(got, expected);
+    if (!panels[0].startsWith('T'))
+        return;
+    // Items dock inside their panel the same way.
+    auto *right = made[0]->add<LRItem>();
+    right->setAlign(laRight);
+    right->setWidth(112);
+    auto *fill = made[0]->add<LRItem>();
+    fill->setAlign(laClient);
+    QCOMPARE(right->pageRect(),
+             QRect(expected[0].right() + 1 - 112, expected[0].top(), 112, expected[0].height()));
+    QCOMPARE(fill->pageRect(),
+             QRect(expected[0].topLeft(), QSize(expected[0].width() - 112, expected[0].height())));
+}
+
+void LightRepTest::margins_data()
+{
+    QTest::addColumn<int>("margin");
+    QTest::addColumn<int>("kept");
+    QTest::newRow("accepted") << 50 << 50;
+    QTest::newRow("zero ignored") << 0 << 36;
+    QTest::newRow("negative ignored") << -5 << 36;
+    QTest::newRow("just under half the width") << 396 << 396;
+    QTest::newRow("half the width ignored") << 397 << 36;
+}
+
+void LightRepTest::margins()
+{
+    QFETCH(int, margin);
+    QFETCH(int, kept);
+    LightRep rep;
+    auto *panel = rep.add<LRLayoutPanel>();
+    rep.setMarginTop(margin);
+    rep.setMarginLeft(margin);
+    rep.setMarginRight(margin);
+    rep.setMarginBottom(margin);
+    QCOMPARE(rep.marginTop(), kept);
+    QCOMPARE(rep.marginBottom(), kept);
+    QCOMPARE(panel->bounds().topLeft(), QPoint(kept + 1, kept + 1));
+}
+
+void LightRepTest::paperSizes_data()
+{
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("applied");
+    QTest::newRow("A4") << int(psA4) << int(poPortrait) << QSize(794, 1123) << "paper A4 portrait";
+    QTest::newRow("A4 landscape") << int(psA4) << int(poLandscape) << QSize(1123, 794)
+                                  << "paper A4 landscape";
+    QTest::newRow("B4") << int(psB4) << int(poPortrait) << QSize(945, 1338) << "paper B4 portrait";
+    QTest::newRow("B5") << int(psB5) << int(poPortrait) << QSize(688, 971) << "paper JIS B5 portrait";
+    QTest::newRow("A3") << int(psA3) << int(poPortrait) << QSize(1123, 1587) << "paper A3 portrait";
+    QTest::newRow("A5 landscape") << int(psA5) << int(poLandscape) << QSize(794, 559) << "paper A5 landscape";
+}
+
+void LightRepTest::paperSizes()
+{
+    QFETCH(int, paper);
+    QFETCH(int, orientation);
+    QFETCH(QSize, size);
+    QFETCH(QString, applied);
+    LightRep rep;
+    rep.setPaperSize(PaperSize(paper));
+    rep.setOrientation(Orientation(orientation));
+    QCOMPARE(rep.bounds().size(), size);
+    // A paper size fixes the page: resizing is undone.
+    rep.setBounds(0, 0, 100, 100);
+    QCOMPARE(rep.bounds().size(), size);
+    RecordingTarget target(QSize(1, 1), 1);
+    rep.setPrinter(&target);
+    rep.applyPaperSettings();
+    QCOMPARE(target.calls, QStringList{applied});
+}
+
+void LightRepTest::noPaperSize()
+{
+    // Without a paper size the report takes any size and asks its owner to set up the printer.
+    LightRep rep;
+    rep.setPaperSize(psNone);
+    rep.setBounds(0, 0, 300, 200);
+    QCOMPARE(rep.bounds().size(), QSize(300, 200));
+    RecordingTarget target(QSize(1, 1), 1);
+    rep.setPrinter(&target);
+    int asked = 0;
+    rep.setOnSetPrinter([&](LightRep &) { ++asked; });
+    rep.beginDoc();
+    QCOMPARE(asked, 1);
+    QCOMPARE(target.calls, QStringList{"begin "});
+}
+
+void LightRepTest::cellRects_data()
+{
+    QTest::addColumn<QSize>("grid");
+    QTest::addColumn<int>("cols");
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QList<QRect>>("cells"); // row by row, relative to the grid
+    QTest::newRow("3 columns on 100")
+        << QSize(100, 20) << 3 << 1 << QList<QRect>{{0, 0, 33, 20}, {33, 0, 33, 20}, {66, 0, 33, 20}};
+    QList<QRect> numberRows;
+    for (int top : {0, 19, 38, 57, 76, 95, 114, 133, 152, 171, 190, 209, 228, 247, 266, 285})
+        numberRows << QRect(0, top, 133, 19);
+    QTest::newRow("number table") << QSize(133, 305) << 1 << 16 << numberRows;
+    QList<QRect> quantityRows;
+    for (int top : {0, 19, 39, 58, 78, 97, 117, 136, 156, 175, 195, 214, 234, 253, 273, 292})
+        quantityRows << QRect(0, top, 133, 19);
+    QTest::newRow("quantity table") << QSize(133, 312) << 1 << 16 << quantityRows;
+    QTest::newRow("2 x 2 on 21 x 21")
+        << QSize(21, 21) << 2 << 2
+        << QList<QRect>{{0, 0, 10, 10}, {10, 0, 10, 10}, {0, 10, 10, 10}, {10, 10, 10, 10}};
+}
+
+void LightRepTest::cellRects()
+{
+    QFETCH(QSize, grid);
+    QFETCH(int, cols);
+    QFETCH(int, rows);
+    QFETCH(QList<QRect>, cells);
+    LightRep rep;
+    setClassPageMargins(rep);
+    auto *panel = rep.add<LRLayoutPanel>();
+    panel->setAlign(laClient);
+    auto *g = panel->add<LRGridPanel>();
+    g->setAlign(laNone);
+    g->setBounds(QRect(QPoint(0, 0), grid));
+    g->setColCount(cols);
+    g->setRowCount(rows);
+    QCOMPARE(g->cellTemplate().bounds().size(), cells[0].size());
+    QList<QRect> got;
+    g->setOnPrintPanel([&](LRGridPanel &, int, int, const QRect &rect, PrintStatus &) { got << rect; });
+    preview(rep);
+    for (QRect &c : cells)
+        c.translate(37, 31);
+    QCOMPARE(got, cells);
+}
+
+void LightRepTest::visitingOrder_data()
+{
+    QTest::addColumn<int>("direction");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("pdVert") << int(pdVert) << QStringList{"0,0", "0,1", "0,2", "1,0", "1,1", "1,2"};
+    QTest::newRow("pdHorz") << int(pdHorz) << QStringList{"0,0", "1,0", "0,1", "1,1", "0,2", "1,2"};
+    QTest::newRow("pdHolz") << int(pdHolz) << QStringList{"0,0", "1,0", "0,1", "1,1", "0,2", "1,2"};
+}
+
+void LightRepTest::visitingOrder()
+{
+    QFETCH(int, direction);
+    QFETCH(QStringList, order);
+    LightRep rep;
+    auto *g = rep.add<LRGridPanel>();
+    g->setColCount(2);
+    g->setRowCount(3);
+    g->setPrintDirection(PrintDirection(direction));
+    QStringList got;
+    g->setOnPrintPanel([&](LRGridPanel &, int c, int r, const QRect &, PrintStatus &) {
+        got << QStringLiteral("%1,%2").arg(c).arg(r);
+    });
+    preview(rep);
+    QCOMPARE(got, order);
+}
+
+void LightRepTest::statuses_data()
+{
+    // Which handler answers which status, and what the engine then visits: L and
+    // l the layout panel's before and after, G and g the grid's, C0 and C1 its
+    // cells, P and p the cell panel's; items a, b (layout) and x (cell) with the
+    // status they get and where.
+    QTest::addColumn<QString>("handler");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("log");
+    QTest::newRow("all print") << "" << int(stPrint)
+                               << "L a0@37,41 b0@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
+    QTest::newRow("layout skips") << "L" << int(stSkip) << "L";
+    QTest::newRow("layout lines only")
+        << "L" << int(stLinesOnly) << "L a1@37,41 b1@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
+    QTest::newRow("grid skips") << "G" << int(stSkip) << "L a0@37,41 b0@37,61 G l";
+    QTest::newRow("cell skips") << "C0" << int(stSkip) << "L a0@37,41 b0@37,61 G C0 C1 P x0@87,141 p g l";
+    QTest::newRow("cell lines only") << "C0" << int(stLinesOnly)
+                                     << "L a0@37,41 b0@37,61 G C0 P x1@37,141 p C1 P x0@87,141 p g l";
+    QTest::newRow("cell panel skips")
+        << "P" << int(stSkip) << "L a0@37,41 b0@37,61 G C0 P C1 P x0@87,141 p g l";
+}
+
+void LightRepTest::statuses()
+{
+    QFETCH(QString, handler);
+    QFETCH(int, status);
+    QFETCH(QString, log);
+    LightRep rep;
+    setClassPageMargins(rep);
+    QStringList got;
+    bool answered = false;
+    auto answer = [&](const QString &name, PrintStatus &s) {
+        got << name;
+        if (name == handler && !answered) {
+            s = PrintStatus(status);
+            answered = true;
+        }
+    };
+    auto *layout = rep.add<LRLayoutPanel>();
+    layout->setHeight(300);
+    layout->setBeforePrint([&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("L", s); });
+    layout->setAfterPrint([&](CustomLRPanel &) { got << "l"; });
+    // Items first (in the order added), then the panels, whatever the order of adding.
+    layout->add<Probe>(&got, "a")->setBounds(0, 10, 65, 17);
+    auto *grid = layout->add<LRGridPanel>();
+    grid->setAlign(laNone);
+    grid->setBounds(0, 110, 100, 20);
+    grid->setColCount(2);
+    layout->add<Probe>(&got, "b")->setBounds(0, 30, 65, 17);
+    grid->add<Probe>(&got, "x");
+    grid->setBeforePrint([&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("G", s); });
+    grid->setAfterPrint([&](CustomLRPanel &) { got << "g"; });
+    grid->setOnPrintPanel([&](LRGridPanel &, int c, int, const QRect &, PrintStatus &s) {
+        answer(QStringLiteral("C%1").arg(c), s);
+    });
+    grid->setBeforePrintPanel([&](CustomLRPanel &, const QRect &, PrintStatus &s) { answer("P", s); });
+    grid->setAfterPrintPanel([&](CustomLRPanel &) { got << "p"; });
+    preview(rep);
+    QCOMPARE(got.join(' '), log);
+}
+
+void LightRepTest::statusPixels_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("fill");
+    QTest::addColumn<bool>("frame");
+    QTest::addColumn<bool>("text");
+    QTest::newRow("stPrint") << int(stPrint) << true << true << true;
+    QTest::newRow("stLinesOnly") << int(stLinesOnly) << true << true << false;
+    QTest::newRow("stSkip") << int(stSkip) << false << false << false;
+}
+
+void LightRepTest::statusPixels()
+{
+    QFETCH(int, status);
+    QFETCH(bool, fill);
+    QFETCH(bool, frame);
+    QFETCH(bool, text);
+    LightRep rep;
+    auto *layout = rep.add<LRLayoutPanel>();
+    layout->setBeforePrint([&](CustomLRPanel &, const QRect &, PrintStatus &s) { s = PrintStatus(status); });
+    auto *item = layout->add<LRItem>();
+    item->setBounds(20, 20, 200, 60);
+    item->setColor(Qt::yellow);
+    item->setTransparent(false);
+    item->setFont(LRFont{QStringLiteral("IPAPGothic"), 40});
+    item->setText(QStringLiteral("■■■"));
+    item->setLines(lsDouble, lsDouble, lsDouble, lsDouble);
+    const QImage page = preview(rep);
+    // Item at (57, 57), 200 x 60: fill to (255, 115), frame lines around it.
+    QCOMPARE(page.pixel(250, 110) == qRgb(255, 255, 0), fill);
+    QCOMPARE(dark(page, 150, 56), frame);
+    QCOMPARE(dark(page, 56, 100), frame);
+    QCOMPARE(dark(page, 256, 100), frame);
+    QCOMPARE(dark(page, 150, 116), frame);
+    QCOMPARE(darkPixels(page, QRect(60, 60, 190, 50)) > 200, text);
+}
+
+void LightRepTest::lineWidths_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QList<int>>("rows");
+    // An item (37, 31) 100 x 50 with a bottom line: on the row Trunc(80 x scale).
+    QTest::newRow("half, preview") << int(lsHalf) << 96 << QList<int>{80};
+    QTest::newRow("single, preview") << int(lsSingle) << 96 << QList<int>{80};
+    QTest::newRow("double, preview") << int(lsDouble) << 96 << QList<int>{79, 80};
+    // 600 per inch: A4 is 7016 pixels high, scale 6.2476; the line is centred on row 499.
+    QTest::newRow("half, 600 dpi") << int(lsHalf) << 600 << QList<int>{498, 499, 500};
+    QTest::newRow("single, 600 dpi") << int(lsSingle) << 600 << QList<int>{496, 497, 498, 499, 500, 501, 502};
+    QTest::newRow("double, 600 dpi") << int(lsDouble) << 600 << QList<int>{493, 494, 495, 496, 497, 498,
+                                                                           499, 500, 501, 502, 503, 504};
+}
+
+void LightRepTest::lineWidths()
+{
+    QFETCH(int, style);
+    QFETCH(int, dpi);
+    QFETCH(QList<int>, rows);
+    LightRep rep;
+    setClassPageMargins(rep);
+    auto *layout = rep.add<LRLayoutPanel>();
+    auto *item = layout->add<LRItem>();
+    item->setBounds(0, 0, 100, 50);
+    item->setLineBottom(LineStyle(style));
+    QImage page;
+    if (dpi == 96) {
+        page = preview(rep);
+    } else {
+        RecordingTarget target(QSize(1000, 1000), 7016);
+        rep.setPrinter(&target);
+        rep.beginDoc();
+        rep.printPage();
+        rep.endDoc();
+        page = target.pages.last();
+    }
+    // Across the middle of the item.
+    QCOMPARE(darkRows(page, dpi == 96 ? 80 : 500, 0, page.height()), rows);
+}
+
+void LightRepTest::textPlacement_data()
+{
+    // "■" 24 units high in an item at (137, 131) 200 x 100 with margins 20 / 10.
+    // The text box starts at 157 (left) or ends at 316 (right) and starts at 141
+    // (top) or ends one line above 220 (bottom); the glyph's own bearings (3
+    // across, 9 down from the line's top) set where its ink begins.
+    QTest::addColumn<int>("alignment");
+    QTest::addColumn<int>("layout");
+    QTest::addColumn<QRect>("ink");
+    QTest::newRow("left, top") << int(taLeftJustify) << int(tlTop)
+                               << QRect(QPoint(160, 150), QPoint(177, 167));
+    QTest::newRow("right, bottom") << int(taRightJustify) << int(tlBottom)
+                                   << QRect(QPoint(295, 203), QPoint(312, 220));
+    // Centred across the whole item (236.5) and down by half the room left.
+    QTest::newRow("centre, centre") << int(taCenter) << int(tlCenter)
+                                    << QRect(QPoint(228, 176), QPoint(245, 193));
+}
+
+void LightRepTest::textPlacement()
+{
+    QFETCH(int, alignment);
+    QFETCH(int, layout);
+    QFETCH(QRect, ink);
+    LightRep rep;
+    auto *panel = rep.add<LRLayoutPanel>();
+    panel->setAlign(laClient);
+    auto *item = panel->add<LRItem>();
+    item->setBounds(100, 100, 200, 100);
+    item->setHMargin(20);
+    item->setVMargin(10);
+    item->setFont(LRFont{QStringLiteral("IPAPGothic"), 24});
+    item->setAlignment(TextAlignment(alignment));
+    item->setLayout(TextLayout(layout));
+    item->setText(QStringLiteral("■"));
+    const QImage page = preview(rep);
+    QRect got;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (dark(page, x, y))
+                got |= QRect(x, y, 1, 1);
+    // Within two pixels, for the font's hinting.
+    QVERIFY2(qAbs(got.left() - ink.left()) <= 2 && qAbs(got.right() - ink.right()) <= 2 &&
+                 qAbs(got.top() - ink.top()) <= 2 && qAbs(got.bottom() - ink.bottom()) <= 2,
+             qPrintable(QStringLiteral("%1,%2 - %3,%4")
+                            .arg(got.left())
+                            .arg(got.top())
+                            .arg(got.right())
+                            .arg(got.bottom())));
+}
+
+void LightRepTest::printRun()
+{
+    // The scale is the sheet height over the page height; the unprintable margins
+    // move the page so that page units count from the sheet's edge.
+    LightRep rep;
+    setClassPageMargins(rep);
+    rep.setTitle(QStringLiteral("job"));
+    auto *panel = rep.add<LRLayoutPanel>();
+    auto *item = panel->add<LRItem>();
+    item->setBounds(0, 0, 100, 50);
+    item->setLineBottom(lsSingle);
+    RecordingTarget target(QSize(1000, 1000), 0);
+    target.printable = 7016;
+    target.offset = QPoint(60, 120);
+    rep.setPrinter(&target);
+    rep.newPage(); // no job yet: nothing happens
+    rep.beginDoc();
+    QCOMPARE(rep.state(), LightRep::rsPrinting);
+    rep.printPage();
+    rep.newPage();
+    rep.printPage();
+    rep.endDoc();
+    QCOMPARE(rep.state(), LightRep::rsIdle);
+    QCOMPARE(target.calls, (QStringList{"paper A4 portrait", "begin job", "page", "end"}));
+    QCOMPARE(target.pages.size(), 2);
+    // 120 pixels are 19 units: the line of unit 80 lies on Trunc(61 x 6.2476) = 381.
+    QCOMPARE(darkRows(target.pages[1], 300, 0, 1000), (QList<int>{378, 379, 380, 381, 382, 383, 384}));
+}
+
+void LightRepTest::previewScaled_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("50 %") << 50 << QSize(397, 561);
+    QTest::newRow("25 %") << 25 << QSize(198, 280);
+    QTest::newRow("100 %") << 100 << QSize(794, 1123);
+}
+
+void LightRepTest::previewScaled()
+{
+    QFETCH(int, percent);
+    QFETCH(QSize, size);
+    LightRep rep;
+    QImage surface(900, 1200, QImage::Format_RGB32);
+    surface.fill(Qt::magenta);
+    {
+        QPainter p(&surface);
+        rep.previewPageScaled(p, 3, 3, percent);
+    }
+    QCOMPARE(rep.state(), LightRep::rsPreviewing);
+    QCOMPARE(surface.pixel(3, 3), qRgb(255, 255, 255));
+    QCOMPARE(surface.pixel(2 + size.width(), 2 + size.height()), qRgb(255, 255, 255));
+    QCOMPARE(surface.pixel(3 + size.width(), 3), qRgb(255, 0, 255));
+    QCOMPARE(surface.pixel(3, 3 + size.height()), qRgb(255, 0, 255));
+}
+
+void LightRepTest::subPanels()
+{
+    LightRep rep;
+    setClassPageMargins(rep);
+    auto *panel = rep.add<LRLayoutPanel>();
+    panel->setAlign(laClient);
+    auto *grid = panel->add<LRGridPanel>();
+    grid->setAlign(laClient);
+    grid->setColCount(7);
+    LRSubPanel sub;
+    QVERIFY(!sub.isVisible());
+    sub.setGridPanel(grid);
+    QCOMPARE(sub.bounds().size(), QSize(102, 1061));
+    grid->setRowCount(101);
+    QCOMPARE(sub.bounds().size(), QSize(102, 10));
+    // A replacement cell panel is printed instead of the template.
+    QStringList log;
+    grid->add<Probe>(&log, "template");
+    sub.add<Probe>(&log, "sub");
+    grid->setRowCount(1);
+    grid->setCellPanel(&sub);
+    preview(rep);
+    QCOMPARE(log.size(), 7);
+    QVERIFY(log[0].startsWith("sub0"));
+}
+
+void LightRepTest::failures_data()
+{
+    QTest::addColumn<Step>("step");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<int>("stateAfter");
+    const auto printing = [](LightRep &rep, RecordingTarget &) { rep.beginDoc(); };
+    QTest::newRow("BeginDoc while printing") << Step([=](LightRep &rep, RecordingTarget &t) {
+        printing(rep, t);
+        rep.beginDoc();
+    }) << "プリンタは印刷中です" << int(LightRep::rsPrinting);
+    QTest::newRow("BeginPreview while printing") << Step([=](LightRep &rep, RecordingTarget &t) {
+        printing(rep, t);
+        rep.beginPreview();
+    }) << "プリンタが印刷中のため、プレヴューを開始できません"
+                                                 << int(LightRep::rsPrinting);
+    QTest::newRow("PreviewPage while printing") << Step([=](LightRep &rep, RecordingTarget &t) {
+        printing(rep, t);
+        QImage image(10, 10, QImage::Format_RGB32);
+        QPainter p(&image);
+        rep.previewPage(p);
+    }) << "プリンタが印刷中のため、プレヴューを開始できません"
+                                                << int(LightRep::rsPrinting);
+    QTest::newRow("PrintPage while idle") << Step([](LightRep &rep, RecordingTarget &) { rep.printPage(); })
+                                          << "BeginDocが呼び出されていません" << int(LightRep::rsIdle);
+    QTest::newRow("PrintPage while previewing") << Step([](LightRep &rep, RecordingTarget &) {
+        rep.beginPreview();
+        rep.printPage();
+    }) << "BeginDocが呼び出されていません" << int(LightRep::rsPreviewing);
+    for (int percent : {24, 101})
+        QTest::addRow("scale %d", percent) << Step([=](LightRep &rep, RecordingTarget &) {
+            QImage image(10, 10, QImage::Format_RGB32);
+            QPainter p(&image);
+            rep.previewPageScaled(p, 0, 0, percent);
+        }) << "印刷スケールが無効です" << int(LightRep::rsIdle);
+    QTest::newRow("paper settings unavailable") << Step([](LightRep &rep, RecordingTarget &t) {
+        t.paperAvailable = false;
+        rep.beginDoc();
+    }) << "用紙設定時にエラーが発生しました。" << int(LightRep::rsIdle);
+    QTest::newRow("no printer") << Step([](LightRep &rep, RecordingTarget &) {
+        rep.setPrinter(nullptr);
+        rep.applyPaperSettings();
+    }) << "用紙設定時にエラーが発生しました。"
+                                << int(LightRep::rsIdle);
+    // A grid 587 x 1017, as on the class pages.
+    const auto grid = [](LightRep &rep) {
+        setClassPageMargins(rep);
+        rep.add<LRLayoutPanel>()->setHeight(44);
+        auto *g = rep.add<LRGridPanel>();
+        g->setAlign(laNone);
+        g->setBounds(0, 0, 587, 1017);
+        return g;
+    };
+    for (int cols : {58, 59, 0, -1})
+        QTest::addRow("%d columns", cols)
+            << Step([=](LightRep &rep, RecordingTarget &) { grid(rep)->setColCount(cols); })
+            << (cols == 58 ? "<no error>" : "列数が有効範囲を超えています") << int(LightRep::rsIdle);
+    for (int rows : {101, 102, 0})
+        QTest::addRow("%d rows", rows)
+            << Step([=](LightRep &rep, RecordingTarget &) { grid(rep)->setRowCount(rows); })
+            << (rows == 101 ? "<no error>" : "行数が有効範囲を超えています") << int(LightRep::rsIdle);
+    QTest::newRow("the current count is taken unchecked") << Step([](LightRep &rep, RecordingTarget &) {
+        auto *g = rep.add<LRGridPanel>();
+        g->setBounds(0, 0, 5, 5);
+        g->setColCount(1);
+        g->setRowCount(1);
+    }) << "<no error>" << int(LightRep::rsIdle);
+    QTest::newRow("report on a panel")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRLayoutPanel>()->add<LightRep>(); })
+        << "フォーム上にのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("layout panel on a grid")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRGridPanel>()->add<LRLayoutPanel>(); })
+        << "TLightRep上かTLRLayoutPanelにのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("grid panel on an item") << Step([](LightRep &rep, RecordingTarget &) {
+        rep.add<LRLayoutPanel>()->add<LRItem>()->add<LRGridPanel>();
+    }) << "TLightRep上かTLRLayoutPanelにのみ配置できます。"
+                                           << int(LightRep::rsIdle);
+    QTest::newRow("panels nest in layout panels") << Step([](LightRep &rep, RecordingTarget &) {
+        rep.add<LRLayoutPanel>()->add<LRLayoutPanel>()->add<LRGridPanel>()->add<LRItem>();
+    }) << "<no error>" << int(LightRep::rsIdle);
+    QTest::newRow("sub panel on the report")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRSubPanel>(); })
+        << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
+    QTest::newRow("sub panel on a layout panel")
+        << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRLayoutPanel>()->add<LRSubPanel>(); })
+        << "TLightRep上には配置できません。" << int(LightRep::rsIdle);
+    QTest::newRow("item on the report") << Step([](LightRep &rep, RecordingTarget &) { rep.add<LRItem>(); })
+                                        << "パネル上にのみ配置できます。" << int(LightRep::rsIdle);
+    QTest::newRow("item on an item") << Step([](LightRep &rep, RecordingTarget &) {
+        rep.add<LRLayoutPanel>()->add<LRItem>()->add<LRItem>();
+    }) << "パネル上にのみ配置できます。"
+                                     << int(LightRep::rsIdle);
+}
+
+void LightRepTest::failures()
+{
+    QFETCH(Step, step);
+    QFETCH(QString, message);
+    QFETCH(int, stateAfter);
+    LightRep rep;
+    RecordingTarget target(QSize(10, 10), 1123);
+    rep.setPrinter(&target);
+    QCOMPARE(errorOf([&] { step(rep, target); }), message);
+    QCOMPARE(int(rep.state()), stateAfter);
+}
+
+QTEST_MAIN(LightRepTest)
+#include "LightRepTest.moc"

@@ -1,0 +1,116 @@
+// Scans from SANE's own test backend through the program's scanner service.
+// The backend is configured in a private folder; without it this test fails.
+
+#include "core/Texts.h"
+#include "scanner/SaneService.h"
+#include "scanner/ScanSession.h"
+#include "scanner/ScannerFactory.h"
+#include "support/ScriptedScanUi.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QTest>
+
+using namespace tessell;
+using namespace tessell::test;
+
+class SaneScanTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void scan_data();
+    void scan();
+
+private:
+    Scratch m_scratch;
+};
+
+// SANE reads SANE_CONFIG_DIR once per process: one folder for every row,
+// whose test.conf each row writes anew.
+void SaneScanTest::initTestCase()
+{
+    QVERIFY(QDir(m_scratch.path()).mkdir(QStringLiteral("sane")));
+    m_scratch.write(QStringLiteral("sane/dll.conf"), "test\n");
+    qputenv("SANE_CONFIG_DIR", QFile::encodeName(m_scratch.file(QStringLiteral("sane"))));
+    qunsetenv("TESSELL_SCANNER");
+}
+
+void SaneScanTest::scan_data()
+{
+    QTest::addColumn<QString>("extraConfig");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<bool>("colour");
+    QTest::addColumn<QSize>("size"); // empty: the error below
+    QTest::addColumn<QString>("error");
+    QTest::newRow("colour, 150 dpi") << "" << 150 << true << QSize(472, 590) << "";
+    QTest::newRow("grey, 75 dpi") << "" << 75 << false << QSize(236, 295) << "";
+    // Not with the backend's "non-blocking" option: it then ends some scans at once, with no data.
+    QTest::newRow("hand scanner, length unknown") << "hand-scanner true\n"
+                                                  << 150 << true << QSize(649, 1003) << "";
+    QTest::newRow("device error while reading") << "read-status-code \"SANE_STATUS_IO_ERROR\"\n"
+                                                << 150 << true << QSize() << texts::transferFailed();
+}
+
+void SaneScanTest::scan()
+{
+    QFETCH(QString, extraConfig);
+    QFETCH(int, dpi);
+    QFETCH(bool, colour);
+    QFETCH(QSize, size);
+    QFETCH(QString, error);
+    m_scratch.write(QStringLiteral("sane/test.conf"), "number_of_devices 1\nmode Color\nresolution 75\n"
+                                                      "test-picture \"Color pattern\"\n" +
+                                                          extraConfig.toUtf8());
+
+    // Linux chooses SANE when its library answers.
+    std::unique_ptr<ScannerService> service = createScannerService();
+    QVERIFY(dynamic_cast<SaneService *>(service.get()));
+
+    ScriptedScanUi ui;
+    qint64 read = 0, expected = 0;
+    ui.scan = [&](ScanSession &session, QImage &image) {
+        session.start({dpi, colour});
+        while (!session.readSome()) {
+        }
+        read = session.bytesRead();
+        expected = session.bytesExpected();
+        image = session.image();
+        return true;
+    };
+    QVERIFY(service->selectSource(ui));
+    QCOMPARE(ui.offered, QList<QStringList>{{QStringLiteral("Noname frontend-tester")}});
+    QImage image;
+    bool delivered = false;
+    QCOMPARE(errorOf([&] { delivered = service->acquire(image, true, ui); }),
+             error.isEmpty() ? QStringLiteral("<no error>") : error);
+    if (!error.isEmpty()) {
+        QVERIFY(!delivered);
+        QVERIFY(image.isNull());
+        return;
+    }
+    QVERIFY(delivered);
+    QCOMPARE(image.size(), size);
+    if (expected > 0)
+        QCOMPARE(read, expected);
+    // The colour pattern: grey grid lines, and rows ramping up to full red,
+    // green and blue; a grey scan of it has only greys.
+    int red = 0, green = 0, blue = 0, grid = 0, coloured = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            red += p == qRgb(255, 0, 0);
+            green += p == qRgb(0, 255, 0);
+            blue += p == qRgb(0, 0, 255);
+            grid += p == qRgb(85, 85, 85);
+            coloured += qRed(p) != qGreen(p) || qGreen(p) != qBlue(p);
+        }
+    QVERIFY(grid > image.width() * image.height() / 5);
+    if (colour) {
+        QVERIFY(red > 0 && green > 0 && blue > 0);
+    } else {
+        QCOMPARE(coloured, 0);
+    }
+}
+
+QTEST_GUILESS_MAIN(SaneScanTest)
+#include "SaneScanTest.moc"

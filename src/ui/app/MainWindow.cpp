@@ -2,6 +2,7 @@
 
 #include "core/Texts.h"
 #include "core/settings/AppPaths.h"
+#include "core/shell/FileAssociation.h"
 #include "ui/app/CommandSet.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/HistoryControl.h"
@@ -22,6 +23,8 @@
 #include "ui/palette/PaletteEditor.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/PictureCheckWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -58,7 +61,7 @@ QHBoxLayout *barLayout(ToolBarPanel *bar, const QMargins &margins, int spacing =
 
 MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *parent)
     : QWidget(parent), m_prompter(prompter), m_runner(prompter), m_store(AppPaths::dataFile()),
-      m_history(historyDir)
+      m_firstStart(!m_store.exists()), m_history(historyDir)
 {
     AppFonts::install();
     setObjectName(QStringLiteral("mainWindow"));
@@ -239,9 +242,16 @@ void MainWindow::showHelp(int topic)
     m_runner.run(this, [&] { m_help->showTopic(topic); });
 }
 
-// Commands whose windows come with later work: the cell check they start with
-// is already here where they need one.
-void MainWindow::pictureCheck() { m_editor->listcheck(); }
+void MainWindow::pictureCheck()
+{
+    if (m_editor->listcheck())
+        return;
+    PictureCheckWindow window(*m_editor, this);
+    window.exec();
+}
+
+// A command whose window comes with later work: the cell check it starts with
+// is already here.
 void MainWindow::print() { m_editor->listcheck(); }
 
 void MainWindow::rotateMove()
@@ -276,7 +286,18 @@ void MainWindow::paletteEditor()
     m_editor->changeSetting(true);
 }
 void MainWindow::imageScan() {}
-void MainWindow::options() {}
+void MainWindow::options()
+{
+    FileAssociation association;
+    const auto resetToolBars = [this] {
+        // Twice in a row, as the reset has always run; the second run finds
+        // every bar in its place already.
+        readIni(true);
+        readIni(true);
+    };
+    OptionsDialog dialog(m_runner, association, {resetToolBars, [this](int topic) { showHelp(topic); }}, this);
+    dialog.exec();
+}
 void MainWindow::about()
 {
     AboutBox box(this);

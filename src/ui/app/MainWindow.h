@@ -40,6 +40,11 @@ public:
     // Start-up: the arguments, joined with blanks, name a design file.
     void openCommandLine(const QStringList &arguments);
 
+    // No settings store (data.dat) existed when the window was made, whatever
+    // a store that exists holds: the first start, even when this run has
+    // written settings since (a design opened from the command line).
+    bool isFirstStart() const { return m_firstStart; }
+
     void readIni(bool reset);
     void writeIni();
     void controlBar1Resize();
@@ -91,6 +96,7 @@ private:
     Prompter &m_prompter;
     CommandRunner m_runner;
     SettingsStore m_store;
+    bool m_firstStart;
     Design m_design;
     History m_history;
     bool m_built = false;

@@ -267,7 +267,7 @@ void PaletteEditor::openSettings()
     lastSettingsFolder() = QFileInfo(path).absolutePath();
     Palette palette = m_host.design().palette();
     PaletteFiles::SettingsLoad load;
-    m_host.run([&] { load = PaletteFiles::openSettings(path, palette); });
+    m_host.run([&] { load = PaletteFiles::openSettings(path, palette); }, this);
     // Entries loaded before a stop or a bad picture stay, names included, so the
     // list is shown again in every case.
     setPalette(palette);
@@ -284,7 +284,7 @@ void PaletteEditor::autoCreate()
         return;
     m_host.processEvents();
     Palette palette = m_host.design().palette();
-    if (m_host.run([&] { PaletteFiles::autoCreate(folder, palette); }))
+    if (m_host.run([&] { PaletteFiles::autoCreate(folder, palette); }, this))
         setPalette(palette);
     fillList();
     showEntry(0);

@@ -52,24 +52,16 @@ void ImageScanSaneTest::scanIntoTheWindow()
     ImageScanWindow window(f.window->editor(), {}, f.window.get());
     window.show();
     f.prompter->items.enqueue(0);
-    // The scan window is modal itself: wait for the scan dialog above it.
-    bool scanned = false;
-    QTimer dialogWatch;
-    connect(&dialogWatch, &QTimer::timeout, this, [&] {
-        auto *dialog = qobject_cast<SaneScanDialog *>(QApplication::activeModalWidget());
-        if (!dialog || scanned)
-            return;
-        scanned = true;
-        dialog->resolutionBox()->setCurrentIndex(dialog->resolutionBox()->findData(dpi));
-        if (grey)
-            QTest::mouseClick(dialog->greyButton(), Qt::LeftButton);
-        QTest::mouseClick(dialog->scanButton(), Qt::LeftButton);
-    });
-    dialogWatch.start(10);
-    QTest::mouseClick(window.scannerButton(), Qt::LeftButton);
-    dialogWatch.stop();
-
-    QVERIFY(scanned);
+    // Our scan dialog, driven by its buttons; it closes once the picture is read.
+    QVERIFY(withModal<SaneScanDialog>([&] { QTest::mouseClick(window.scannerButton(), Qt::LeftButton); },
+                                      [&](SaneScanDialog *dialog) {
+                                          QComboBox *resolution = dialog->resolutionBox();
+                                          resolution->setCurrentIndex(resolution->findData(dpi));
+                                          if (grey)
+                                              QTest::mouseClick(dialog->greyButton(), Qt::LeftButton);
+                                          QTest::mouseClick(dialog->scanButton(), Qt::LeftButton);
+                                          QTRY_VERIFY(!dialog->isVisible());
+                                      }));
     QCOMPARE(f.prompter->lastItems, QStringList{QStringLiteral("Noname frontend-tester")});
     QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Message), QStringList());
     QCOMPARE(window.picture().size(), size);

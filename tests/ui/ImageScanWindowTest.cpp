@@ -86,19 +86,10 @@ private:
     }
     MainWindow &w() { return *f.window; }
     // Opens the window by its command and runs steps in it; closes it if they did not.
-    void inScanWindow(const std::function<void(ImageScanWindow &)> &steps)
+    void inScanWindow(const std::function<void(ImageScanWindow *)> &steps)
     {
-        bool seen = false;
-        whenModal([&](QWidget *modal) {
-            auto *window = qobject_cast<ImageScanWindow *>(modal);
-            seen = window;
-            if (window)
-                steps(*window);
-            if (modal->isVisible())
-                modal->close();
-        });
-        w().commands().action(Command::ImageScan)->trigger();
-        QVERIFY(seen);
+        QVERIFY(withModal<ImageScanWindow>([this] { w().commands().action(Command::ImageScan)->trigger(); },
+                                           steps));
     }
     WindowFixture f;
     QStringList *m_painted = nullptr;
@@ -181,7 +172,8 @@ void ImageScanWindowTest::choicesAndClosing()
             w().design().setCell(c, r, "F");
     const QStringList before = cellsOf(w().design());
     QStringList painted;
-    inScanWindow([&](ImageScanWindow &window) {
+    inScanWindow([&](ImageScanWindow *scan) {
+        ImageScanWindow &window = *scan;
         QCOMPARE(window.diffusionButton()->isChecked(), diffusionShown);
         QCOMPARE(window.emphasizedButton()->isChecked(), emphasizedShown);
         // A picture covering a few cells' worth; every row is filled all the same.

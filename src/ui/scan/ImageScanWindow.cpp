@@ -6,7 +6,6 @@
 #include "scanner/ScannerFactory.h"
 #include "scanner/ScannerTexts.h"
 #include "ui/common/CommandHost.h"
-#include "ui/common/CommandRunner.h"
 #include "ui/common/Prompter.h"
 #include "ui/scan/ScanPictureView.h"
 #include "ui/scan/WindowScanUi.h"
@@ -182,7 +181,7 @@ void ImageScanWindow::buildProgressPanel()
 
 bool ImageScanWindow::run(const std::function<void()> &command)
 {
-    return CommandRunner(m_host.prompter()).run(this, command);
+    return m_host.run(command, this);
 }
 
 // ---------------------------------------------------------------- the picture

@@ -25,7 +25,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWindow>
 

@@ -1,7 +1,7 @@
 #include "core/document/HistoryFolder.h"
 #include "core/document/LeftHistory.h"
 #include "core/settings/AppPaths.h"
-#include "core/settings/SettingsStore.h"
+#include "scanner/ScannerFactory.h"
 #include "ui/app/Application.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
@@ -36,6 +36,11 @@ int main(int argc, char **argv)
     // is recorded in this run's history.
     std::vector<LeftHistory> left = LeftHistory::find(historyFolder);
     MainWindow window(prompter, historyFolder.path());
+    // Connected before any question below: the splash may end while one is open.
+    QObject::connect(&splash, &SplashWindow::finished, &window, [&window] {
+        if (window.isFirstStart())
+            WelcomeWindow::open(window.runner(), &window);
+    });
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     if (left.empty()) {
@@ -50,12 +55,8 @@ int main(int argc, char **argv)
         window.openCommandLine(arguments);
     }
 
-    QObject::connect(&splash, &SplashWindow::finished, &window, [&window] {
-        // First start: no settings store yet.
-        if (!SettingsStore(AppPaths::dataFile()).exists()) {
-            WelcomeWindow welcome(&window);
-            welcome.exec();
-        }
-    });
-    return app.exec();
+    const int status = app.exec();
+    // A scanner left open is closed now; a failed close still reaches the user.
+    window.runner().run(nullptr, releaseScannerService);
+    return status;
 }

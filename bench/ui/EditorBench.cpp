@@ -25,7 +25,10 @@ public:
         return Answer::No;
     }
     QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
-    QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &, int *) override
+    {
+        return {};
+    }
     std::optional<QFont> chooseFont(QWidget *, const QFont &, int) override { return std::nullopt; }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
     std::optional<QRgb> chooseColour(QWidget *, QRgb) override { return std::nullopt; }

@@ -30,6 +30,7 @@ public:
 
     QQueue<Answer> answers;
     QQueue<QString> fileNames; // an empty name cancels the dialog
+    QQueue<int> chosenFilters; // the filter each save dialog reports (the first when empty)
     QQueue<std::optional<QFont>> fonts; // nothing cancels the font dialog
     QQueue<QString> folders;              // an empty name cancels the folder chooser
     QQueue<std::optional<QRgb>> colours;  // nothing cancels the colour chooser
@@ -62,8 +63,10 @@ public:
         return nextFile(Kind::OpenFile, title, filters, startFolder);
     }
     QString saveFileName(QWidget *, const QString &title, const QList<Filter> &filters,
-                         const QString &startFolder = QString()) override
+                         const QString &startFolder = QString(), int *chosenFilter = nullptr) override
     {
+        if (chosenFilter)
+            *chosenFilter = chosenFilters.isEmpty() ? 0 : chosenFilters.dequeue();
         return nextFile(Kind::SaveFile, title, filters, startFolder);
     }
 

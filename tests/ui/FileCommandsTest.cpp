@@ -11,6 +11,7 @@
 #include "ui/editing/WrapSpinField.h"
 
 #include <QLineEdit>
+#include <QMenu>
 #include <QStandardPaths>
 #include <QMimeData>
 #include <QToolButton>
@@ -48,6 +49,7 @@ private slots:
     void placeFollowsTheCellItNames_data();
     void placeFollowsTheCellItNames();
     void dialogsStartInTheLastFolder();
+    void recentFilesInTheFileMenu();
 
 private:
     MainWindow &w() { return *f.window; }
@@ -445,6 +447,46 @@ void FileCommandsTest::dialogsStartInTheLastFolder()
     f.prompter->fileNames << QString();
     w().commands().action(Command::Open)->trigger();
     QCOMPARE(lastStart(), folder);
+}
+
+// The last eight designs opened or saved, newest first; a vanished one is
+// taken off the list when picked; the unsaved-changes question comes first.
+void FileCommandsTest::recentFilesInTheFileMenu()
+{
+    QStringList paths;
+    for (int i = 0; i < 9; ++i) {
+        paths << designFile(QStringLiteral("d%1.tsl").arg(i), CellGrid::digit(i));
+        QVERIFY(w().files().fileOpen(paths.last()));
+    }
+    QMenu *menu = w().files().recentMenu();
+    const auto shown = [menu] {
+        emit menu->aboutToShow();
+        QStringList tips;
+        for (QAction *a : menu->actions())
+            tips << a->toolTip();
+        return tips;
+    };
+    QStringList expected;
+    for (int i = 8; i >= 1; --i)
+        expected << paths[i];
+    QCOMPARE(shown(), expected);
+
+    // Picking one asks about the unsaved change first; "Cancel" leaves everything.
+    modify();
+    f.prompter->answers << Answer::Cancel;
+    menu->actions().at(3)->trigger();
+    QCOMPARE(w().design().fileName(), paths[8]);
+    f.prompter->answers << Answer::No;
+    menu->actions().at(3)->trigger();
+    QCOMPARE(w().design().fileName(), paths[5]);
+    QCOMPARE(shown().first(), paths[5]);
+
+    QFile::remove(paths[7]);
+    menu->actions().at(2)->trigger();
+    QCOMPARE(f.prompter->shown.last().text, QStringLiteral("ファイル %1 は開けません.").arg(paths[7]));
+    QCOMPARE(w().design().fileName(), paths[5]);
+    QVERIFY(!shown().contains(paths[7]));
+    QCOMPARE(f.prompter->unexpected, 0);
 }
 
 QTEST_MAIN(FileCommandsTest)

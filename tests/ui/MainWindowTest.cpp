@@ -9,6 +9,7 @@
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PictureView.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/editing/WorkArea.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QTextBrowser>

@@ -61,6 +61,39 @@ inline void whenModal(const std::function<void(QWidget *)> &action)
     timer->start();
 }
 
+// Runs open, which is to show a modal window of class W, and action on that
+// window once it is up; the window is closed afterwards unless action closed
+// it. False when no such window opened. Nothing is left waiting for a later
+// window.
+template <class W> bool withModal(const std::function<void()> &open, const std::function<void(W *)> &action)
+{
+    bool seen = false;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto *window = qobject_cast<W *>(QApplication::activeModalWidget());
+        if (!window || seen)
+            return;
+        seen = true;
+        action(window);
+        if (window->isVisible())
+            window->close();
+    });
+    poll.start();
+    open();
+    return seen;
+}
+
+// Runs call and closes a modal window that opens meanwhile; answers its class
+// name, empty when none opened.
+inline QString modalDuring(const std::function<void()> &call)
+{
+    QString seen;
+    withModal<QWidget>(call,
+                       [&](QWidget *modal) { seen = QString::fromLatin1(modal->metaObject()->className()); });
+    return seen;
+}
+
 inline void clickButton(QWidget *dialog, const QString &objectName)
 {
     auto *b = dialog->findChild<QPushButton *>(objectName);

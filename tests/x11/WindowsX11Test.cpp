@@ -4,6 +4,7 @@
 #include "../ui/WindowFixture.h"
 
 #include "core/document/DesignFile.h"
+#include "core/shell/FileAssociation.h"
 #include "ui/app/Application.h"
 #include "ui/app/ToolBarPanel.h"
 #include "ui/editing/SizeDialog.h"
@@ -106,7 +107,8 @@ void WindowsX11Test::smallWindowsOfferOnlyClosing()
     w().commands().action(Command::RotateMove)->trigger();
     windows << w().rotateMoveWindow();
     SizeDialog size(w().settings(), *fixture.prompter, &w());
-    WelcomeWindow welcome(&w());
+    FileAssociation association;
+    WelcomeWindow welcome(w().runner(), association, &w());
     windows << &size << &welcome;
     QTest::mouseClick(w().editor().toolBox()->button(ToolKind::Text), Qt::LeftButton);
     QWidget *text = w().editor().textDialog();

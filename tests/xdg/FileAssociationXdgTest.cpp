@@ -1,16 +1,11 @@
 // The association of .tsl files, checked with the real freedesktop tools in a
 // scratch home. Fails rather than skips when a tool is missing.
-#include "support/TestSupport.h"
+#include "XdgHome.h"
 
 #include "core/shell/FileAssociation.h"
 #include "core/shell/FreedesktopAssociation.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
-#include <QTest>
 
 #include <memory>
 
@@ -18,45 +13,6 @@ using namespace tessell;
 using namespace tessell::test;
 
 namespace {
-struct Run {
-    int exitCode = -1;
-    QString out;
-};
-
-Run run(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    Run r;
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = QString::fromUtf8(p.readAllStandardOutput()).trimmed();
-    return r;
-}
-
-QString contentType(const QString &file)
-{
-    const Run r = run("gio", {"info", "-a", "standard::content-type", file});
-    for (const QString &line : r.out.split('\n'))
-        if (line.trimmed().startsWith("standard::content-type:"))
-            return line.section(':', 3).trimmed();
-    return {};
-}
-
-QString defaultApp()
-{
-    return run("xdg-mime", {"query", "default", "application/x-tessell"}).out;
-}
-
-void writeText(const QString &path, const QByteArray &text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(text);
-}
-
 QStringList nonEmptyLines(const QString &path)
 {
     return QString::fromUtf8(readAll(path)).split('\n', Qt::SkipEmptyParts);
@@ -80,8 +36,7 @@ private slots:
     void failuresKeepEarlierFilesAndNotifyNothing();
 
 private:
-    // A stand-in program that writes its own path and its arguments, one a line.
-    QString standIn(const QString &folder);
+    QString standIn(const QString &folder) { return test::standIn(*home, folder); }
     // Opens the file from the desktop and answers what the program received.
     QStringList openFromDesktop(const QString &file, int waitMs = 5000);
     QString design(const QString &name);
@@ -96,35 +51,15 @@ private:
 
 void FileAssociationXdgTest::initTestCase()
 {
-    for (const char *tool :
-         {"gio", "xdg-mime", "update-mime-database", "update-desktop-database", "desktop-file-validate"})
-        QVERIFY2(!QStandardPaths::findExecutable(tool).isEmpty(),
-                 qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps)").arg(tool)));
+    verifyXdgTools();
 }
 
 void FileAssociationXdgTest::init()
 {
     home = std::make_unique<Scratch>();
-    qputenv("HOME", home->file("home").toUtf8());
-    qputenv("XDG_DATA_HOME", home->file("home/.local/share").toUtf8());
-    qputenv("XDG_CONFIG_HOME", home->file("home/.config").toUtf8());
-    qunsetenv("XDG_CURRENT_DESKTOP");
+    useScratchHome(*home);
     opened = home->file("opened.txt");
     qputenv("TESSELL_TEST_OPENED", opened.toUtf8());
-    QDir().mkpath(home->file("home"));
-}
-
-QString FileAssociationXdgTest::standIn(const QString &folder)
-{
-    const QString path = QDir(home->file(folder)).filePath("tessell");
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return {};
-    f.write("#!/bin/sh\nprintf '%s\\n' \"$0\" \"$@\" > \"$TESSELL_TEST_OPENED\"\n");
-    f.close();
-    f.setPermissions(f.permissions() | QFileDevice::ExeOwner | QFileDevice::ExeUser);
-    return path;
 }
 
 QString FileAssociationXdgTest::design(const QString &name)
@@ -136,7 +71,7 @@ QString FileAssociationXdgTest::design(const QString &name)
 QStringList FileAssociationXdgTest::openFromDesktop(const QString &file, int waitMs)
 {
     QFile::remove(opened);
-    run("gio", {"open", file});
+    runTool("gio", {"open", file});
     for (int waited = 0; waited < waitMs && !QFileInfo::exists(opened); waited += 50)
         QTest::qWait(50);
     QTest::qWait(50); // the script may still be writing
@@ -170,7 +105,7 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
     auto &store = static_cast<FreedesktopAssociation &>(a.store());
     if (!exec.isEmpty())
         QCOMPARE(store.openCommand(), exec.arg(program));
-    const Run valid = run("desktop-file-validate", {store.desktopFile()});
+    const ToolRun valid = runTool("desktop-file-validate", {store.desktopFile()});
     QVERIFY2(valid.exitCode == 0, qPrintable(valid.out));
 
     const QString file = design("a design.tsl");

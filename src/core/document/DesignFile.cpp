@@ -79,7 +79,9 @@ QStringList DesignFile::lines(const Design &design)
     QStringList out;
     out << QStringLiteral("tsfile,%1,%2").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
-        out << e.tileText() + e.name();
+        // A name with a blank, comma or quote is quoted, so that it reads back
+        // whole; every other name is written as it stands.
+        out << e.tileText() + (e.name().isEmpty() ? QString() : CommaList::join({e.name()}));
     out << RowLines::texts(design.grid());
     return out;
 }

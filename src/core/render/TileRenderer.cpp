@@ -111,10 +111,10 @@ void TileRenderer::renderBlank(QImage &picture, int columns, int rows) const
     render(picture, CellGrid(columns, rows, QString()), QRect(0, 0, columns, rows), Layout::Picture, {});
 }
 
-QImage TileRenderer::renderTiles(const CellGrid &grid) const
+QImage TileRenderer::renderTiles(const CellGrid &grid, const std::function<void(int, int)> &progress) const
 {
     QImage image;
-    render(image, grid, QRect(0, 0, grid.columns(), grid.rows()), Layout::Tiles, {});
+    render(image, grid, QRect(0, 0, grid.columns(), grid.rows()), Layout::Tiles, progress);
     return image;
 }
 

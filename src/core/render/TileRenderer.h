@@ -34,8 +34,9 @@ public:
     QImage renderPicture(const CellGrid &grid, const std::function<void(int, int)> &progress = {}) const;
     // The picture of a design of that size with every tile white.
     void renderBlank(QImage &picture, int columns, int rows) const;
-    // Every cell's tile side by side without grid lines: (5 Columns) x (4 Rows).
-    QImage renderTiles(const CellGrid &grid) const;
+    // Every cell's tile side by side without grid lines: (5 Columns) x (4 Rows),
+    // cells that are not numbers white; progress as for renderPicture.
+    QImage renderTiles(const CellGrid &grid, const std::function<void(int, int)> &progress = {}) const;
 
     // Draws the tiles of the given cells onto an existing picture image; cells
     // that are not numbers are left undrawn.

@@ -1,10 +1,15 @@
 #include "ui/app/CommandSet.h"
 
+#include "core/document/History.h"
+#include "ui/app/FileCommands.h"
+#include "ui/app/HistoryControl.h"
 #include "ui/common/Icons.h"
+#include "ui/editing/DesignEditor.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QToolButton>
@@ -46,6 +51,9 @@ const CommandInfo kCommands[CommandCount] = {
     {Command::Refresh, "ReFlesh1", T("ピクチャーの更新(&R)"), T("ピクチャー更新"), Qt::CTRL | Qt::Key_R, int(IC::Refresh)},
     {Command::PictureCheck, "PictureCheck1", T("画像確認(&C)"), T("画像確認"), Qt::CTRL | Qt::Key_C,
      int(IC::PictureCheck)},
+    {Command::ZoomIn, "ZoomIn1", T("拡大"), nullptr, Qt::CTRL | Qt::Key_Plus, -1},
+    {Command::ZoomOut, "ZoomOut1", T("縮小"), nullptr, Qt::CTRL | Qt::Key_Minus, -1},
+    {Command::ZoomReset, "ZoomReset1", T("等倍"), nullptr, Qt::CTRL | Qt::Key_0, -1},
     {Command::PaletteEditor, "PaletteEditor1", T("パレットエディタ(&E)"), nullptr, {}, -1},
     {Command::ImageScan, "ImageScan1", T("イメージスキャン(&I)"), nullptr, {}, -1},
     {Command::Options, "Option1", T("オプション(&O)"), nullptr, {}, -1},
@@ -77,6 +85,9 @@ CommandSet::CommandSet(QWidget *window) : QObject(window), m_window(window)
         window->addAction(a);
         m_actions[int(info.command)] = a;
     }
+    // "+" sits on the "=" or ";" key of most keyboards: those count too.
+    action(Command::ZoomIn)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
+                                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Semicolon)});
     for (Command c : {Command::ShowPicture, Command::ShowNumbers})
         action(c)->setCheckable(true);
     action(Command::ShowPicture)->setChecked(true);
@@ -93,6 +104,81 @@ QToolButton *CommandSet::makeButton(Command command, QWidget *parent)
     b->setFocusPolicy(Qt::NoFocus);
     m_buttons[int(command)] = b;
     return b;
+}
+
+void CommandSet::buildStandardBar(QWidget *body, QWidget *historyControl)
+{
+    using C = Command;
+    auto *l = new QHBoxLayout(body);
+    l->setContentsMargins(0, 1, 0, 2);
+    l->setSpacing(0);
+    const auto buttons = [&](std::initializer_list<C> commands) {
+        for (C c : commands)
+            l->addWidget(makeButton(c, body));
+    };
+    const auto separator = [&] {
+        auto *f = new QFrame(body);
+        f->setFrameShape(QFrame::VLine);
+        f->setFrameShadow(QFrame::Sunken);
+        f->setFixedSize(5, 20);
+        l->addWidget(f);
+    };
+    buttons({C::New, C::Open, C::Save});
+    separator();
+    buttons({C::Print});
+    separator();
+    buttons({C::Paste, C::Copy, C::Cut});
+    separator();
+    buttons({C::Undo});
+    l->addWidget(historyControl);
+    buttons({C::Redo});
+    separator();
+    buttons({C::ToggleView, C::Refresh, C::PictureCheck});
+    l->addStretch();
+}
+
+void CommandSet::connectEditing(DesignEditor &editor, FileCommands &files, History &history,
+                                HistoryControl *historyControl)
+{
+    using C = Command;
+    DesignEditor *e = &editor;
+    FileCommands *f = &files;
+    const auto on = [this](C c, auto *receiver, auto slot) {
+        connect(action(c), &QAction::triggered, receiver, slot);
+    };
+    on(C::New, f, &FileCommands::newCommand);
+    on(C::Open, f, &FileCommands::openDesign);
+    on(C::Import, f, &FileCommands::importArrangement);
+    on(C::Save, f, &FileCommands::saveDesign);
+    on(C::SaveAs, f, &FileCommands::saveDesignAs);
+    on(C::ClearHistory, f, &FileCommands::clearHistory);
+    on(C::Undo, e, &DesignEditor::undo);
+    on(C::Redo, e, &DesignEditor::redo);
+    on(C::Cut, e, &DesignEditor::cut);
+    on(C::Copy, e, &DesignEditor::copy);
+    on(C::Paste, e, &DesignEditor::paste);
+    on(C::ShowPicture, e, &DesignEditor::showPictureView);
+    on(C::ShowNumbers, e, &DesignEditor::showNumberView);
+    on(C::ToggleView, e, &DesignEditor::toggleView);
+    on(C::Refresh, e, [e] { e->refreshPicture(); });
+
+    connect(e, &DesignEditor::cutCopyEnabledChanged, this, [this](bool enabled) {
+        setEnabled(C::Cut, enabled);
+        setEnabled(C::Copy, enabled);
+    });
+    connect(e, &DesignEditor::pasteEnabledChanged, this, [this](bool enabled) { setEnabled(C::Paste, enabled); });
+    connect(e, &DesignEditor::viewChanged, this, [this](bool pictureShown) {
+        action(C::ShowPicture)->setChecked(pictureShown);
+        action(C::ShowNumbers)->setChecked(!pictureShown);
+    });
+    connect(e, &DesignEditor::historyChanged, this, [this, &history, historyControl] {
+        setEnabled(C::Undo, history.canUndo());
+        setEnabled(C::Redo, history.canRedo());
+        historyControl->setEntries(history.names(), history.currentIndex());
+    });
+    connect(historyControl, &HistoryControl::entryChosen, e, &DesignEditor::selectHistoryEntry);
+    setEnabled(C::Cut, false);
+    setEnabled(C::Copy, false);
 }
 
 QMenu *CommandSet::menu(std::initializer_list<Command> commands)
@@ -130,6 +216,9 @@ void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu, QMenu *recentMe
     viewMenu->addSeparator();
     viewMenu->addAction(action(C::Refresh));
     viewMenu->addAction(action(C::PictureCheck));
+    viewMenu->addSeparator();
+    for (C c : {C::ZoomIn, C::ZoomOut, C::ZoomReset})
+        viewMenu->addAction(action(c));
 
     QMenu *toolsMenu = menu({C::PaletteEditor, C::ImageScan, C::Options});
     QMenu *helpMenu = menu({C::Help, C::About});

@@ -11,11 +11,16 @@ class QWidget;
 
 namespace tessell {
 
+class DesignEditor;
+class FileCommands;
+class History;
+class HistoryControl;
+
 // Every command of the main window, named once.
 enum class Command {
     New, Open, Import, Save, SaveAs, Print, Exit,
     Undo, Redo, ClearHistory, Cut, Copy, Paste, RotateMove, Replace, CanvasSize,
-    ShowPicture, ShowNumbers, ToggleView, Refresh, PictureCheck,
+    ShowPicture, ShowNumbers, ToggleView, Refresh, PictureCheck, ZoomIn, ZoomOut, ZoomReset,
     PaletteEditor, ImageScan, Options,
     Help, About,
 };
@@ -38,6 +43,12 @@ public:
     QToolButton *makeButton(Command command, QWidget *parent);
     // The button made for the command, or null.
     QToolButton *button(Command command) const { return m_buttons[int(command)]; }
+
+    // The standard bar's buttons with the history list between undo and redo.
+    void buildStandardBar(QWidget *body, QWidget *historyControl);
+    // The editing and file commands to their receivers, and the enabled states
+    // and check marks that follow the editor and the history.
+    void connectEditing(DesignEditor &editor, FileCommands &files, History &history, HistoryControl *historyControl);
 
     // The menu bar: five buttons that drop the menus down; toolBarMenu goes
     // into the view menu.

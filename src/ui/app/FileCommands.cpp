@@ -12,6 +12,7 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandRunner.h"
 #include "ui/common/Prompter.h"
+#include "ui/common/SaveTarget.h"
 #include "ui/editing/DesignEditor.h"
 #include "ui/editing/SizeDialog.h"
 
@@ -249,24 +250,13 @@ bool FileCommands::save()
 
 bool FileCommands::saveAs()
 {
-    const QString title = tr("配列の保存");
-    QString path;
-    for (;;) {
-        path = m_prompter.saveFileName(m_window, title, designFilters(tr("すべてのファイル (*.*)")), startFolder());
-        if (path.isEmpty())
-            return false;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".tsl");
-        if (!QFileInfo::exists(path))
-            break;
-        const auto answer =
-            m_prompter.question(m_window, title, tr("%1 は既に存在します。\n上書きしますか？").arg(path),
-                                Prompter::Icon::Warning, {Prompter::Answer::Yes, Prompter::Answer::No});
-        if (answer == Prompter::Answer::Yes)
-            break;
-    }
+    const std::optional<SaveTarget> target =
+        chooseSaveTarget(m_prompter, m_window, tr("配列の保存"), designFilters(tr("すべてのファイル (*.*)")),
+                         QStringLiteral("tsl"), startFolder());
+    if (!target)
+        return false;
     const QString previous = m_design.fileName();
-    m_design.setFileName(path);
+    m_design.setFileName(target->path);
     if (save())
         return true;
     // A name that could not be written does not become the design's name.

@@ -2,6 +2,7 @@
 
 #include "core/Texts.h"
 #include "core/settings/AppPaths.h"
+#include "core/shell/FileAssociation.h"
 #include "ui/app/CommandSet.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/HistoryControl.h"
@@ -18,15 +19,19 @@
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/SizeDialog.h"
 #include "ui/editing/ToolBox.h"
+#include "ui/editing/WorkArea.h"
+#include "ui/palette/PaletteEditor.h"
 #include "ui/print/PrintDialog.h"
+#include "ui/scan/ImageScanWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
+#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/PictureCheckWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QFrame>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
@@ -39,17 +44,11 @@
 namespace tessell {
 
 namespace {
+const QString kViewSection = QStringLiteral("view");
+const QString kZoomKey = QStringLiteral("zoom");
+
 constexpr int ClientWidth = 1024;
 constexpr int ClientHeight = 690;
-
-QFrame *separator(QWidget *parent)
-{
-    auto *f = new QFrame(parent);
-    f->setFrameShape(QFrame::VLine);
-    f->setFrameShadow(QFrame::Sunken);
-    f->setFixedSize(5, 20);
-    return f;
-}
 
 // A layout without margins filling a tool bar's body.
 QHBoxLayout *barLayout(ToolBarPanel *bar, const QMargins &margins, int spacing = -1)
@@ -64,7 +63,7 @@ QHBoxLayout *barLayout(ToolBarPanel *bar, const QMargins &margins, int spacing =
 
 MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *parent)
     : QWidget(parent), m_prompter(prompter), m_runner(prompter), m_store(AppPaths::dataFile()),
-      m_history(historyDir)
+      m_firstStart(!m_store.exists()), m_history(historyDir)
 {
     AppFonts::install();
     setObjectName(QStringLiteral("mainWindow"));
@@ -93,28 +92,22 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     auto *toolBox = new ToolBox(toolBar(ToolBarArea::ToolBoxBar)->body());
     barLayout(toolBar(ToolBarArea::ToolBoxBar), {0, 1, 0, 2})->addWidget(toolBox);
     auto *countBar = new CountBar(m_client);
-    // The work area between the tool bars and the count bar: the picture sits in
-    // its middle and scrolls when it is larger, never covering the bars.
-    m_work = new QScrollArea(m_client);
-    m_work->setObjectName(QStringLiteral("workArea"));
-    m_work->setFrameShape(QFrame::NoFrame);
-    m_work->setWidgetResizable(true);
-    auto *holder = new QWidget;
-    holder->installEventFilter(this);
-    auto *holderLayout = new QGridLayout(holder);
-    holderLayout->setContentsMargins(0, 0, 0, 0);
-    m_work->setWidget(holder);
-    m_editor = std::make_unique<DesignEditor>(m_design, m_history, m_store, m_prompter, m_runner,
-                                              DesignEditor::Parts{this, m_client, holder, toolBox, paletteBar, countBar});
-    holderLayout->addWidget(m_editor->pictureView(), 0, 0, Qt::AlignCenter);
+    m_work = new WorkArea(m_client);
+    m_work->pictureHolder()->installEventFilter(this);
+    m_editor = std::make_unique<DesignEditor>(
+        m_design, m_history, m_store, m_prompter, m_runner,
+        DesignEditor::Parts{this, m_client, m_work->pictureHolder(), toolBox, paletteBar, countBar});
+    m_work->setPicture(m_editor->pictureView());
     m_editor->numberView()->raise();
     m_files = std::make_unique<FileCommands>(m_design, m_history, *m_editor, m_store, m_prompter, m_runner, this);
     buildStatusBars();
-    buildStandardBar();
+    m_historyControl = new HistoryControl(toolBar(ToolBarArea::StandardBar)->body());
+    m_commands->buildStandardBar(toolBar(ToolBarArea::StandardBar)->body(), m_historyControl);
     m_commands->buildMenuBar(toolBar(ToolBarArea::MenuBar)->body(), m_area->toolBarMenu(), m_files->recentMenu());
     connectCommands();
 
     readIni(false);
+    m_editor->pictureView()->setZoom(m_store.readInteger(kViewSection, kZoomKey, 100));
     m_built = true;
     m_editor->updatePasteEnabled();
     m_files->newDesign(false);
@@ -158,59 +151,25 @@ void MainWindow::buildStatusBars()
     barLayout(placeBar, {0, 2, 1, 2})->addWidget(m_place);
 }
 
-void MainWindow::buildStandardBar()
-{
-    using C = Command;
-    QWidget *body = toolBar(ToolBarArea::StandardBar)->body();
-    QHBoxLayout *l = barLayout(toolBar(ToolBarArea::StandardBar), {0, 1, 0, 2}, 0);
-    const auto buttons = [&](std::initializer_list<C> commands) {
-        for (C c : commands)
-            l->addWidget(m_commands->makeButton(c, body));
-    };
-    buttons({C::New, C::Open, C::Save});
-    l->addWidget(separator(body));
-    buttons({C::Print});
-    l->addWidget(separator(body));
-    buttons({C::Paste, C::Copy, C::Cut});
-    l->addWidget(separator(body));
-    buttons({C::Undo});
-    m_historyControl = new HistoryControl(body);
-    l->addWidget(m_historyControl);
-    buttons({C::Redo});
-    l->addWidget(separator(body));
-    buttons({C::ToggleView, C::Refresh, C::PictureCheck});
-    l->addStretch();
-}
-
 void MainWindow::connectCommands()
 {
     using C = Command;
     DesignEditor *e = m_editor.get();
-    FileCommands *f = m_files.get();
+    m_commands->connectEditing(*e, *m_files, m_history, m_historyControl);
     const auto on = [this](C c, auto *receiver, auto slot) {
         connect(m_commands->action(c), &QAction::triggered, receiver, slot);
     };
-    on(C::New, f, &FileCommands::newCommand);
-    on(C::Open, f, &FileCommands::openDesign);
-    on(C::Import, f, &FileCommands::importArrangement);
-    on(C::Save, f, &FileCommands::saveDesign);
-    on(C::SaveAs, f, &FileCommands::saveDesignAs);
     on(C::Print, this, &MainWindow::print);
     on(C::Exit, this, &QWidget::close);
-    on(C::Undo, e, &DesignEditor::undo);
-    on(C::Redo, e, &DesignEditor::redo);
-    on(C::ClearHistory, f, &FileCommands::clearHistory);
-    on(C::Cut, e, &DesignEditor::cut);
-    on(C::Copy, e, &DesignEditor::copy);
-    on(C::Paste, e, &DesignEditor::paste);
     on(C::RotateMove, this, &MainWindow::rotateMove);
     on(C::Replace, this, &MainWindow::replaceNumbers);
     on(C::CanvasSize, this, &MainWindow::changeCanvasSize);
-    on(C::ShowPicture, e, &DesignEditor::showPictureView);
-    on(C::ShowNumbers, e, &DesignEditor::showNumberView);
-    on(C::ToggleView, e, &DesignEditor::toggleView);
-    on(C::Refresh, e, [e] { e->refreshPicture(); });
     on(C::PictureCheck, this, &MainWindow::pictureCheck);
+    on(C::ZoomIn, m_work, [this] { m_work->zoomBy(1); });
+    on(C::ZoomOut, m_work, [this] { m_work->zoomBy(-1); });
+    on(C::ZoomReset, m_work, [this] { m_work->zoomPicture(100); });
+    connect(m_work, &WorkArea::zoomChanged, this,
+            [this](int percent) { m_store.writeInteger(kViewSection, kZoomKey, percent); });
     on(C::PaletteEditor, this, &MainWindow::paletteEditor);
     on(C::ImageScan, this, &MainWindow::imageScan);
     on(C::Options, this, &MainWindow::options);
@@ -223,28 +182,14 @@ void MainWindow::connectCommands()
         m_progress->setValue(done);
     });
     connect(e, &DesignEditor::placeChanged, m_place, &QLabel::setText);
-    connect(e, &DesignEditor::cutCopyEnabledChanged, this, [this](bool enabled) {
-        m_commands->setEnabled(C::Cut, enabled);
-        m_commands->setEnabled(C::Copy, enabled);
-    });
-    connect(e, &DesignEditor::pasteEnabledChanged, this,
-            [this](bool enabled) { m_commands->setEnabled(C::Paste, enabled); });
-    connect(e, &DesignEditor::viewChanged, this, [this](bool pictureShown) {
-        m_work->setVisible(pictureShown);
-        m_commands->action(C::ShowPicture)->setChecked(pictureShown);
-        m_commands->action(C::ShowNumbers)->setChecked(!pictureShown);
-    });
+    connect(e, &DesignEditor::viewChanged, m_work, &QWidget::setVisible);
     connect(e, &DesignEditor::pictureResized, this, &MainWindow::controlBar1Resize);
     connect(e, &DesignEditor::selectionFrameChanged, this, [this] {
         if (m_replaceDialog)
             m_replaceDialog->autoEnter();
     });
-    connect(e, &DesignEditor::historyChanged, this, &MainWindow::historyChanged);
-    connect(m_historyControl, &HistoryControl::entryChosen, e, &DesignEditor::selectHistoryEntry);
-    connect(f, &FileCommands::titleChanged, this, &QWidget::setWindowTitle);
+    connect(m_files.get(), &FileCommands::titleChanged, this, &QWidget::setWindowTitle);
     connect(m_area, &ToolBarArea::heightChanged, this, &MainWindow::controlBar1Resize);
-    m_commands->setEnabled(C::Cut, false);
-    m_commands->setEnabled(C::Copy, false);
 }
 
 // ---------------------------------------------------------------- displays
@@ -257,13 +202,6 @@ void MainWindow::setStatus(const QString &text)
 {
     m_status->setText(text);
     m_status->repaint();
-}
-
-void MainWindow::historyChanged()
-{
-    m_commands->setEnabled(Command::Undo, m_history.canUndo());
-    m_commands->setEnabled(Command::Redo, m_history.canRedo());
-    m_historyControl->setEntries(m_history.names(), m_history.currentIndex());
 }
 
 void MainWindow::openCommandLine(const QStringList &arguments) { m_files->openCommandLine(arguments); }
@@ -306,9 +244,13 @@ void MainWindow::showHelp(int topic)
     m_runner.run(this, [&] { m_help->showTopic(topic); });
 }
 
-// Commands whose windows come with later work: the cell check they start with
-// is already here where they need one.
-void MainWindow::pictureCheck() { m_editor->listcheck(); }
+void MainWindow::pictureCheck()
+{
+    if (m_editor->listcheck())
+        return;
+    PictureCheckWindow window(*m_editor, this);
+    window.exec();
+}
 
 void MainWindow::print()
 {
@@ -342,9 +284,32 @@ void MainWindow::changeCanvasSize()
         m_editor->resizeCanvas(dialog.columns(), dialog.rows());
 }
 
-void MainWindow::paletteEditor() {}
-void MainWindow::imageScan() {}
-void MainWindow::options() {}
+void MainWindow::paletteEditor()
+{
+    PaletteEditor window(*m_editor, this);
+    connect(&window, &PaletteEditor::helpRequested, this, [this](int topic) { showHelp(topic); });
+    window.exec();
+    m_editor->changeSetting(true);
+}
+
+void MainWindow::imageScan()
+{
+    ImageScanWindow window(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    window.exec();
+}
+
+void MainWindow::options()
+{
+    FileAssociation association;
+    const auto resetToolBars = [this] {
+        // Twice in a row, as the reset has always run; the second run finds
+        // every bar in its place already.
+        readIni(true);
+        readIni(true);
+    };
+    OptionsDialog dialog(m_runner, association, {resetToolBars, [this](int topic) { showHelp(topic); }}, this);
+    dialog.exec();
+}
 void MainWindow::about()
 {
     AboutBox box(this);

@@ -26,6 +26,7 @@ class HistoryControl;
 class Prompter;
 class ToolBarArea;
 class ToolBarPanel;
+class WorkArea;
 
 // The program's window: it frames the editor, the file commands and the tool
 // bars, shows the status panel and the place indicator, and opens the other
@@ -39,6 +40,11 @@ public:
     // Start-up: the arguments, joined with blanks, name a design file.
     void openCommandLine(const QStringList &arguments);
 
+    // No settings store (data.dat) existed when the window was made, whatever
+    // a store that exists holds: the first start, even when this run has
+    // written settings since (a design opened from the command line).
+    bool isFirstStart() const { return m_firstStart; }
+
     void readIni(bool reset);
     void writeIni();
     void controlBar1Resize();
@@ -51,7 +57,7 @@ public:
     SettingsStore &settings() { return m_store; }
     CommandRunner &runner() { return m_runner; }
     ToolBarArea *toolBarArea() const { return m_area; }
-    QScrollArea *workArea() const { return m_work; }
+    WorkArea *workArea() const { return m_work; }
     ToolBarPanel *toolBar(int index) const;
     HistoryControl *historyControl() const { return m_historyControl; }
     QString statusText() const;
@@ -84,21 +90,20 @@ protected:
 
 private:
     void buildStatusBars();
-    void buildStandardBar();
     void connectCommands();
     void setStatus(const QString &text);
-    void historyChanged();
 
     Prompter &m_prompter;
     CommandRunner m_runner;
     SettingsStore m_store;
+    bool m_firstStart;
     Design m_design;
     History m_history;
     bool m_built = false;
 
     QScrollArea *m_scroll = nullptr;
     QWidget *m_client = nullptr;
-    QScrollArea *m_work = nullptr;
+    WorkArea *m_work = nullptr;
     ToolBarArea *m_area = nullptr;
     CommandSet *m_commands = nullptr;
     std::unique_ptr<DesignEditor> m_editor;

@@ -6,14 +6,16 @@
 #include <functional>
 #include <optional>
 
+class QWidget;
+
 namespace tessell {
 
 class Design;
 class Prompter;
 class SettingsStore;
 
-// What the windows that change the whole design (replace, rotate and move,
-// and the ones to come) may ask of the editor.
+// What the windows that change or show the whole design (replace, rotate and
+// move, the picture check, and the ones to come) may ask of the editor.
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
@@ -22,12 +24,17 @@ public:
     virtual Prompter &prompter() = 0;
     // The program's one settings store (data.dat).
     virtual SettingsStore &settings() = 0;
-    // Runs a command; a tessell::Error it throws goes to the general error box.
-    virtual bool run(const std::function<void()> &command) = 0;
+    // Runs a command; a tessell::Error it throws goes to the general error box,
+    // shown over window (the editor's window when null), so that a full-screen
+    // or modal window does not hide it.
+    virtual bool run(const std::function<void()> &command, QWidget *window = nullptr) = 0;
     // Cell check, full redraw and recount; false when a cell was invalid.
     virtual bool refreshPicture() = 0;
     virtual void makeLog(const QString &name) = 0;
     virtual void setStatus(const QString &text) = 0;
+    // The status panel's progress bar: done of total rows, repainted at most
+    // every few milliseconds between the first and the last row.
+    virtual void setProgress(int done, int total) = 0;
     virtual void processEvents() = 0;
     // The cells inside the selection frame while it is shown with a non-zero size.
     virtual std::optional<QRect> selectionFrameCells() const = 0;

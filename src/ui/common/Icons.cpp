@@ -157,6 +157,11 @@ QIcon Icons::command(Command which)
         p.drawEllipse(QPointF(7, 7), 4.5, 4.5);
         p.drawLine(QPointF(10.5, 10.5), QPointF(14.5, 14.5));
         break;
+    case Command::Close:
+        p.setPen(pen(QColor(170, 40, 40), 2.5));
+        p.drawLine(QPointF(3.5, 3.5), QPointF(12.5, 12.5));
+        p.drawLine(QPointF(12.5, 3.5), QPointF(3.5, 12.5));
+        break;
     }
     return QIcon(pm);
 }

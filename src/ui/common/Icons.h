@@ -7,7 +7,7 @@ namespace tessell {
 
 // The program's own small pictures, drawn in code so no image files are needed.
 namespace Icons {
-enum class Command { New, Open, Save, Print, Paste, Copy, Cut, Undo, Redo, SwitchView, Refresh, PictureCheck };
+enum class Command { New, Open, Save, Print, Paste, Copy, Cut, Undo, Redo, SwitchView, Refresh, PictureCheck, Close };
 QIcon command(Command which);
 // The tool box buttons, in the order of ToolKind.
 QIcon tool(int kind);

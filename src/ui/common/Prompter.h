@@ -37,9 +37,11 @@ public:
     // in startFolder (the user's documents folder when empty).
     virtual QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
                                  const QString &startFolder = QString()) = 0;
-    // The chosen path as typed (no extension added, no overwrite question), or empty.
+    // The chosen path as typed (no extension added, no overwrite question), or
+    // empty. chosenFilter, when given, receives the index of the filter the
+    // user had chosen.
     virtual QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
-                                 const QString &startFolder = QString()) = 0;
+                                 const QString &startFolder = QString(), int *chosenFilter = nullptr) = 0;
     // The chosen font, or nothing when cancelled; sizes above maxPointSize are not offered.
     virtual std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) = 0;
     // The chosen folder, or empty when cancelled.

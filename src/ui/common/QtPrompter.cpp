@@ -112,11 +112,16 @@ QString QtPrompter::openFileName(QWidget *parent, const QString &title, const QL
 }
 
 QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
-                                 const QString &startFolder)
+                                 const QString &startFolder, int *chosenFilter)
 {
     // The caller adds the extension and asks before overwriting, in its own words.
-    return QFileDialog::getSaveFileName(parent, title, orDocuments(startFolder), nameFilters(filters), nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    const QString names = nameFilters(filters);
+    QString selected;
+    const QString path = QFileDialog::getSaveFileName(parent, title, orDocuments(startFolder), names, &selected,
+                                                      QFileDialog::DontConfirmOverwrite);
+    if (chosenFilter)
+        *chosenFilter = qMax(0, int(names.split(QStringLiteral(";;")).indexOf(selected)));
+    return path;
 }
 
 QString QtPrompter::chooseFolder(QWidget *parent, const QString &title, const QString &startFolder)

@@ -13,7 +13,7 @@ public:
     QString openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
                          const QString &startFolder = QString()) override;
     QString saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
-                         const QString &startFolder = QString()) override;
+                         const QString &startFolder = QString(), int *chosenFilter = nullptr) override;
     QString chooseFolder(QWidget *parent, const QString &title, const QString &startFolder = QString()) override;
     std::optional<QRgb> chooseColour(QWidget *parent, QRgb initial) override;
     std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,

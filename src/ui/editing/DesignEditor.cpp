@@ -86,6 +86,14 @@ int DesignEditor::penWidth() const { return m_toolBox->penWidth(); }
 
 void DesignEditor::setStatus(const QString &text) { emit statusChanged(text); }
 
+void DesignEditor::setProgress(int done, int total)
+{
+    if (done > 0 && done < total && m_progressClock.isValid() && m_progressClock.elapsed() < ProgressIntervalMs)
+        return;
+    m_progressClock.start();
+    emit progressChanged(done, total);
+}
+
 void DesignEditor::showPlace(const QPoint &cell, bool full)
 {
     if (!m_design.grid().contains(cell.x(), cell.y()))
@@ -115,7 +123,10 @@ void DesignEditor::selectNumber(int number)
 
 void DesignEditor::setCutCopyEnabled(bool enabled) { emit cutCopyEnabledChanged(enabled); }
 
-bool DesignEditor::run(const std::function<void()> &command) { return m_runner.run(m_window, command); }
+bool DesignEditor::run(const std::function<void()> &command, QWidget *window)
+{
+    return m_runner.run(window ? window : m_window, command);
+}
 
 // ---------------------------------------------------------------- picture
 
@@ -128,8 +139,8 @@ void DesignEditor::drawCells(const QRect &cells)
     m_renderer.drawCells(image, m_design.grid(), cells);
     const QRect area = cells.intersected(m_design.allCells());
     if (!area.isEmpty())
-        m_picture->update(QRect(CellGeometry::tileOrigin(area.left(), area.top()),
-                                CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
+        m_picture->updatePicture(QRect(CellGeometry::tileOrigin(area.left(), area.top()),
+                                       CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
 }
 
 bool DesignEditor::renderPicture(bool blank)
@@ -140,14 +151,8 @@ bool DesignEditor::renderPicture(bool blank)
         m_renderer.renderBlank(image, m_design.columns(), m_design.rows());
     } else {
         const int rows = qMax(1, m_design.rows());
-        m_progressClock.start();
-        m_renderer.renderPicture(image, m_design.grid(), [this, rows](int done, int) {
-            if (m_progressClock.elapsed() >= ProgressIntervalMs) {
-                emit progressChanged(done, rows);
-                m_progressClock.restart();
-            }
-        });
-        emit progressChanged(0, rows);
+        m_renderer.renderPicture(image, m_design.grid(), [this, rows](int done, int) { setProgress(done, rows); });
+        setProgress(0, rows);
     }
     m_picture->imageChanged();
     return image.size() != before;
@@ -171,7 +176,7 @@ bool DesignEditor::refreshPicture()
         return false;
     if (!m_pictureShown)
         return true;
-    emit progressChanged(0, qMax(1, m_design.rows()));
+    setProgress(0, qMax(1, m_design.rows()));
     setStatus(tr("画像更新中"));
     QCoreApplication::processEvents();
     if (renderPicture(false))

@@ -62,8 +62,9 @@ public:
     void updateOverlay() override;
     Prompter &prompter() override { return m_prompter; }
     SettingsStore &settings() override { return m_store; }
-    bool run(const std::function<void()> &command) override;
+    bool run(const std::function<void()> &command, QWidget *window = nullptr) override;
     void setStatus(const QString &text) override;
+    void setProgress(int done, int total) override;
     std::optional<QRect> selectionFrameCells() const override;
     void placeFloatingSelection() override;
 

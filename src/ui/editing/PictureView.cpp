@@ -4,6 +4,9 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
 
 namespace tessell {
 
@@ -13,10 +16,57 @@ PictureView::PictureView(QWidget *parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+qreal PictureView::scale() const
+{
+    // Whole device pixels for each picture pixel, whatever the screen's scale.
+    const qreal ratio = devicePixelRatioF();
+    return std::max(1.0, std::round(m_zoom / 100.0 * ratio)) / ratio;
+}
+
+QPoint PictureView::toPicture(const QPoint &widgetPos) const
+{
+    const qreal s = scale();
+    return QPoint(int(std::floor(widgetPos.x() / s)), int(std::floor(widgetPos.y() / s)));
+}
+
+QPoint PictureView::toWidget(const QPoint &picturePixel) const
+{
+    const qreal s = scale();
+    return QPoint(int(std::floor(picturePixel.x() * s)), int(std::floor(picturePixel.y() * s)));
+}
+
+void PictureView::fitSize()
+{
+    const QSize size(int(std::ceil(m_image.width() * scale())), int(std::ceil(m_image.height() * scale())));
+    if (this->size() != size)
+        setFixedSize(size);
+}
+
 void PictureView::imageChanged()
 {
-    if (size() != m_image.size())
-        setFixedSize(m_image.size());
+    fitSize();
+    update();
+}
+
+void PictureView::updatePicture(const QRect &pixels)
+{
+    // One widget pixel more each way: a fractional scale may round outwards.
+    update(QRect(toWidget(pixels.topLeft()), toWidget(pixels.bottomRight() + QPoint(1, 1))).adjusted(-1, -1, 1, 1));
+}
+
+int PictureView::steppedZoom(int percent, int steps)
+{
+    int index = 0;
+    for (int i = 0; i < int(std::size(ZoomSteps)); ++i)
+        if (ZoomSteps[i] <= percent)
+            index = i;
+    return ZoomSteps[qBound(0, index + steps, int(std::size(ZoomSteps)) - 1)];
+}
+
+void PictureView::setZoom(int percent)
+{
+    m_zoom = steppedZoom(percent, 0);
+    fitSize();
     update();
 }
 
@@ -33,7 +83,18 @@ void PictureView::setTool(Tool *tool)
 void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(event->rect().topLeft(), m_image, event->rect());
+    const qreal s = scale();
+    if (s == 1.0) {
+        painter.drawImage(event->rect().topLeft(), m_image, event->rect());
+    } else {
+        // Only the picture pixels under the exposed part are drawn, each as a square.
+        const QRect source = QRect(toPicture(event->rect().topLeft()), toPicture(event->rect().bottomRight()))
+                                 .adjusted(0, 0, 1, 1)
+                                 .intersected(m_image.rect());
+        painter.scale(s, s);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(source.topLeft(), m_image, source);
+    }
     if (m_tool)
         m_tool->paintOverlay(painter);
 }
@@ -54,6 +115,18 @@ void PictureView::mouseReleaseEvent(QMouseEvent *event)
 {
     if (m_tool)
         m_tool->release(toPicture(event->position().toPoint()), event->button());
+}
+
+void PictureView::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore(); // the work area scrolls
+        return;
+    }
+    const int steps = event->angleDelta().y() > 0 ? 1 : event->angleDelta().y() < 0 ? -1 : 0;
+    if (steps != 0)
+        emit zoomRequested(steps, event->position().toPoint());
+    event->accept();
 }
 
 } // namespace tessell

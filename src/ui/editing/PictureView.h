@@ -8,34 +8,57 @@
 
 namespace tessell {
 
-// Shows the picture image 1:1 and hands the mouse to the active tool in
-// picture pixels. The widget is exactly the picture's size, so a widget
-// position is a picture pixel; a zoom would change only the mapping here.
+// Shows the picture image at a zoom and hands the mouse to the active tool in
+// picture pixels: the zoom is this view's mapping only, no tool knows of it.
+// A picture pixel always covers a whole number of device pixels, so the
+// picture stays sharp on screens with a fractional scale.
 class PictureView : public QWidget {
     Q_OBJECT
 public:
+    // The zoom steps, in percent.
+    static constexpr int ZoomSteps[] = {100, 200, 300, 400, 600, 800};
+
     explicit PictureView(QWidget *parent = nullptr);
 
     const QImage &image() const { return m_image; }
-    // The shown picture, for drawing into it; call imageChanged() or update() after.
+    // The shown picture, for drawing into it; call imageChanged() or updatePicture() after.
     QImage &image() { return m_image; }
     // The image was redrawn, perhaps at another size.
     void imageChanged();
+    // Repaints the part of the widget that shows these picture pixels.
+    void updatePicture(const QRect &pixels);
 
     Tool *tool() const { return m_tool; }
     void setTool(Tool *tool);
 
-    QPoint toPicture(const QPoint &widgetPos) const { return widgetPos; }
+    int zoom() const { return m_zoom; }
+    // One of ZoomSteps (another value is taken to the nearest step).
+    void setZoom(int percent);
+    // The step steps up (+1) or down (-1) from the current one, kept within the steps.
+    static int steppedZoom(int percent, int steps);
+
+    // Widget pixels per picture pixel.
+    qreal scale() const;
+    QPoint toPicture(const QPoint &widgetPos) const;
+    QPoint toWidget(const QPoint &picturePixel) const;
+
+signals:
+    // Ctrl + wheel over the picture: steps up (+) or down (-), at a widget position.
+    void zoomRequested(int steps, const QPoint &widgetPos);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void fitSize();
+
     QImage m_image;
     QPointer<Tool> m_tool;
+    int m_zoom = 100;
 };
 
 } // namespace tessell

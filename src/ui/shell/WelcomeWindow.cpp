@@ -1,7 +1,10 @@
 #include "ui/shell/WelcomeWindow.h"
 
+#include "core/shell/FileAssociation.h"
 #include "ui/common/AppFonts.h"
+#include "ui/common/CommandRunner.h"
 #include "ui/common/WindowPlaces.h"
+
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -12,7 +15,9 @@
 
 namespace tessell {
 
-WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | TitleAndCloseHints)
+WelcomeWindow::WelcomeWindow(CommandRunner &runner, FileAssociation &association, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | TitleAndCloseHints), m_runner(runner),
+      m_association(association)
 {
     setWindowTitle(tr("ようこそ"));
     setModal(true);
@@ -35,6 +40,8 @@ WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     texts->addWidget(new QLabel(tr("この設定は[ツール]-[オプション]からも変更できます。"), box));
     boxLayout->addLayout(texts, 1);
     m_associate = new QPushButton(tr("関連付け"), box);
+    m_associate->setObjectName(QStringLiteral("associateButton"));
+    connect(m_associate, &QPushButton::clicked, this, &WelcomeWindow::associate);
     boxLayout->addWidget(m_associate);
 
     auto *note = new QLabel(tr("次回からはこのウィンドウは表示されません。"), this);
@@ -42,6 +49,7 @@ WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
     nf.setPixelSize(10);
     note->setFont(nf);
     m_close = new QPushButton(tr("閉じる"), this);
+    m_close->setObjectName(QStringLiteral("closeButton"));
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
     auto *bottom = new QHBoxLayout;
     bottom->addWidget(note, 1);
@@ -57,6 +65,20 @@ WelcomeWindow::WelcomeWindow(QWidget *parent) : QDialog(parent, Qt::Dialog | Qt:
 
     if (QScreen *s = QGuiApplication::primaryScreen())
         move(s->geometry().center() - rect().center());
+}
+
+void WelcomeWindow::open(CommandRunner &runner, QWidget *parent)
+{
+    FileAssociation association;
+    WelcomeWindow welcome(runner, association, parent);
+    welcome.exec();
+}
+
+void WelcomeWindow::associate()
+{
+    // Offered once: the button goes grey whether writing worked or not.
+    m_runner.run(this, [this] { m_association.associate(); });
+    m_associate->setEnabled(false);
 }
 
 } // namespace tessell

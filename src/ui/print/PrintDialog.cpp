@@ -258,7 +258,7 @@ void PrintDialog::fairSplit()
         bool ok = false;
         const int classes = text.toInt(&ok, 10);
         if (!ok)
-            throw Error(texts::notAnInteger(text));
+            throw Error(texts::positiveIntegerRequired());
         const Distribution d = Distribution::fair(classes, m_columns);
         // A block the page cannot hold would not even fit the two-character fields.
         if (d.row(0).columns > ClassPages::MaxBlockColumns)
@@ -345,8 +345,7 @@ int PrintDialog::preparePages()
 void PrintDialog::startPreview()
 {
     m_runner.run(this, [this] {
-        m_page = 0;
-        makePreview();
+        makePreview(0);
         m_previous->setEnabled(true);
         m_next->setEnabled(true);
     });
@@ -354,40 +353,30 @@ void PrintDialog::startPreview()
 
 void PrintDialog::stepPage(int step)
 {
-    m_runner.run(this, [&] {
-        // The buttons change nothing while a run is printing.
-        if (m_printing)
-            throw Error(texts::previewWhilePrinting());
-        m_page += step;
-        makePreview();
-    });
+    m_runner.run(this, [&] { makePreview(m_page + step); });
 }
 
-void PrintDialog::makePreview()
+void PrintDialog::makePreview(int k)
 {
     if (m_printing)
         throw Error(texts::previewWhilePrinting());
+    // A field that stops the preview leaves the page where the label says it is.
     const Distribution d = readDistribution();
     const int pages = d.pageCount();
-    if (m_page < 0)
-        m_page = pages - 1;
-    if (m_page > pages - 1)
-        m_page = 0;
+    if (k < 0)
+        k = pages - 1;
+    if (k > pages - 1)
+        k = 0;
+    m_page = k;
     m_pageLabel->setText(QStringLiteral("%1/%2").arg(m_page + 1).arg(pages) + tr("ページ"));
     m_pages->setOptions(pageOptions(d));
     QImage image(HalfSize, QImage::Format_RGB32);
     image.fill(Qt::white);
     // A page that cannot be drawn leaves the picture blank.
     showPicture(image);
-    m_host.setStatus(tr("プレビュー準備中"));
-    try {
-        QPainter painter(&image);
-        m_pages->previewPageScaled(painter, m_page, 50);
-    } catch (...) {
-        m_host.setStatus(texts::ready());
-        throw;
-    }
-    m_host.setStatus(texts::ready());
+    QPainter painter(&image);
+    m_pages->previewPageScaled(painter, m_page, 50);
+    painter.end();
     showPicture(image);
 }
 
@@ -415,7 +404,7 @@ void PrintDialog::showFullSize()
 
 void PrintDialog::showHalfSize()
 {
-    m_runner.run(this, [this] { makePreview(); });
+    m_runner.run(this, [this] { makePreview(m_page); });
 }
 
 void PrintDialog::showPicture(const QImage &image)

@@ -115,7 +115,8 @@ private:
     ClassPageOptions pageOptions(const Distribution &distribution) const;
     // The options of now on the pages, every page checked; throws before anything is drawn.
     int preparePages();
-    void makePreview();
+    // Page k at half size, k wrapping around the pages.
+    void makePreview(int k);
     void showPicture(const QImage &image);
     // Sends every page to the target with the progress window up.
     void runJob(PrintTarget &target, int pages);

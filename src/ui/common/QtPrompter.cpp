@@ -166,7 +166,7 @@ std::optional<QFont> QtPrompter::chooseFont(QWidget *parent, const QFont &initia
 bool QtPrompter::choosePrinter(QWidget *parent, QPrinter &printer, int pageCount)
 {
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
-        message(parent, QCoreApplication::translate("tessell", "警告"), noPrinterText(), Icon::Warning);
+        message(parent, tr("警告"), noPrinterText(), Icon::Warning);
         return false;
     }
     printer.setCopyCount(1);

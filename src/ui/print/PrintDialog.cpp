@@ -10,6 +10,7 @@
 #include "ui/common/CommandHost.h"
 #include "ui/common/Icons.h"
 #include "ui/common/Prompter.h"
+#include "ui/common/SaveTarget.h"
 #include "ui/common/WindowPlaces.h"
 #include "ui/print/PrintProgress.h"
 #include "ui/print/PrinterPrintTarget.h"
@@ -79,7 +80,8 @@ PrintDialog::PrintDialog(CommandHost &host, std::function<void(int)> openHelp, Q
     buildDistribution();
     buildOptions();
     m_progress = new PrintProgress(this);
-    bindHelpKey(this, HelpPages::Print, openHelp);
+    if (openHelp)
+        bindHelpKey(this, HelpPages::Print, openHelp);
 
     readSettings();
     recompute();
@@ -470,24 +472,12 @@ void PrintDialog::saveToPdf()
 
 QString PrintDialog::askPdfPath()
 {
-    const QString title = tr("PDFに保存");
     const QString fileName = m_host.design().fileName();
     const QString folder = fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
-    for (;;) {
-        QString path =
-            m_host.prompter().saveFileName(this, title, {{tr("PDF ファイル (*.pdf)"), {QStringLiteral("*.pdf")}}}, folder);
-        if (path.isEmpty())
-            return {};
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".pdf");
-        if (!QFileInfo::exists(path))
-            return path;
-        const Prompter::Answer answer =
-            m_host.prompter().question(this, title, tr("%1 は既に存在します。\n上書きしますか？").arg(path),
-                                       Prompter::Icon::Warning, {Prompter::Answer::Yes, Prompter::Answer::No});
-        if (answer == Prompter::Answer::Yes)
-            return path;
-    }
+    const std::optional<SaveTarget> target =
+        chooseSaveTarget(m_host.prompter(), this, tr("PDFに保存"),
+                         {{tr("PDF ファイル (*.pdf)"), {QStringLiteral("*.pdf")}}}, QStringLiteral("pdf"), folder);
+    return target ? target->path : QString();
 }
 
 void PrintDialog::runJob(PrintTarget &target, int pages)

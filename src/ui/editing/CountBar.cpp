@@ -58,7 +58,7 @@ QImage CountBar::countImage(int number, int count)
     const QString digit = CellGrid::digit(number) + QLatin1Char(':');
     p.drawText(QRect(0, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, digit);
     p.setFont(countFont(false));
-    const QString text = QString::number(count) + QStringLiteral("枚");
+    const QString text = tr("%1枚").arg(count);
     const int w = p.fontMetrics().horizontalAdvance(text);
     // Large counts are pulled left rather than cut off at the image's edge.
     const int x = qMin((49 - w) / 2 + 6, 49 - w);

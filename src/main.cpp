@@ -1,6 +1,7 @@
 #include "core/document/HistoryFolder.h"
 #include "core/document/LeftHistory.h"
 #include "core/settings/AppPaths.h"
+#include "scanner/ScannerFactory.h"
 #include "ui/app/Application.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
@@ -54,5 +55,8 @@ int main(int argc, char **argv)
         window.openCommandLine(arguments);
     }
 
-    return app.exec();
+    const int status = app.exec();
+    // A scanner left open is closed now; a failed close still reaches the user.
+    window.runner().run(nullptr, releaseScannerService);
+    return status;
 }

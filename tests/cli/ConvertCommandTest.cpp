@@ -20,10 +20,7 @@ QString writeDesign(const Scratch &scratch)
 {
     Design design;
     design.makeNew(12, 8);
-    Palette palette;
-    for (int n = 0; n < 16; ++n)
-        palette[n].fill(qRgb((n & 1) * 255, ((n >> 1) & 1) * 200, (n >> 2) * 80));
-    design.setPalette(palette);
+    design.setPalette(distinctPalette());
     design.setCell(3, 3, QStringLiteral("E"));
     const QString path = scratch.file(QStringLiteral("design.tsl"));
     DesignFile::write(design, path);

@@ -5,6 +5,7 @@
 #include "scanner/SaneService.h"
 #include "scanner/ScanSession.h"
 #include "scanner/ScannerFactory.h"
+#include "support/SaneFolder.h"
 #include "support/ScriptedScanUi.h"
 #include "support/TestSupport.h"
 
@@ -25,14 +26,10 @@ private:
     Scratch m_scratch;
 };
 
-// SANE reads SANE_CONFIG_DIR once per process: one folder for every row,
-// whose test.conf each row writes anew.
+// One folder for every row, whose test.conf each row writes anew.
 void SaneScanTest::initTestCase()
 {
-    QVERIFY(QDir(m_scratch.path()).mkdir(QStringLiteral("sane")));
-    m_scratch.write(QStringLiteral("sane/dll.conf"), "test\n");
-    qputenv("SANE_CONFIG_DIR", QFile::encodeName(m_scratch.file(QStringLiteral("sane"))));
-    qunsetenv("TESSELL_SCANNER");
+    QVERIFY(useSaneTestBackend(m_scratch));
 }
 
 void SaneScanTest::scan_data()
@@ -58,9 +55,7 @@ void SaneScanTest::scan()
     QFETCH(bool, colour);
     QFETCH(QSize, size);
     QFETCH(QString, error);
-    m_scratch.write(QStringLiteral("sane/test.conf"), "number_of_devices 1\nmode Color\nresolution 75\n"
-                                                      "test-picture \"Color pattern\"\n" +
-                                                          extraConfig.toUtf8());
+    writeSaneTestDevice(m_scratch, extraConfig.toUtf8());
 
     // Linux chooses SANE when its library answers.
     std::unique_ptr<ScannerService> service = createScannerService();

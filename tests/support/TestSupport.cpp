@@ -12,7 +12,10 @@
 
 namespace tessell::test {
 
-Scratch::Scratch() { AppPaths::setBaseDir(m_dir.path()); }
+Scratch::Scratch()
+{
+    AppPaths::setBaseDir(m_dir.path());
+}
 
 QString Scratch::write(const QString &name, const QByteArray &bytes) const
 {
@@ -41,7 +44,10 @@ QStringList cellsOf(const CellGrid &grid)
     return rows;
 }
 
-QStringList cellsOf(const Design &design) { return cellsOf(design.grid()); }
+QStringList cellsOf(const Design &design)
+{
+    return cellsOf(design.grid());
+}
 
 QByteArray fileOf(const QStringList &lines, const QByteArray &eol)
 {
@@ -49,6 +55,14 @@ QByteArray fileOf(const QStringList &lines, const QByteArray &eol)
     for (const QString &l : lines)
         out += l.toLatin1() + eol;
     return out;
+}
+
+Palette distinctPalette()
+{
+    Palette palette;
+    for (int n = 0; n < 16; ++n)
+        palette[n].fill(qRgb((n & 1) * 255, ((n >> 1) & 1) * 200, (n >> 2) * 80));
+    return palette;
 }
 
 QImage noisePicture(int width, int height, quint32 seed)

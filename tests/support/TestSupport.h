@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/document/PaletteEntry.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QString>
@@ -36,6 +38,9 @@ QStringList cellsOf(const CellGrid &grid);
 QStringList cellsOf(const Design &design);
 // The lines as file bytes, each ended by eol.
 QByteArray fileOf(const QStringList &lines, const QByteArray &eol = "\r\n");
+// Sixteen plain tiles of different colours: bit 0 of the number sets red, bit 1
+// green, bits 2 and 3 the blue level.
+Palette distinctPalette();
 // A picture of random opaque pixels, the same for the same seed.
 QImage noisePicture(int width, int height, quint32 seed);
 // The text of the tessell::Error that fn throws, or "<no error>".

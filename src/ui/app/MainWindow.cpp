@@ -21,6 +21,7 @@
 #include "ui/editing/ToolBox.h"
 #include "ui/editing/WorkArea.h"
 #include "ui/palette/PaletteEditor.h"
+#include "ui/scan/ImageScanWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
 #include "ui/shell/OptionsDialog.h"
@@ -285,7 +286,13 @@ void MainWindow::paletteEditor()
     window.exec();
     m_editor->changeSetting(true);
 }
-void MainWindow::imageScan() {}
+
+void MainWindow::imageScan()
+{
+    ImageScanWindow window(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    window.exec();
+}
+
 void MainWindow::options()
 {
     FileAssociation association;

@@ -21,7 +21,8 @@ std::optional<UiLanguage> UiLanguages::fromCode(const QString &code)
 
 UiLanguage UiLanguages::stored(const SettingsStore &store)
 {
-    return fromCode(store.readString(QLatin1String(Section), QLatin1String(Key))).value_or(UiLanguage::Japanese);
+    return fromCode(store.readString(QLatin1String(Section), QLatin1String(Key)))
+        .value_or(UiLanguage::Japanese);
 }
 
 bool UiLanguages::store(SettingsStore &store, UiLanguage language)

@@ -27,6 +27,8 @@ struct CommandInfo {
 };
 
 using IC = Icons::Command;
+// One row per entry; lupdate needs the context spelled out in each.
+// clang-format off
 const CommandInfo kCommands[CommandCount] = {
     {Command::New, "New1", QT_TRANSLATE_NOOP("tessell::CommandSet", "新規作成(&N)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "初期設定"), {}, int(IC::New)},
     {Command::Open, "Open1", QT_TRANSLATE_NOOP("tessell::CommandSet", "開く(&O)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "開く"), Qt::CTRL | Qt::Key_O, int(IC::Open)},
@@ -59,6 +61,7 @@ const CommandInfo kCommands[CommandCount] = {
     {Command::Help, "Help1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ヘルプ(&H)"), nullptr, Qt::Key_F1, -1},
     {Command::About, "About1", QT_TRANSLATE_NOOP("tessell::CommandSet", "バージョン情報(&V)"), nullptr, {}, -1},
 };
+// clang-format on
 
 QString translated(const char *text) { return QCoreApplication::translate("tessell::CommandSet", text); }
 } // namespace

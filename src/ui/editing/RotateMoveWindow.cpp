@@ -26,6 +26,8 @@ struct MoveButton {
     int row, column;
 };
 
+// One row per entry; lupdate needs the context spelled out in each.
+// clang-format off
 const MoveButton kMoves[8] = {
     {Moves::Direction::UpLeft, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "   左上   "), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（左上）"), 0, 0},
     {Moves::Direction::Up, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "上"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（上）"), 0, 1},
@@ -36,6 +38,7 @@ const MoveButton kMoves[8] = {
     {Moves::Direction::Down, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "下"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（下）"), 2, 1},
     {Moves::Direction::DownRight, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "右下"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（右下）"), 2, 2},
 };
+// clang-format on
 
 // A 32-pixel arrow pointing the way the design moves; red stands for transparent
 // in the icon strips, so the arrow is drawn on a transparent background.

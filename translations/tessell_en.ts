@@ -319,7 +319,7 @@ Do you want to replace it?</translation>
     <name>tessell::DesignEditor</name>
     <message>
         <source>%1列-%2行</source>
-        <translation>Col %1 - Row %2</translation>
+        <translation>C%1-R%2</translation>
     </message>
     <message>
         <source>画像更新中</source>
@@ -516,7 +516,7 @@ Do you want to save it?</translation>
     <name>tessell::MainWindow</name>
     <message>
         <source>1列-1行:0</source>
-        <translation>Col 1 - Row 1:0</translation>
+        <translation>C1-R1:0</translation>
     </message>
 </context>
 <context>
@@ -577,7 +577,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>色</source>
-        <translation>Colour</translation>
+        <translation>Ink</translation>
     </message>
     <message>
         <source>パレットリスト</source>
@@ -709,7 +709,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>置換する番号</source>
-        <translation>Number to replace</translation>
+        <translation>Old number</translation>
     </message>
     <message>
         <source>置換前</source>
@@ -717,7 +717,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>置換後の番号</source>
-        <translation>Replacement number</translation>
+        <translation>New number</translation>
     </message>
     <message>
         <source>置換後</source>
@@ -729,27 +729,27 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>全体</source>
-        <translation>Whole design</translation>
+        <translation>All</translation>
     </message>
     <message>
         <source>指定</source>
-        <translation>Cells</translation>
+        <translation>Area</translation>
     </message>
     <message>
         <source>列から</source>
-        <translation>From column</translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>列まで</source>
-        <translation>To column</translation>
+        <translation>cols</translation>
     </message>
     <message>
         <source>行から</source>
-        <translation>From row</translation>
+        <translation>to</translation>
     </message>
     <message>
         <source>行まで</source>
-        <translation>To row</translation>
+        <translation>rows</translation>
     </message>
     <message>
         <source>置換開始(&amp;S)</source>
@@ -772,7 +772,7 @@ Do you want to save it?</translation>
     <name>tessell::RotateMoveWindow</name>
     <message>
         <source>   左上   </source>
-        <translation>   Up left   </translation>
+        <translation>Up L</translation>
     </message>
     <message>
         <source>移動（左上）</source>
@@ -788,7 +788,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>右上</source>
-        <translation>Up right</translation>
+        <translation>Up R</translation>
     </message>
     <message>
         <source>移動（右上）</source>
@@ -812,7 +812,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>左下</source>
-        <translation>Down left</translation>
+        <translation>Down L</translation>
     </message>
     <message>
         <source>移動（左下）</source>
@@ -828,7 +828,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>右下</source>
-        <translation>Down right</translation>
+        <translation>Down R</translation>
     </message>
     <message>
         <source>移動（右下）</source>
@@ -836,7 +836,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>回転・移動</source>
-        <translation>Rotate / Move</translation>
+        <translation>Rotate/Move</translation>
     </message>
     <message>
         <source>回転</source>
@@ -905,11 +905,11 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>列数</source>
-        <translation>Columns</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>行数</source>
-        <translation>Rows</translation>
+        <translation>Height</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1036,7 +1036,7 @@ Do you want to save it?</translation>
         <translation>Welcome</translation>
     </message>
     <message>
-        <source>%1　へようこそ</source>
+        <source>%1&#x3000;へようこそ</source>
         <translation>Welcome to %1</translation>
     </message>
     <message>
@@ -1107,8 +1107,8 @@ Do you want to save it?</translation>
         <translation>Cannot open file %1</translation>
     </message>
     <message>
-        <source>'%1' は整数ではありません</source>
-        <translation>'%1' is not a valid integer value</translation>
+        <source>&apos;%1&apos; は整数ではありません</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
     </message>
     <message>
         <source>ファイル %1 は大きすぎて開けません (上限 %2 MB)</source>
@@ -1135,8 +1135,8 @@ Do you want to save it?</translation>
         <translation>Bitmap image is not valid</translation>
     </message>
     <message>
-        <source>ファイル"%1"の読み込みに失敗しました。</source>
-        <translation>Could not read the file "%1".</translation>
+        <source>ファイル&quot;%1&quot;の読み込みに失敗しました。</source>
+        <translation>Could not read the file &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>前回の作業が保存されずに終了しました。
@@ -1153,8 +1153,8 @@ Do you want to restore your work?</translation>
         <translation>Tessell file</translation>
     </message>
     <message>
-        <source>'%1' の設定に失敗しました</source>
-        <translation>Could not set '%1'</translation>
+        <source>&apos;%1&apos; の設定に失敗しました</source>
+        <translation>Could not set &apos;%1&apos;</translation>
     </message>
     <message>
         <source>画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。</source>

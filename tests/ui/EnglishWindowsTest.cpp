@@ -3,6 +3,8 @@
 #include "core/settings/SettingsStore.h"
 #include "core/settings/UiLanguage.h"
 #include "ui/app/Application.h"
+#include "ui/common/AppFonts.h"
+#include "ui/editing/CountBar.h"
 #include "ui/shell/OptionsDialog.h"
 
 #include <QAbstractButton>
@@ -19,6 +21,8 @@
 
 using namespace tessell;
 using namespace tessell::test;
+
+Q_DECLARE_METATYPE(tessell::UiLanguage)
 
 namespace {
 // Kana, kanji, CJK punctuation and full-width forms: what an English window
@@ -97,6 +101,8 @@ private slots:
     void windowsShowNoJapanese_data();
     void windowsShowNoJapanese();
     void languageChoiceKeptForNextStart();
+    void countsNeverCoverTheirDigit_data();
+    void countsNeverCoverTheirDigit();
 
 private:
     WindowFixture f;
@@ -160,6 +166,32 @@ void EnglishWindowsTest::languageChoiceKeptForNextStart()
                                          QTest::mouseClick(dialog->japaneseButton(), Qt::LeftButton);
                                      }));
     QCOMPARE(UiLanguages::stored(SettingsStore(AppPaths::dataFile())), UiLanguage::Japanese);
+}
+
+void EnglishWindowsTest::countsNeverCoverTheirDigit_data()
+{
+    QTest::addColumn<UiLanguage>("language");
+    QTest::addColumn<int>("count");
+    for (UiLanguage language : {UiLanguage::Japanese, UiLanguage::English}) {
+        const char *name = language == UiLanguage::English ? "English" : "Japanese";
+        for (int count : {160, 16000, 99999, 998001})
+            QTest::addRow("%s %d", name, count) << language << count;
+    }
+}
+
+void EnglishWindowsTest::countsNeverCoverTheirDigit()
+{
+    QFETCH(UiLanguage, language);
+    QFETCH(int, count);
+    QVERIFY(installTranslations(*qApp, language));
+    // A one-digit count sits well clear of the digit: its columns are the digit alone.
+    const QImage alone = CountBar::countImage(0xA, 1);
+    const QImage counted = CountBar::countImage(0xA, count);
+    QVERIFY(installTranslations(*qApp, UiLanguage::English));
+    const int digitWidth = QFontMetrics(AppFonts::ui(10, true)).horizontalAdvance(QStringLiteral("A:"));
+    QCOMPARE(counted.copy(0, 0, digitWidth, alone.height()), alone.copy(0, 0, digitWidth, alone.height()));
+    // And the count is drawn at all.
+    QVERIFY(counted != alone);
 }
 
 QTEST_MAIN(EnglishWindowsTest)

@@ -12,8 +12,6 @@
 namespace tessell {
 
 namespace {
-QString tr(const char *s) { return QCoreApplication::translate("QtPrompter", s); }
-
 QMessageBox::Icon boxIcon(Prompter::Icon icon)
 {
     switch (icon) {

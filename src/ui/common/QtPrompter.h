@@ -2,10 +2,14 @@
 
 #include "ui/common/Prompter.h"
 
+#include <QCoreApplication>
+
 namespace tessell {
 
-// The prompter that shows real Qt dialogs with the program's Japanese buttons.
+// The prompter that shows real Qt dialogs with the program's own button texts.
 class QtPrompter : public Prompter {
+    Q_DECLARE_TR_FUNCTIONS(tessell::QtPrompter)
+
 public:
     void message(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
     Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,

@@ -25,6 +25,10 @@ public:
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
 
     static QString buttonText(Answer answer);
+    // Where a file or folder dialog opens: folder when it exists, else the
+    // documents folder when that exists, else home. A missing folder would
+    // otherwise be offered as a file name.
+    static QString startIn(const QString &folder);
 };
 
 } // namespace tessell

@@ -10,7 +10,7 @@ namespace tessell {
 namespace {
 QString malformed()
 {
-    return texts::tr("クリップボードの内容が正しくありません。");
+    return CoreTexts::tr("クリップボードの内容が正しくありません。");
 }
 
 // One digit or -1, normalised to upper case; empty when not a block value.

@@ -9,23 +9,23 @@ namespace tessell {
 namespace {
 QString columnsOutOfRange(int columns)
 {
-    return texts::tr("列は1～%1までの数値を入力してください。").arg(columns);
+    return CoreTexts::tr("列は1～%1までの数値を入力してください。").arg(columns);
 }
 QString columnsReversed()
 {
-    return texts::tr("列の指定が正しくありません。");
+    return CoreTexts::tr("列の指定が正しくありません。");
 }
 QString rowsOutOfRange(int rows)
 {
-    return texts::tr("行は1～%1までの数値を入力してください。").arg(rows);
+    return CoreTexts::tr("行は1～%1までの数値を入力してください。").arg(rows);
 }
 QString rowsReversed()
 {
-    return texts::tr("行の指定が正しくありません。");
+    return CoreTexts::tr("行の指定が正しくありません。");
 }
 QString notANumber()
 {
-    return texts::tr("列・行に正しい数値を入力してください。");
+    return CoreTexts::tr("列・行に正しい数値を入力してください。");
 }
 
 // A field read as a whole number; anything else stops the check at once.

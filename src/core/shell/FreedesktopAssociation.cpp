@@ -260,7 +260,7 @@ void FreedesktopAssociation::write(const QString &program)
                                          "MimeType=%3;\n"
                                          "Terminal=false\n"
                                          "Categories=Graphics;\n")
-                              .arg(keyFileString(texts::tr("モザイク壁画の図案を作るエディタ")),
+                              .arg(keyFileString(CoreTexts::tr("モザイク壁画の図案を作るエディタ")),
                                    commandFor(program), mimeType());
     writeFile(desktopFile(), entry.toUtf8());
     setDefault();

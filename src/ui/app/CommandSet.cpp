@@ -26,41 +26,42 @@ struct CommandInfo {
     int icon; // an Icons::Command, or -1
 };
 
-#define T(s) QT_TRANSLATE_NOOP("tessell::CommandSet", s)
 using IC = Icons::Command;
+// One row per entry; lupdate needs the context spelled out in each.
+// clang-format off
 const CommandInfo kCommands[CommandCount] = {
-    {Command::New, "New1", T("新規作成(&N)"), T("初期設定"), {}, int(IC::New)},
-    {Command::Open, "Open1", T("開く(&O)"), T("開く"), Qt::CTRL | Qt::Key_O, int(IC::Open)},
-    {Command::Import, "OpenList1", T("配列ファイルを開く(&L)"), nullptr, {}, -1},
-    {Command::Save, "Save1", T("上書き保存(&A)"), T("保存"), Qt::CTRL | Qt::Key_S, int(IC::Save)},
-    {Command::SaveAs, "SaveAs1", T("名前を付けて保存(&S)"), nullptr, {}, -1},
-    {Command::Print, "Print1", T("印刷(&P)"), T("印刷"), Qt::CTRL | Qt::Key_P, int(IC::Print)},
-    {Command::Exit, "Exit1", T("終了(&X)"), nullptr, {}, -1},
-    {Command::Undo, "Undo1", T("元に戻す(&U)"), T("元に戻す"), {}, int(IC::Undo)},
-    {Command::Redo, "Redo1", T("繰り返し(&R)"), T("繰り返し"), {}, int(IC::Redo)},
-    {Command::ClearHistory, "ClearHistory1", T("ヒストリー削除(&H)"), nullptr, {}, -1},
-    {Command::Cut, "Cut1", T("切り取り(&T)"), T("切り取り"), {}, int(IC::Cut)},
-    {Command::Copy, "Copy1", T("コピー(&C)"), T("コピー"), {}, int(IC::Copy)},
-    {Command::Paste, "Paste1", T("貼り付け(&P)"), T("貼り付け"), {}, int(IC::Paste)},
-    {Command::RotateMove, "RotateMove1", T("回転・移動"), nullptr, {}, -1},
-    {Command::Replace, "Replace1", T("置換(&L)"), nullptr, {}, -1},
-    {Command::CanvasSize, "Size1", T("キャンバス大きさ変更(&S)"), nullptr, {}, -1},
-    {Command::ShowPicture, "Picture1", T("ピクチャー(&P)"), nullptr, {}, -1},
-    {Command::ShowNumbers, "Number8", T("数字(&N)"), nullptr, {}, -1},
-    {Command::ToggleView, "SwitchView1", T("編集画面"), T("編集画面"), {}, int(IC::SwitchView)},
-    {Command::Refresh, "ReFlesh1", T("ピクチャーの更新(&R)"), T("ピクチャー更新"), Qt::CTRL | Qt::Key_R, int(IC::Refresh)},
-    {Command::PictureCheck, "PictureCheck1", T("画像確認(&C)"), T("画像確認"), Qt::CTRL | Qt::Key_C,
+    {Command::New, "New1", QT_TRANSLATE_NOOP("tessell::CommandSet", "新規作成(&N)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "初期設定"), {}, int(IC::New)},
+    {Command::Open, "Open1", QT_TRANSLATE_NOOP("tessell::CommandSet", "開く(&O)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "開く"), Qt::CTRL | Qt::Key_O, int(IC::Open)},
+    {Command::Import, "OpenList1", QT_TRANSLATE_NOOP("tessell::CommandSet", "配列ファイルを開く(&L)"), nullptr, {}, -1},
+    {Command::Save, "Save1", QT_TRANSLATE_NOOP("tessell::CommandSet", "上書き保存(&A)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "保存"), Qt::CTRL | Qt::Key_S, int(IC::Save)},
+    {Command::SaveAs, "SaveAs1", QT_TRANSLATE_NOOP("tessell::CommandSet", "名前を付けて保存(&S)"), nullptr, {}, -1},
+    {Command::Print, "Print1", QT_TRANSLATE_NOOP("tessell::CommandSet", "印刷(&P)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "印刷"), Qt::CTRL | Qt::Key_P, int(IC::Print)},
+    {Command::Exit, "Exit1", QT_TRANSLATE_NOOP("tessell::CommandSet", "終了(&X)"), nullptr, {}, -1},
+    {Command::Undo, "Undo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す(&U)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す"), {}, int(IC::Undo)},
+    {Command::Redo, "Redo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し(&R)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し"), {}, int(IC::Redo)},
+    {Command::ClearHistory, "ClearHistory1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ヒストリー削除(&H)"), nullptr, {}, -1},
+    {Command::Cut, "Cut1", QT_TRANSLATE_NOOP("tessell::CommandSet", "切り取り(&T)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "切り取り"), {}, int(IC::Cut)},
+    {Command::Copy, "Copy1", QT_TRANSLATE_NOOP("tessell::CommandSet", "コピー(&C)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "コピー"), {}, int(IC::Copy)},
+    {Command::Paste, "Paste1", QT_TRANSLATE_NOOP("tessell::CommandSet", "貼り付け(&P)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "貼り付け"), {}, int(IC::Paste)},
+    {Command::RotateMove, "RotateMove1", QT_TRANSLATE_NOOP("tessell::CommandSet", "回転・移動"), nullptr, {}, -1},
+    {Command::Replace, "Replace1", QT_TRANSLATE_NOOP("tessell::CommandSet", "置換(&L)"), nullptr, {}, -1},
+    {Command::CanvasSize, "Size1", QT_TRANSLATE_NOOP("tessell::CommandSet", "キャンバス大きさ変更(&S)"), nullptr, {}, -1},
+    {Command::ShowPicture, "Picture1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ピクチャー(&P)"), nullptr, {}, -1},
+    {Command::ShowNumbers, "Number8", QT_TRANSLATE_NOOP("tessell::CommandSet", "数字(&N)"), nullptr, {}, -1},
+    {Command::ToggleView, "SwitchView1", QT_TRANSLATE_NOOP("tessell::CommandSet", "編集画面"), QT_TRANSLATE_NOOP("tessell::CommandSet", "編集画面"), {}, int(IC::SwitchView)},
+    {Command::Refresh, "ReFlesh1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ピクチャーの更新(&R)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "ピクチャー更新"), Qt::CTRL | Qt::Key_R, int(IC::Refresh)},
+    {Command::PictureCheck, "PictureCheck1", QT_TRANSLATE_NOOP("tessell::CommandSet", "画像確認(&C)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "画像確認"), Qt::CTRL | Qt::Key_C,
      int(IC::PictureCheck)},
-    {Command::ZoomIn, "ZoomIn1", T("拡大"), nullptr, Qt::CTRL | Qt::Key_Plus, -1},
-    {Command::ZoomOut, "ZoomOut1", T("縮小"), nullptr, Qt::CTRL | Qt::Key_Minus, -1},
-    {Command::ZoomReset, "ZoomReset1", T("等倍"), nullptr, Qt::CTRL | Qt::Key_0, -1},
-    {Command::PaletteEditor, "PaletteEditor1", T("パレットエディタ(&E)"), nullptr, {}, -1},
-    {Command::ImageScan, "ImageScan1", T("イメージスキャン(&I)"), nullptr, {}, -1},
-    {Command::Options, "Option1", T("オプション(&O)"), nullptr, {}, -1},
-    {Command::Help, "Help1", T("ヘルプ(&H)"), nullptr, Qt::Key_F1, -1},
-    {Command::About, "About1", T("バージョン情報(&V)"), nullptr, {}, -1},
+    {Command::ZoomIn, "ZoomIn1", QT_TRANSLATE_NOOP("tessell::CommandSet", "拡大"), nullptr, Qt::CTRL | Qt::Key_Plus, -1},
+    {Command::ZoomOut, "ZoomOut1", QT_TRANSLATE_NOOP("tessell::CommandSet", "縮小"), nullptr, Qt::CTRL | Qt::Key_Minus, -1},
+    {Command::ZoomReset, "ZoomReset1", QT_TRANSLATE_NOOP("tessell::CommandSet", "等倍"), nullptr, Qt::CTRL | Qt::Key_0, -1},
+    {Command::PaletteEditor, "PaletteEditor1", QT_TRANSLATE_NOOP("tessell::CommandSet", "パレットエディタ(&E)"), nullptr, {}, -1},
+    {Command::ImageScan, "ImageScan1", QT_TRANSLATE_NOOP("tessell::CommandSet", "イメージスキャン(&I)"), nullptr, {}, -1},
+    {Command::Options, "Option1", QT_TRANSLATE_NOOP("tessell::CommandSet", "オプション(&O)"), nullptr, {}, -1},
+    {Command::Help, "Help1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ヘルプ(&H)"), nullptr, Qt::Key_F1, -1},
+    {Command::About, "About1", QT_TRANSLATE_NOOP("tessell::CommandSet", "バージョン情報(&V)"), nullptr, {}, -1},
 };
-#undef T
+// clang-format on
 
 QString translated(const char *text) { return QCoreApplication::translate("tessell::CommandSet", text); }
 } // namespace

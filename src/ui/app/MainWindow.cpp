@@ -307,7 +307,8 @@ void MainWindow::options()
         readIni(true);
         readIni(true);
     };
-    OptionsDialog dialog(m_runner, association, {resetToolBars, [this](int topic) { showHelp(topic); }}, this);
+    OptionsDialog dialog(m_runner, association, m_store, {resetToolBars, [this](int topic) { showHelp(topic); }},
+                         this);
     dialog.exec();
 }
 void MainWindow::about()

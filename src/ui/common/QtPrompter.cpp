@@ -2,6 +2,8 @@
 
 #include <QColorDialog>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -15,8 +17,6 @@
 namespace tessell {
 
 namespace {
-QString tr(const char *s) { return QCoreApplication::translate("QtPrompter", s); }
-
 QMessageBox::Icon boxIcon(Prompter::Icon icon)
 {
     switch (icon) {
@@ -59,11 +59,15 @@ QString nameFilters(const QList<Prompter::Filter> &filters)
     }
     return out.join(QStringLiteral(";;"));
 }
-QString orDocuments(const QString &folder)
-{
-    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : folder;
-}
 } // namespace
+
+QString QtPrompter::startIn(const QString &folder)
+{
+    for (const QString &f : {folder, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)})
+        if (!f.isEmpty() && QFileInfo(f).isDir())
+            return f;
+    return QDir::homePath();
+}
 
 QString QtPrompter::buttonText(Answer answer)
 {
@@ -108,7 +112,7 @@ Prompter::Answer QtPrompter::question(QWidget *parent, const QString &caption, c
 QString QtPrompter::openFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
                                  const QString &startFolder)
 {
-    return QFileDialog::getOpenFileName(parent, title, orDocuments(startFolder), nameFilters(filters));
+    return QFileDialog::getOpenFileName(parent, title, startIn(startFolder), nameFilters(filters));
 }
 
 QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QList<Filter> &filters,
@@ -117,7 +121,7 @@ QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QL
     // The caller adds the extension and asks before overwriting, in its own words.
     const QString names = nameFilters(filters);
     QString selected;
-    const QString path = QFileDialog::getSaveFileName(parent, title, orDocuments(startFolder), names, &selected,
+    const QString path = QFileDialog::getSaveFileName(parent, title, startIn(startFolder), names, &selected,
                                                       QFileDialog::DontConfirmOverwrite);
     if (chosenFilter)
         *chosenFilter = qMax(0, int(names.split(QStringLiteral(";;")).indexOf(selected)));
@@ -126,7 +130,7 @@ QString QtPrompter::saveFileName(QWidget *parent, const QString &title, const QL
 
 QString QtPrompter::chooseFolder(QWidget *parent, const QString &title, const QString &startFolder)
 {
-    return QFileDialog::getExistingDirectory(parent, title, orDocuments(startFolder));
+    return QFileDialog::getExistingDirectory(parent, title, startIn(startFolder));
 }
 
 std::optional<QRgb> QtPrompter::chooseColour(QWidget *parent, QRgb initial)

@@ -2,10 +2,14 @@
 
 #include "ui/common/Prompter.h"
 
+#include <QCoreApplication>
+
 namespace tessell {
 
-// The prompter that shows real Qt dialogs with the program's Japanese buttons.
+// The prompter that shows real Qt dialogs with the program's own button texts.
 class QtPrompter : public Prompter {
+    Q_DECLARE_TR_FUNCTIONS(tessell::QtPrompter)
+
 public:
     void message(QWidget *parent, const QString &caption, const QString &text, Icon icon) override;
     Answer question(QWidget *parent, const QString &caption, const QString &text, Icon icon,
@@ -24,6 +28,10 @@ public:
     static QString buttonText(Answer answer);
     // The warning when the system has no printer to offer.
     static QString noPrinterText();
+    // Where a file or folder dialog opens: folder when it exists, else the
+    // documents folder when that exists, else home. A missing folder would
+    // otherwise be offered as a file name.
+    static QString startIn(const QString &folder);
 };
 
 } // namespace tessell

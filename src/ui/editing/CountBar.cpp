@@ -57,9 +57,18 @@ QImage CountBar::countImage(int number, int count)
     p.setFont(countFont(true));
     const QString digit = CellGrid::digit(number) + QLatin1Char(':');
     p.drawText(QRect(0, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, digit);
+    const int room = 49 - p.fontMetrics().horizontalAdvance(digit) - 1;
     p.setFont(countFont(false));
-    const QString text = QString::number(count) + QStringLiteral("枚");
+    const QString text = tr("%1枚").arg(count);
     const int w = p.fontMetrics().horizontalAdvance(text);
+    if (w > room) {
+        // Too wide even pulled left (six digits, or a longer unit in another
+        // language): squeezed beside the digit rather than drawn over it.
+        p.translate(49 - room, 0);
+        p.scale(double(room) / w, 1.0);
+        p.drawText(QRect(0, 1, w, 13), Qt::AlignLeft | Qt::AlignTop, text);
+        return img;
+    }
     // Large counts are pulled left rather than cut off at the image's edge.
     const int x = qMin((49 - w) / 2 + 6, 49 - w);
     p.drawText(QRect(x, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, text);

@@ -26,16 +26,19 @@ struct MoveButton {
     int row, column;
 };
 
+// One row per entry; lupdate needs the context spelled out in each.
+// clang-format off
 const MoveButton kMoves[8] = {
-    {Moves::Direction::UpLeft, QT_TR_NOOP("   左上   "), QT_TR_NOOP("移動（左上）"), 0, 0},
-    {Moves::Direction::Up, QT_TR_NOOP("上"), QT_TR_NOOP("移動（上）"), 0, 1},
-    {Moves::Direction::UpRight, QT_TR_NOOP("右上"), QT_TR_NOOP("移動（右上）"), 0, 2},
-    {Moves::Direction::Left, QT_TR_NOOP("左"), QT_TR_NOOP("移動（左）"), 1, 0},
-    {Moves::Direction::Right, QT_TR_NOOP("右"), QT_TR_NOOP("移動（右）"), 1, 2},
-    {Moves::Direction::DownLeft, QT_TR_NOOP("左下"), QT_TR_NOOP("移動（左下）"), 2, 0},
-    {Moves::Direction::Down, QT_TR_NOOP("下"), QT_TR_NOOP("移動（下）"), 2, 1},
-    {Moves::Direction::DownRight, QT_TR_NOOP("右下"), QT_TR_NOOP("移動（右下）"), 2, 2},
+    {Moves::Direction::UpLeft, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "   左上   "), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（左上）"), 0, 0},
+    {Moves::Direction::Up, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "上"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（上）"), 0, 1},
+    {Moves::Direction::UpRight, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "右上"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（右上）"), 0, 2},
+    {Moves::Direction::Left, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "左"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（左）"), 1, 0},
+    {Moves::Direction::Right, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "右"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（右）"), 1, 2},
+    {Moves::Direction::DownLeft, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "左下"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（左下）"), 2, 0},
+    {Moves::Direction::Down, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "下"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（下）"), 2, 1},
+    {Moves::Direction::DownRight, QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "右下"), QT_TRANSLATE_NOOP("tessell::RotateMoveWindow", "移動（右下）"), 2, 2},
 };
+// clang-format on
 
 // A 32-pixel arrow pointing the way the design moves; red stands for transparent
 // in the icon strips, so the arrow is drawn on a transparent background.
@@ -129,7 +132,7 @@ void RotateMoveWindow::stepAngle(int steps)
     showAngle();
 }
 
-void RotateMoveWindow::showAngle() { m_angleLabel->setText(QString::number(m_angle) + QStringLiteral("ﾟ")); }
+void RotateMoveWindow::showAngle() { m_angleLabel->setText(tr("%1ﾟ").arg(m_angle)); }
 
 void RotateMoveWindow::moveDesign(Moves::Direction direction)
 {

@@ -122,7 +122,9 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
     }
 
     auto *colourLabel = new QLabel(tr("色"), this);
-    colourLabel->setGeometry(8, 246, 14, 16);
+    // Ends where the swatch begins; a wider word of another language grows leftwards.
+    const int labelWidth = qMax(14, colourLabel->sizeHint().width());
+    colourLabel->setGeometry(22 - labelWidth, 246, labelWidth, 16);
     m_colourSwatch = new PressArea(
         this, QRect(24, 242, 25, 25),
         [this](QPainter &p, const QRect &r) {

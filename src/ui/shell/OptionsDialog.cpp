@@ -1,5 +1,9 @@
 #include "ui/shell/OptionsDialog.h"
 
+#include "core/Error.h"
+#include "core/Texts.h"
+#include "core/settings/SettingsStore.h"
+#include "core/settings/UiLanguage.h"
 #include "core/shell/FileAssociation.h"
 #include "ui/common/AppFonts.h"
 #include "ui/common/CommandRunner.h"
@@ -10,20 +14,21 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace tessell {
 
-OptionsDialog::OptionsDialog(CommandRunner &runner, FileAssociation &association, const Actions &actions,
-                             QWidget *parent)
+OptionsDialog::OptionsDialog(CommandRunner &runner, FileAssociation &association, SettingsStore &settings,
+                             const Actions &actions, QWidget *parent)
     : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_runner(runner), m_association(association),
-      m_actions(actions)
+      m_settings(settings), m_actions(actions)
 {
     setWindowTitle(tr("オプション"));
     setModal(true);
-    setFixedSize(241, 144);
     setFont(AppFonts::ui(12));
 
     m_close = new QPushButton(tr("閉じる(&C)"), this);
@@ -40,8 +45,17 @@ OptionsDialog::OptionsDialog(CommandRunner &runner, FileAssociation &association
     layout->setSpacing(4);
     layout->addWidget(fileGroup());
     layout->addWidget(toolBarGroup());
+    QGroupBox *language = languageGroup();
+    layout->addWidget(language);
     layout->addStretch(1);
     layout->addLayout(bottom);
+
+    // The file and tool-bar groups keep the 241 x 144 they always had; the
+    // language group adds its own height below them, and longer texts than the
+    // Japanese ones widen the window instead of being cut off.
+    const QSize hint = sizeHint();
+    setFixedSize(qMax(241, hint.width()),
+                 qMax(144 + language->sizeHint().height() + layout->spacing(), hint.height()));
 
     if (m_actions.showHelp)
         bindHelpKey(this, HelpPages::Options, m_actions.showHelp);
@@ -73,6 +87,44 @@ QGroupBox *OptionsDialog::toolBarGroup()
     l->addWidget(m_reset);
     l->addStretch(1);
     return group;
+}
+
+QGroupBox *OptionsDialog::languageGroup()
+{
+    auto *group = new QGroupBox(tr("言語"), this);
+    auto *l = new QVBoxLayout(group);
+    l->setContentsMargins(8, 2, 8, 4);
+    l->setSpacing(2);
+    auto *choices = new QHBoxLayout;
+    // Each language is named in itself, whatever the windows speak.
+    m_japanese = new QRadioButton(QStringLiteral("日本語"), group);
+    m_japanese->setObjectName(QStringLiteral("japaneseButton"));
+    m_english = new QRadioButton(QStringLiteral("English"), group);
+    m_english->setObjectName(QStringLiteral("englishButton"));
+    (UiLanguages::stored(m_settings) == UiLanguage::English ? m_english : m_japanese)->setChecked(true);
+    connect(m_japanese, &QRadioButton::clicked, this, &OptionsDialog::chooseLanguage);
+    connect(m_english, &QRadioButton::clicked, this, &OptionsDialog::chooseLanguage);
+    choices->addWidget(m_japanese);
+    choices->addWidget(m_english);
+    choices->addStretch(1);
+    l->addLayout(choices);
+    auto *note = new QLabel(tr("次回の起動から有効になります。"), group);
+    note->setObjectName(QStringLiteral("languageNote"));
+    l->addWidget(note);
+    return group;
+}
+
+void OptionsDialog::chooseLanguage()
+{
+    const UiLanguage chosen = m_english->isChecked() ? UiLanguage::English : UiLanguage::Japanese;
+    if (UiLanguages::stored(m_settings) == chosen)
+        return;
+    // A choice that could not be kept is shown and taken back on the buttons.
+    if (!m_runner.run(this, [&] {
+            if (!UiLanguages::store(m_settings, chosen))
+                throw Error(texts::cannotCreate(m_settings.path()));
+        }))
+        (chosen == UiLanguage::English ? m_japanese : m_english)->setChecked(true);
 }
 
 void OptionsDialog::switchAssociation(bool on)

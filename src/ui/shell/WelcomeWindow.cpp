@@ -25,7 +25,7 @@ WelcomeWindow::WelcomeWindow(CommandRunner &runner, FileAssociation &association
     const QFont base = AppFonts::ui(12);
     setFont(base);
 
-    auto *heading = new QLabel(QStringLiteral("Tessell") + QChar(0x3000) + tr("へようこそ"), this);
+    auto *heading = new QLabel(tr("%1　へようこそ").arg(QStringLiteral("Tessell")), this);
     QFont hf = base;
     hf.setBold(true);
     hf.setPixelSize(14);

@@ -1,0 +1,1244 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>HelpPages</name>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>メインウィンドウ</source>
+        <translation>Main window</translation>
+    </message>
+    <message>
+        <source>描画ツール</source>
+        <translation>Drawing tools</translation>
+    </message>
+    <message>
+        <source>編集のコマンド</source>
+        <translation>Editing commands</translation>
+    </message>
+    <message>
+        <source>ファイルの操作</source>
+        <translation>Working with files</translation>
+    </message>
+    <message>
+        <source>イメージスキャン</source>
+        <translation>Image Scan</translation>
+    </message>
+    <message>
+        <source>パレットエディタ</source>
+        <translation>Palette Editor</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>画像確認</source>
+        <translation>Picture Check</translation>
+    </message>
+    <message>
+        <source>オプションと関連付け</source>
+        <translation>Options and file association</translation>
+    </message>
+    <message>
+        <source>ファイルの形式</source>
+        <translation>File formats</translation>
+    </message>
+</context>
+<context>
+    <name>WindowScanUi</name>
+    <message>
+        <source>スキャナの選択</source>
+        <translation>Select Scanner</translation>
+    </message>
+    <message>
+        <source>使用する装置を選んでください。</source>
+        <translation>Choose the device to use.</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>ディスプレイのサイズは1024×768で正常に表示されます。</source>
+        <translation>The windows are laid out for a display of 1024 × 768 or larger.</translation>
+    </message>
+</context>
+<context>
+    <name>tessell</name>
+    <message>
+        <source>TWAIN_32.DLLが見つかりません</source>
+        <translation>TWAIN_32.DLL was not found</translation>
+    </message>
+    <message>
+        <source>キャンセルされました</source>
+        <translation>Cancelled</translation>
+    </message>
+    <message>
+        <source>デバイスの準備ができていません。</source>
+        <translation>The device is not ready.</translation>
+    </message>
+    <message>
+        <source>情報</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>サイズは%1以下にしてください。</source>
+        <translation>The size must be %1 or less.</translation>
+    </message>
+    <message>
+        <source>%1 は既に存在します。
+上書きしますか？</source>
+        <translation>%1 already exists.
+Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::AboutBox</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>バージョン %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>色のついた小片を貼り合わせて作るモザイク壁画の図案を作り、クラスごとに分けて印刷するためのエディタです。</source>
+        <translation>An editor for designing mosaic murals built from coloured pieces, and for printing the design divided among the classes.</translation>
+    </message>
+    <message>
+        <source>このプログラムは次のものを使っています。&lt;br&gt;・Qt 6 ― GNU Lesser General Public License v3 (LGPLv3)&lt;br&gt;・IPAフォント（IPAゴシック、IPAPゴシック） ― IPAフォントライセンス v1.0&lt;br&gt;ライセンスの全文は、それぞれに添えられた文書にあります。</source>
+        <translation>This program uses:&lt;br&gt;• Qt 6 ― GNU Lesser General Public License v3 (LGPLv3)&lt;br&gt;• IPA fonts (IPAGothic, IPAPGothic) ― IPA Font License v1.0&lt;br&gt;The full license texts come with each of them.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::BucketTool</name>
+    <message>
+        <source>バケツツール</source>
+        <translation>Bucket tool</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::CommandSet</name>
+    <message>
+        <source>新規作成(&amp;N)</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>初期設定</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>配列ファイルを開く(&amp;L)</source>
+        <translation>Open &amp;Layout File...</translation>
+    </message>
+    <message>
+        <source>上書き保存(&amp;A)</source>
+        <translation>S&amp;ave</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>名前を付けて保存(&amp;S)</source>
+        <translation>&amp;Save As...</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>終了(&amp;X)</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>元に戻す(&amp;U)</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>繰り返し(&amp;R)</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>繰り返し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>ヒストリー削除(&amp;H)</source>
+        <translation>Clear &amp;History</translation>
+    </message>
+    <message>
+        <source>切り取り(&amp;T)</source>
+        <translation>Cu&amp;t</translation>
+    </message>
+    <message>
+        <source>切り取り</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>コピー(&amp;C)</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>貼り付け(&amp;P)</source>
+        <translation>&amp;Paste</translation>
+    </message>
+    <message>
+        <source>貼り付け</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>回転・移動</source>
+        <translation>Rotate / Move</translation>
+    </message>
+    <message>
+        <source>置換(&amp;L)</source>
+        <translation>Rep&amp;lace...</translation>
+    </message>
+    <message>
+        <source>キャンバス大きさ変更(&amp;S)</source>
+        <translation>Canvas &amp;Size...</translation>
+    </message>
+    <message>
+        <source>ピクチャー(&amp;P)</source>
+        <translation>&amp;Picture</translation>
+    </message>
+    <message>
+        <source>数字(&amp;N)</source>
+        <translation>&amp;Numbers</translation>
+    </message>
+    <message>
+        <source>編集画面</source>
+        <translation>Edit View</translation>
+    </message>
+    <message>
+        <source>ピクチャーの更新(&amp;R)</source>
+        <translation>&amp;Refresh Picture</translation>
+    </message>
+    <message>
+        <source>ピクチャー更新</source>
+        <translation>Refresh picture</translation>
+    </message>
+    <message>
+        <source>画像確認(&amp;C)</source>
+        <translation>Picture &amp;Check...</translation>
+    </message>
+    <message>
+        <source>画像確認</source>
+        <translation>Picture Check</translation>
+    </message>
+    <message>
+        <source>拡大</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>縮小</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>等倍</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>パレットエディタ(&amp;E)</source>
+        <translation>Palette &amp;Editor...</translation>
+    </message>
+    <message>
+        <source>イメージスキャン(&amp;I)</source>
+        <translation>&amp;Image Scan...</translation>
+    </message>
+    <message>
+        <source>オプション(&amp;O)</source>
+        <translation>&amp;Options...</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>バージョン情報(&amp;V)</source>
+        <translation>&amp;About Tessell</translation>
+    </message>
+    <message>
+        <source>編集画面(&amp;W)</source>
+        <translation>Edit &amp;View</translation>
+    </message>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::CountBar</name>
+    <message>
+        <source>%1枚</source>
+        <translation>%1 pcs</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::DesignEditor</name>
+    <message>
+        <source>%1列-%2行</source>
+        <translation>C%1-R%2</translation>
+    </message>
+    <message>
+        <source>画像更新中</source>
+        <translation>Updating picture</translation>
+    </message>
+    <message>
+        <source>文字入れ</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>範囲選択</source>
+        <translation>Select area</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::FileCommands</name>
+    <message>
+        <source>Tessell ファイル(*.tsl)</source>
+        <translation>Tessell files (*.tsl)</translation>
+    </message>
+    <message>
+        <source>最近使ったファイル</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>ファイルが変更されています。
+保存しますか？</source>
+        <translation>The file has been changed.
+Do you want to save it?</translation>
+    </message>
+    <message>
+        <source>新規作成</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>配列の読み込み中</source>
+        <translation>Loading layout</translation>
+    </message>
+    <message>
+        <source>ファイルを開く</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>全てのファイル(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>配列を開く</source>
+        <translation>Open Layout</translation>
+    </message>
+    <message>
+        <source>配列ファイル (*.csv)</source>
+        <translation>Layout files (*.csv)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>配列の保存</source>
+        <translation>Save Design</translation>
+    </message>
+    <message>
+        <source>ヒストリー削除</source>
+        <translation>Clear history</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::HelpWindow</name>
+    <message>
+        <source>Tessell ヘルプ</source>
+        <translation>Tessell Help</translation>
+    </message>
+    <message>
+        <source>← 戻る</source>
+        <translation>← Back</translation>
+    </message>
+    <message>
+        <source>進む →</source>
+        <translation>Forward →</translation>
+    </message>
+    <message>
+        <source>目次</source>
+        <translation>Contents</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::HistoryControl</name>
+    <message>
+        <source>ヒストリー</source>
+        <translation>History</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::ImageScanWindow</name>
+    <message>
+        <source>イメージスキャン</source>
+        <translation>Image Scan</translation>
+    </message>
+    <message>
+        <source>読み込み</source>
+        <translation>Load</translation>
+    </message>
+    <message>
+        <source>TWAIN装置から(&amp;T)</source>
+        <translation>From &amp;TWAIN device</translation>
+    </message>
+    <message>
+        <source>ファイルから(&amp;F)</source>
+        <translation>From &amp;file</translation>
+    </message>
+    <message>
+        <source>編集</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>切り抜き(&amp;T)</source>
+        <translation>Cro&amp;p</translation>
+    </message>
+    <message>
+        <source>全体表示</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>画像全体を表示領域に合わせて縮小します</source>
+        <translation>Shrinks the whole picture to fit the view</translation>
+    </message>
+    <message>
+        <source>比較方法</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>平均色を比較</source>
+        <translation>Mean colours</translation>
+    </message>
+    <message>
+        <source>強調色を比較</source>
+        <translation>Emphasised colours</translation>
+    </message>
+    <message>
+        <source>読み取り方式</source>
+        <translation>Reading mode</translation>
+    </message>
+    <message>
+        <source>ペイントモード</source>
+        <translation>Paint mode</translation>
+    </message>
+    <message>
+        <source>誤差拡散モード</source>
+        <translation>Error diffusion</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>読み取り(&amp;S)</source>
+        <translation>&amp;Scan</translation>
+    </message>
+    <message>
+        <source>キャンセル(&amp;E)</source>
+        <translation>Canc&amp;el</translation>
+    </message>
+    <message>
+        <source>転送して閉じる(&amp;C)</source>
+        <translation>Transfer and &amp;close</translation>
+    </message>
+    <message>
+        <source>画像ファイルを開く</source>
+        <translation>Open Picture</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>画像を変換中</source>
+        <translation>Converting picture</translation>
+    </message>
+    <message>
+        <source>画像を読み取り中</source>
+        <translation>Reading picture</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::MainWindow</name>
+    <message>
+        <source>1列-1行:0</source>
+        <translation>C1-R1:0</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::NumberDirectEdit</name>
+    <message>
+        <source>直接編集</source>
+        <translation>Direct edit</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::OptionsDialog</name>
+    <message>
+        <source>オプション</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>ファイル</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>tslファイルを関連付けする</source>
+        <translation>Associate .tsl files</translation>
+    </message>
+    <message>
+        <source>ツールバー</source>
+        <translation>Tool bars</translation>
+    </message>
+    <message>
+        <source>位置を初期化</source>
+        <translation>Reset positions</translation>
+    </message>
+    <message>
+        <source>言語</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>次回の起動から有効になります。</source>
+        <translation>Takes effect at the next start.</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PaletteEditor</name>
+    <message>
+        <source>パレットエディタ</source>
+        <translation>Palette Editor</translation>
+    </message>
+    <message>
+        <source>プレビュー</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>表示名</source>
+        <translation>Display name</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Ink</translation>
+    </message>
+    <message>
+        <source>パレットリスト</source>
+        <translation>Palette list</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>設定を開く(&amp;S)</source>
+        <translation>Open &amp;settings...</translation>
+    </message>
+    <message>
+        <source>自動作成(&amp;A)</source>
+        <translation>&amp;Auto-create...</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>開く</source>
+        <translation>Open Settings</translation>
+    </message>
+    <message>
+        <source>設定ファイル(*.ini)</source>
+        <translation>Settings files (*.ini)</translation>
+    </message>
+    <message>
+        <source>Tessell ファイル(*.tsl)</source>
+        <translation>Tessell files (*.tsl)</translation>
+    </message>
+    <message>
+        <source>全てのファイル(*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>フォルダを選択してください。</source>
+        <translation>Choose a folder.</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PenTool</name>
+    <message>
+        <source>ペンツール</source>
+        <translation>Pen tool</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PictureCheckWindow</name>
+    <message>
+        <source>画像確認</source>
+        <translation>Picture Check</translation>
+    </message>
+    <message>
+        <source>保存(&amp;A)</source>
+        <translation>S&amp;ave</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>プレビュー準備中</source>
+        <translation>Preparing preview</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>PNG (*.png)</source>
+        <translation>PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>画像の保存</source>
+        <translation>Save Picture</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::QtPrompter</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>はい(&amp;Y)</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>いいえ(&amp;N)</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>中止(&amp;A)</source>
+        <translation>&amp;Abort</translation>
+    </message>
+    <message>
+        <source>無視(&amp;I)</source>
+        <translation>&amp;Ignore</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::ReplaceDialog</name>
+    <message>
+        <source>置換</source>
+        <translation>Replace</translation>
+    </message>
+    <message>
+        <source>置換する番号</source>
+        <translation>Old number</translation>
+    </message>
+    <message>
+        <source>置換前</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>置換後の番号</source>
+        <translation>New number</translation>
+    </message>
+    <message>
+        <source>置換後</source>
+        <translation>To</translation>
+    </message>
+    <message>
+        <source>置換対象</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>全体</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>指定</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>列から</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>列まで</source>
+        <translation>cols</translation>
+    </message>
+    <message>
+        <source>行から</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>行まで</source>
+        <translation>rows</translation>
+    </message>
+    <message>
+        <source>置換開始(&amp;S)</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>置換中</source>
+        <translation>Replacing</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::RotateMoveWindow</name>
+    <message>
+        <source>   左上   </source>
+        <translation>Up L</translation>
+    </message>
+    <message>
+        <source>移動（左上）</source>
+        <translation>Move up left</translation>
+    </message>
+    <message>
+        <source>上</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>移動（上）</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>右上</source>
+        <translation>Up R</translation>
+    </message>
+    <message>
+        <source>移動（右上）</source>
+        <translation>Move up right</translation>
+    </message>
+    <message>
+        <source>左</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>移動（左）</source>
+        <translation>Move left</translation>
+    </message>
+    <message>
+        <source>右</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>移動（右）</source>
+        <translation>Move right</translation>
+    </message>
+    <message>
+        <source>左下</source>
+        <translation>Down L</translation>
+    </message>
+    <message>
+        <source>移動（左下）</source>
+        <translation>Move down left</translation>
+    </message>
+    <message>
+        <source>下</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>移動（下）</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>右下</source>
+        <translation>Down R</translation>
+    </message>
+    <message>
+        <source>移動（右下）</source>
+        <translation>Move down right</translation>
+    </message>
+    <message>
+        <source>回転・移動</source>
+        <translation>Rotate/Move</translation>
+    </message>
+    <message>
+        <source>回転</source>
+        <translation>Rotate</translation>
+    </message>
+    <message>
+        <source>%1ﾟ</source>
+        <translation>%1°</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::SaneScanDialog</name>
+    <message>
+        <source>%1 dpi</source>
+        <translation>%1 dpi</translation>
+    </message>
+    <message>
+        <source>カラー</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>グレー</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>解像度</source>
+        <translation>Resolution</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>スキャン</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::ShapeTool</name>
+    <message>
+        <source>直線ツール</source>
+        <translation>Line tool</translation>
+    </message>
+    <message>
+        <source>四角形ツール</source>
+        <translation>Rectangle tool</translation>
+    </message>
+    <message>
+        <source>楕円ツール</source>
+        <translation>Ellipse tool</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::SizeDialog</name>
+    <message>
+        <source>大きさ</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>キャンバスの大きさ</source>
+        <translation>Canvas size</translation>
+    </message>
+    <message>
+        <source>列数</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>行数</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>列数は1～%1までの数値を入力してください。</source>
+        <translation>Enter a number of columns from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>行数は1～%1までの数値を入力してください。</source>
+        <translation>Enter a number of rows from 1 to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::TextDialog</name>
+    <message>
+        <source>文字入れ</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>フォント(&amp;F)</source>
+        <translation>&amp;Font...</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::ToolBarArea</name>
+    <message>
+        <source>メニュー</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>標準</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>場所</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>ステータス</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>ツールボックス</source>
+        <translation>Tool box</translation>
+    </message>
+    <message>
+        <source>標準(&amp;D)</source>
+        <translation>Stan&amp;dard</translation>
+    </message>
+    <message>
+        <source>パレット(&amp;P)</source>
+        <translation>&amp;Palette</translation>
+    </message>
+    <message>
+        <source>ツールボックス(&amp;T)</source>
+        <translation>&amp;Tool box</translation>
+    </message>
+    <message>
+        <source>ステータス(&amp;S)</source>
+        <translation>&amp;Status</translation>
+    </message>
+    <message>
+        <source>場所(&amp;L)</source>
+        <translation>P&amp;lace</translation>
+    </message>
+    <message>
+        <source>ツールバー(&amp;T)</source>
+        <translation>&amp;Tool Bars</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::ToolBox</name>
+    <message>
+        <source>領域選択</source>
+        <translation>Select area</translation>
+    </message>
+    <message>
+        <source>ペン</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>バケツ</source>
+        <translation>Bucket</translation>
+    </message>
+    <message>
+        <source>直線</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>四角形</source>
+        <translation>Rectangle</translation>
+    </message>
+    <message>
+        <source>楕円</source>
+        <translation>Ellipse</translation>
+    </message>
+    <message>
+        <source>文字入れ</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>太さ : %1</source>
+        <translation>Width: %1</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::WelcomeWindow</name>
+    <message>
+        <source>ようこそ</source>
+        <translation>Welcome</translation>
+    </message>
+    <message>
+        <source>%1&#x3000;へようこそ</source>
+        <translation>Welcome to %1</translation>
+    </message>
+    <message>
+        <source>この度はTessellをダウンロードしていただきありがとうございます。</source>
+        <translation>Thank you for downloading Tessell.</translation>
+    </message>
+    <message>
+        <source>tslファイルを関連付けしますか？</source>
+        <translation>Do you want to open .tsl files with Tessell?</translation>
+    </message>
+    <message>
+        <source>この設定は[ツール]-[オプション]からも変更できます。</source>
+        <translation>You can change this later in [Tools] - [Options].</translation>
+    </message>
+    <message>
+        <source>関連付け</source>
+        <translation>Associate</translation>
+    </message>
+    <message>
+        <source>次回からはこのウィンドウは表示されません。</source>
+        <translation>This window will not be shown again.</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::texts</name>
+    <message>
+        <source>クリップボードの内容が正しくありません。</source>
+        <translation>The clipboard does not hold a valid block.</translation>
+    </message>
+    <message>
+        <source>列は1～%1までの数値を入力してください。</source>
+        <translation>Enter columns from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>列の指定が正しくありません。</source>
+        <translation>The columns are not in order.</translation>
+    </message>
+    <message>
+        <source>行は1～%1までの数値を入力してください。</source>
+        <translation>Enter rows from 1 to %1.</translation>
+    </message>
+    <message>
+        <source>行の指定が正しくありません。</source>
+        <translation>The rows are not in order.</translation>
+    </message>
+    <message>
+        <source>列・行に正しい数値を入力してください。</source>
+        <translation>Enter valid numbers for the columns and rows.</translation>
+    </message>
+    <message>
+        <source>モザイク壁画の図案を作るエディタ</source>
+        <translation>Editor for mosaic mural designs</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>リストのインデックスが範囲を超えています (%1)</source>
+        <translation>List index out of bounds (%1)</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は開けません</source>
+        <translation>Cannot open file %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; は整数ではありません</source>
+        <translation>&apos;%1&apos; is not a valid integer value</translation>
+    </message>
+    <message>
+        <source>ファイル %1 は大きすぎて開けません (上限 %2 MB)</source>
+        <translation>File %1 is too large to open (limit %2 MB)</translation>
+    </message>
+    <message>
+        <source>ファイル %1 を作成できません</source>
+        <translation>Cannot create file %1</translation>
+    </message>
+    <message>
+        <source>列数・行数が範囲外です (%1×%2)</source>
+        <translation>Columns or rows out of range (%1×%2)</translation>
+    </message>
+    <message>
+        <source>エラーが発見されました。</source>
+        <translation>Errors were found.</translation>
+    </message>
+    <message>
+        <source>作業可能</source>
+        <translation>Ready</translation>
+    </message>
+    <message>
+        <source>ビットマップイメージが不正です</source>
+        <translation>Bitmap image is not valid</translation>
+    </message>
+    <message>
+        <source>ファイル&quot;%1&quot;の読み込みに失敗しました。</source>
+        <translation>Could not read the file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>前回の作業が保存されずに終了しました。
+復元しますか？</source>
+        <translation>The last session ended without saving.
+Do you want to restore your work?</translation>
+    </message>
+    <message>
+        <source>復元</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Tessellファイル</source>
+        <translation>Tessell file</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; の設定に失敗しました</source>
+        <translation>Could not set &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。</source>
+        <translation>The picture is too large (%1 × %2 pixels). Pictures of up to %3 megapixels can be read.</translation>
+    </message>
+    <message>
+        <source>切り抜く範囲が画像の外にあります。</source>
+        <translation>The crop area lies outside the picture.</translation>
+    </message>
+    <message>
+        <source>画像ファイル (*.bmp *.png *.jpg *.jpeg …)</source>
+        <translation>Picture files (*.bmp *.png *.jpg *.jpeg …)</translation>
+    </message>
+    <message>
+        <source>ビットマップ (*.bmp)</source>
+        <translation>Bitmap (*.bmp)</translation>
+    </message>
+    <message>
+        <source>すべてのファイル (*.*)</source>
+        <translation>All files (*.*)</translation>
+    </message>
+    <message>
+        <source>転送中にエラー発生</source>
+        <translation>Error during transfer</translation>
+    </message>
+    <message>
+        <source>正の整数値を入力してください。</source>
+        <translation>Enter a positive whole number.</translation>
+    </message>
+    <message>
+        <source>クラス数が列数を超えています。</source>
+        <translation>There are more classes than columns.</translation>
+    </message>
+    <message>
+        <source>合計 %1列 : 余り%2列</source>
+        <translation>Total %1 columns : %2 left</translation>
+    </message>
+    <message>
+        <source>ページ %1 はありません (1〜%2)</source>
+        <translation>There is no page %1 (1 to %2)</translation>
+    </message>
+    <message>
+        <source>プリンタは印刷中です</source>
+        <translation>The printer is printing</translation>
+    </message>
+    <message>
+        <source>プリンタが印刷中のため、プレヴューを開始できません</source>
+        <translation>The preview cannot start while the printer is printing</translation>
+    </message>
+    <message>
+        <source>BeginDocが呼び出されていません</source>
+        <translation>BeginDoc was not called</translation>
+    </message>
+    <message>
+        <source>印刷スケールが無効です</source>
+        <translation>The print scale is not valid</translation>
+    </message>
+    <message>
+        <source>用紙設定時にエラーが発生しました。</source>
+        <translation>An error occurred while setting the paper.</translation>
+    </message>
+    <message>
+        <source>列数が有効範囲を超えています</source>
+        <translation>Column count out of range</translation>
+    </message>
+    <message>
+        <source>行数が有効範囲を超えています</source>
+        <translation>Row count out of range</translation>
+    </message>
+    <message>
+        <source>フォーム上にのみ配置できます。</source>
+        <translation>Can only be placed on a form.</translation>
+    </message>
+    <message>
+        <source>TLightRep上かTLRLayoutPanelにのみ配置できます。</source>
+        <translation>Can only be placed on a TLightRep or a TLRLayoutPanel.</translation>
+    </message>
+    <message>
+        <source>TLightRep上には配置できません。</source>
+        <translation>Cannot be placed on a TLightRep.</translation>
+    </message>
+    <message>
+        <source>パネル上にのみ配置できます。</source>
+        <translation>Can only be placed on a panel.</translation>
+    </message>
+</context>
+</TS>

@@ -134,15 +134,15 @@ void PrintDialog::buildDistribution()
     group->setGeometry(419, 2, 194, 164);
     for (int row = 0; row < 3; ++row) {
         const int y = 20 + 24 * row;
-        label(QStringLiteral("%1:").arg(row + 1), group, QRect(10, y, 16, 20));
-        label(tr("クラス×"), group, QRect(58, y, 50, 20));
-        label(tr("列"), group, QRect(142, y, 20, 20));
+        label(QStringLiteral("%1:").arg(row + 1), group, QRect(8, y, 16, 20));
+        label(tr("クラス×"), group, QRect(54, y, 62, 20));
+        label(tr("列"), group, QRect(148, y, 40, 20));
         for (int i : {row, row + 3}) {
             auto *field = new QLineEdit(group);
             field->setObjectName(QStringLiteral("field%1").arg(i + 1));
             field->setMaxLength(2);
             field->setAttribute(Qt::WA_InputMethodEnabled, false);
-            field->setGeometry(i < 3 ? 26 : 110, y, 30, 20);
+            field->setGeometry(i < 3 ? 24 : 116, y, 28, 20);
             m_fields[i] = field;
         }
     }
@@ -176,9 +176,9 @@ void PrintDialog::buildOptions()
     auto *colour = new QGroupBox(tr("色"), this);
     colour->setGeometry(419, 168, 194, 44);
     m_colour[0] = new QRadioButton(tr("モノクロ"), colour);
-    m_colour[0]->setGeometry(10, 20, 84, 18);
+    m_colour[0]->setGeometry(8, 20, 104, 18);
     m_colour[1] = new QRadioButton(tr("カラー"), colour);
-    m_colour[1]->setGeometry(100, 20, 84, 18);
+    m_colour[1]->setGeometry(114, 20, 74, 18);
     auto *colours = new QButtonGroup(this);
     colours->addButton(m_colour[0], 0);
     colours->addButton(m_colour[1], 1);
@@ -370,7 +370,7 @@ void PrintDialog::makePreview(int k)
     if (k > pages - 1)
         k = 0;
     m_page = k;
-    m_pageLabel->setText(QStringLiteral("%1/%2").arg(m_page + 1).arg(pages) + tr("ページ"));
+    setPageLabel(pages);
     m_pages->setOptions(pageOptions(d));
     QImage image(HalfSize, QImage::Format_RGB32);
     image.fill(Qt::white);
@@ -382,6 +382,11 @@ void PrintDialog::makePreview(int k)
     showPicture(image);
 }
 
+void PrintDialog::setPageLabel(int pages)
+{
+    m_pageLabel->setText(tr("%1/%2ページ").arg(m_page + 1).arg(pages));
+}
+
 void PrintDialog::showFullSize()
 {
     m_runner.run(this, [this] {
@@ -391,7 +396,7 @@ void PrintDialog::showFullSize()
         // A page the distribution no longer has is shown as the page buttons would.
         if (m_page >= d.pageCount()) {
             m_page = 0;
-            m_pageLabel->setText(QStringLiteral("%1/%2").arg(m_page + 1).arg(d.pageCount()) + tr("ページ"));
+            setPageLabel(d.pageCount());
         }
         m_pages->setOptions(pageOptions(d));
         QImage image(FullSize, QImage::Format_RGB32);

@@ -117,6 +117,8 @@ private:
     int preparePages();
     // Page k at half size, k wrapping around the pages.
     void makePreview(int k);
+    // "k/Nページ" for the page of now.
+    void setPageLabel(int pages);
     void showPicture(const QImage &image);
     // Sends every page to the target with the progress window up.
     void runJob(PrintTarget &target, int pages);

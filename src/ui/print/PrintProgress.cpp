@@ -24,7 +24,7 @@ PrintProgress::PrintProgress(QWidget *parent)
 
 void PrintProgress::start(const QString &title, int pages, const QWidget *over)
 {
-    m_title->setText(tr("タイトル : ") + title);
+    m_title->setText(tr("タイトル : %1").arg(title));
     m_page->clear();
     m_bar->setRange(0, qMax(0, pages - 1));
     m_bar->setValue(0);
@@ -36,7 +36,7 @@ void PrintProgress::start(const QString &title, int pages, const QWidget *over)
 
 void PrintProgress::setPage(int k, int pages)
 {
-    m_page->setText(QStringLiteral("%1/%2 ").arg(k + 1).arg(pages) + tr("ページ"));
+    m_page->setText(tr("%1/%2 ページ").arg(k + 1).arg(pages));
     m_bar->setValue(k);
 }
 

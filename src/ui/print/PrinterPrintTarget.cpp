@@ -8,11 +8,9 @@
 namespace tessell {
 
 namespace {
-QString tr(const char *s) { return QCoreApplication::translate("tessell::PrinterPrintTarget", s); }
-
 QString printerFailed(const QPrinter &printer)
 {
-    return tr("プリンタ %1 に印刷できません").arg(printer.printerName());
+    return QCoreApplication::translate("tessell", "プリンタ %1 に印刷できません").arg(printer.printerName());
 }
 } // namespace
 

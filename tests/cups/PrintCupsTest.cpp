@@ -74,7 +74,10 @@ private slots:
 
 private:
     QString socket() const { return m_dir.filePath(QStringLiteral("cups.sock")); }
-    CliRun cups(const QString &program, const QStringList &args) { return runProgram(tool(program), args, 30000); }
+    CliRun cups(const QString &program, const QStringList &args)
+    {
+        return runProgram(tool(program), args, 30000);
+    }
     bool addQueue(const QStringList &args);
     // Prints the 22 pages on the queue through the dialog; the seconds until CUPS finished.
     double printThrough(const QString &queue);
@@ -89,32 +92,38 @@ private:
 void PrintCupsTest::initTestCase()
 {
     const QString cupsd = tool(QStringLiteral("cupsd"));
-    if (cupsd.isEmpty() || tool(QStringLiteral("lpadmin")).isEmpty() || tool(QStringLiteral("lpstat")).isEmpty())
+    if (cupsd.isEmpty() || tool(QStringLiteral("lpadmin")).isEmpty() ||
+        tool(QStringLiteral("lpstat")).isEmpty())
         QFAIL("CUPS is not installed (cupsd, lpadmin, lpstat): run scripts/install-deps");
     QVERIFY(m_dir.isValid());
     const QString d = m_dir.path();
-    for (const char *sub : {"etc", "spool/tmp", "cache", "state", "log", "out", "cups-pdf-spool", "cups-pdf-log"})
+    for (const char *sub :
+         {"etc", "spool/tmp", "cache", "state", "log", "out", "cups-pdf-spool", "cups-pdf-log"})
         QVERIFY(QDir(d).mkpath(QLatin1String(sub)));
     // The backends run as lp and write into out.
     const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
-                     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
+                     QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                     QFileDevice::ExeOther;
     QFile::setPermissions(d, all);
-    QFile::setPermissions(d + QStringLiteral("/out"), all | QFileDevice::WriteGroup | QFileDevice::WriteOther);
+    QFile::setPermissions(d + QStringLiteral("/out"),
+                          all | QFileDevice::WriteGroup | QFileDevice::WriteOther);
     QFile files(d + QStringLiteral("/etc/cups-files.conf"));
     QVERIFY(files.open(QIODevice::WriteOnly));
-    files.write(QStringLiteral("ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
-                               "StateDir %1/state\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
-                               "PageLog %1/log/page_log\nFileDevice Yes\nPrintcap %1/printcap\n"
-                               "ServerKeychain %1/ssl\nUser lp\nGroup lp\nSystemGroup root lpadmin\n")
-                    .arg(d)
-                    .toUtf8());
+    files.write(
+        QStringLiteral("ServerRoot %1/etc\nRequestRoot %1/spool\nTempDir %1/spool/tmp\nCacheDir %1/cache\n"
+                       "StateDir %1/state\nAccessLog %1/log/access_log\nErrorLog %1/log/error_log\n"
+                       "PageLog %1/log/page_log\nFileDevice Yes\nPrintcap %1/printcap\n"
+                       "ServerKeychain %1/ssl\nUser lp\nGroup lp\nSystemGroup root lpadmin\n")
+            .arg(d)
+            .toUtf8());
     files.close();
     QFile conf(d + QStringLiteral("/etc/cupsd.conf"));
     QVERIFY(conf.open(QIODevice::WriteOnly));
-    conf.write(QStringLiteral("Listen %1\nBrowsing No\nWebInterface No\nDefaultAuthType None\n<Policy default>\n"
-                              "  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n</Policy>\n")
-                   .arg(socket())
-                   .toUtf8());
+    conf.write(
+        QStringLiteral("Listen %1\nBrowsing No\nWebInterface No\nDefaultAuthType None\n<Policy default>\n"
+                       "  <Limit All>\n    Order allow,deny\n    Allow all\n  </Limit>\n</Policy>\n")
+            .arg(socket())
+            .toUtf8());
     conf.close();
 
     m_cupsd.setWorkingDirectory(d);
@@ -122,8 +131,8 @@ void PrintCupsTest::initTestCase()
     m_cupsd.start(cupsd, {"-f", "-c", d + QStringLiteral("/etc/cupsd.conf"), "-s",
                           d + QStringLiteral("/etc/cups-files.conf")});
     QVERIFY2(m_cupsd.waitForStarted(), "cupsd does not start");
-    QTRY_VERIFY_WITH_TIMEOUT(cups(QStringLiteral("lpstat"), {"-h", socket(), "-r"}).out.contains("is running"),
-                             10000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        cups(QStringLiteral("lpstat"), {"-h", socket(), "-r"}).out.contains("is running"), 10000);
     // Qt's printing reaches the private scheduler only, and only through its socket.
     qputenv("CUPS_SERVER", QFile::encodeName(socket()));
     QDir(d).mkpath(QStringLiteral("runtime"));
@@ -180,7 +189,8 @@ double PrintCupsTest::printThrough(const QString &queue)
     reference.setOptions(o);
     m_expected = reference.pageImage(0);
 
-    PrintDialog dialog(f.window->editor(), [](int) {}, f.window.get());
+    PrintDialog dialog(
+        f.window->editor(), [](int) {}, f.window.get());
     dialog.show();
     f.prompter->printers << queue;
     QElapsedTimer clock;
@@ -247,7 +257,8 @@ void PrintCupsTest::cupsPdfQueue()
     const qsizetype general = ppd.indexOf("*CloseGroup: General");
     QVERIFY(general > 0);
     QByteArray options;
-    for (const auto &[key, value] : {std::pair{"Out", "out"}, {"Spool", "cups-pdf-spool"}, {"Log", "cups-pdf-log"}})
+    for (const auto &[key, value] :
+         {std::pair{"Out", "out"}, {"Spool", "cups-pdf-spool"}, {"Log", "cups-pdf-log"}})
         options += QStringLiteral("*OpenUI *%1/%1: PickOne\n*Default%1: %2\n*%1 %2/%2: \"\"\n*CloseUI: *%1\n")
                        .arg(QLatin1String(key), QLatin1String(value))
                        .toUtf8();

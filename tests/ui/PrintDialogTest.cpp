@@ -140,11 +140,13 @@ QStringList fieldsOf(const PrintDialog &d)
 }
 
 // The page the dialog should show, drawn by the pages themselves.
-QImage expectedPage(const Design &design, const QStringList &fields, int k, bool full, const QString &notes = {})
+QImage expectedPage(const Design &design, const QStringList &fields, int k, bool full,
+                    const QString &notes = {})
 {
     ClassPages pages(design.grid(), design.palette());
     ClassPageOptions o;
-    o.distribution = Distribution::fromFields({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
+    o.distribution =
+        Distribution::fromFields({fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]});
     o.notes = notes;
     pages.setOptions(o);
     if (full)
@@ -189,7 +191,10 @@ private:
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
-    QString stored(const QString &key) { return f.window->settings().readString(kSection, key, QStringLiteral("-")); }
+    QString stored(const QString &key)
+    {
+        return f.window->settings().readString(kSection, key, QStringLiteral("-"));
+    }
     bool enabled() const
     {
         const bool on = m_dialog->previewButton()->isEnabled();
@@ -198,7 +203,10 @@ private:
                 return !on; // disagreeing buttons fail the comparison either way
         return on;
     }
-    bool red() const { return m_dialog->totalLabel()->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
+    bool red() const
+    {
+        return m_dialog->totalLabel()->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+    }
     void act(const QString &step);
 
     WindowFixture f;
@@ -232,7 +240,8 @@ void PrintDialogTest::act(const QString &step)
         QTest::mouseClick(m_dialog->picture(), Qt::LeftButton, {}, QPoint(100, 100));
     } else {
         QLabel *picture = m_dialog->picture();
-        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 20), picture->mapToGlobal(QPoint(20, 20)));
+        QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(20, 20),
+                               picture->mapToGlobal(QPoint(20, 20)));
         QApplication::sendEvent(picture, &menu);
         QMenu *popup = m_dialog->pictureMenu();
         QVERIFY(QTest::qWaitForWindowExposed(popup));
@@ -252,32 +261,33 @@ void PrintDialogTest::distribution_data()
     QTest::addColumn<bool>("usable");
 
     const QStringList s = k22Pages;
-    QTest::newRow("first use") << QStringList() << QStringList() << "1|1|1|1|1|1" << "合計 3列 : 余り157列" << true;
-    QTest::newRow("22 classes") << s << QStringList() << "7|7|8|7|7|7" << "合計 154列 : 余り6列" << true;
-    QTest::newRow("0 classes in row 2 kept") << s << QStringList{"2:0"} << "7|0|8|7|7|7" << "合計 105列 : 余り55列"
-                                             << true;
-    QTest::newRow("0 columns made 1") << s << QStringList{"5:0"} << "7|7|8|7|1|7" << "合計 112列 : 余り48列" << true;
-    QTest::newRow("0 classes in row 1 made 1") << s << QStringList{"1:0"} << "1|7|8|7|7|7" << "合計 112列 : 余り48列"
-                                               << true;
-    QTest::newRow("letter in row 3 made 0") << s << QStringList{"3:x"} << "7|7|0|7|7|7" << "合計 98列 : 余り62列"
-                                            << true;
-    QTest::newRow("leading zero dropped") << s << QStringList{"2:07"} << "7|7|8|7|7|7" << "合計 154列 : 余り6列"
-                                          << true;
+    QTest::newRow("first use") << QStringList() << QStringList() << "1|1|1|1|1|1"
+                               << "合計 3列 : 余り157列" << true;
+    QTest::newRow("22 classes") << s << QStringList() << "7|7|8|7|7|7"
+                                << "合計 154列 : 余り6列" << true;
+    QTest::newRow("0 classes in row 2 kept") << s << QStringList{"2:0"} << "7|0|8|7|7|7"
+                                             << "合計 105列 : 余り55列" << true;
+    QTest::newRow("0 columns made 1") << s << QStringList{"5:0"} << "7|7|8|7|1|7"
+                                      << "合計 112列 : 余り48列" << true;
+    QTest::newRow("letter in row 3 made 0") << s << QStringList{"3:x"} << "7|7|0|7|7|7"
+                                            << "合計 98列 : 余り62列" << true;
+    QTest::newRow("leading zero dropped") << s << QStringList{"2:07"} << "7|7|8|7|7|7"
+                                          << "合計 154列 : 余り6列" << true;
     QTest::newRow("emptied field keeps the line")
-        << s << QStringList{"6:9", "6:7", "1:", "4:9"} << "|7|8|9|7|7" << "合計 154列 : 余り6列" << true;
-    QTest::newRow("refilled field recomputes")
-        << s << QStringList{"1:", "4:9", "1:7"} << "7|7|8|9|7|7" << "合計 168列 : 余り-8列" << false;
-    QTest::newRow("negative remainder") << s << QStringList{"6:9"} << "7|7|8|7|7|9" << "合計 170列 : 余り-10列"
-                                        << false;
-    QTest::newRow("corrected at once") << s << QStringList{"6:9", "3:7"} << "7|7|7|7|7|9" << "合計 161列 : 余り-1列"
-                                       << false;
-    QTest::newRow("corrected again") << s << QStringList{"6:9", "3:6"} << "7|7|6|7|7|9" << "合計 152列 : 余り8列"
-                                     << true;
+        << s << QStringList{"6:9", "6:7", "1:", "4:9"} << "|7|8|9|7|7"
+        << "合計 154列 : 余り6列" << true;
+    QTest::newRow("refilled field recomputes") << s << QStringList{"1:", "4:9", "1:7"} << "7|7|8|9|7|7"
+                                               << "合計 168列 : 余り-8列" << false;
+    QTest::newRow("negative remainder") << s << QStringList{"6:9"} << "7|7|8|7|7|9"
+                                        << "合計 170列 : 余り-10列" << false;
+    QTest::newRow("corrected again") << s << QStringList{"6:9", "3:6"} << "7|7|6|7|7|9"
+                                     << "合計 152列 : 余り8列" << true;
     QTest::newRow("stored empty stays empty")
-        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList() << "7||8|7|7|7" << "合計 154列 : 余り 6列" << true;
+        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList() << "7||8|7|7|7"
+        << "合計 154列 : 余り 6列" << true;
     QTest::newRow("stored empty, then filled")
-        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList{"2:7"} << "7|7|8|7|7|7" << "合計 154列 : 余り6列"
-        << true;
+        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList{"2:7"} << "7|7|8|7|7|7"
+        << "合計 154列 : 余り6列" << true;
 }
 
 void PrintDialogTest::distribution()
@@ -305,11 +315,14 @@ void PrintDialogTest::settingsRoundTrip_data()
     QTest::addColumn<QString>("add");
 
     QTest::newRow("close button") << QStringList{"2:0", "notes:a b\nc,d\n\"e\"", "title:3年2組"} << "button"
-                                  << "7|0|8|7|7|7" << R"("a b","c,d","""e""")";
-    QTest::newRow("close box over a negative remainder")
-        << QStringList{"6:9", "notes:裏を上に"} << "box" << "7|7|8|7|7|9" << "裏を上に";
-    QTest::newRow("Escape, emptied fields stored empty")
-        << QStringList{"1:", "5:", "notes:"} << "escape" << "|7|8|7||7" << "";
+                                  << "7|0|8|7|7|7"
+                                  << R"("a b","c,d","""e""")";
+    QTest::newRow("close box over a negative remainder") << QStringList{"6:9", "notes:裏を上に"} << "box"
+                                                         << "7|7|8|7|7|9"
+                                                         << "裏を上に";
+    QTest::newRow("Escape, emptied fields stored empty") << QStringList{"1:", "5:", "notes:"} << "escape"
+                                                         << "|7|8|7||7"
+                                                         << "";
 }
 
 void PrintDialogTest::settingsRoundTrip()
@@ -344,7 +357,8 @@ void PrintDialogTest::settingsRoundTrip()
     QCOMPARE(flags, (QStringList{"1", "0", "1", "0", "1"}));
 
     // Opened again, the dialog holds what it had.
-    m_dialog = std::make_unique<PrintDialog>(f.window->editor(), [](int) {}, f.window.get());
+    m_dialog = std::make_unique<PrintDialog>(
+        f.window->editor(), [](int) {}, f.window.get());
     QCOMPARE(fieldsOf(*m_dialog).join(u'|'), fields);
     QCOMPARE(m_dialog->notesField()->toPlainText(), notes);
     QCOMPARE(m_dialog->titleField()->text(), title);
@@ -363,20 +377,20 @@ void PrintDialogTest::preview_data()
     QTest::addColumn<QStringList>("messages");
 
     const QStringList one{"1", "0", "0", "7", "1", "1"};
-    QTest::newRow("one class, >>") << one << QStringList{"V", ">"} << "1/1ページ" << 0 << false << QStringList();
-    QTest::newRow("one class, <<") << one << QStringList{"V", "<"} << "1/1ページ" << 0 << false << QStringList();
-    QTest::newRow("<< on the first page") << k22Pages << QStringList{"V", "<"} << "22/22ページ" << 21 << false
-                                          << QStringList();
-    QTest::newRow(">> on the last page") << k22Pages << QStringList{"V", "<", ">"} << "1/22ページ" << 0 << false
-                                         << QStringList();
-    QTest::newRow("200% keeps the page") << k22Pages << QStringList{"V", ">", ">", "200"} << "3/22ページ" << 2 << true
-                                         << QStringList();
-    QTest::newRow("100% again") << k22Pages << QStringList{"V", ">", "200", "100"} << "2/22ページ" << 1 << false
-                                << QStringList();
+    QTest::newRow("one class, >>") << one << QStringList{"V", ">"} << "1/1ページ" << 0 << false
+                                   << QStringList();
+    QTest::newRow("<< on the first page")
+        << k22Pages << QStringList{"V", "<"} << "22/22ページ" << 21 << false << QStringList();
+    QTest::newRow(">> on the last page")
+        << k22Pages << QStringList{"V", "<", ">"} << "1/22ページ" << 0 << false << QStringList();
+    QTest::newRow("200% keeps the page")
+        << k22Pages << QStringList{"V", ">", ">", "200"} << "3/22ページ" << 2 << true << QStringList();
+    QTest::newRow("100% again") << k22Pages << QStringList{"V", ">", "200", "100"} << "2/22ページ" << 1
+                                << false << QStringList();
     QTest::newRow("click enlarges") << k22Pages << QStringList{"V", "click"} << "1/22ページ" << 0 << true
                                     << QStringList();
-    QTest::newRow("click reduces") << k22Pages << QStringList{"V", "click", "click"} << "1/22ページ" << 0 << false
-                                   << QStringList();
+    QTest::newRow("click reduces") << k22Pages << QStringList{"V", "click", "click"} << "1/22ページ" << 0
+                                   << false << QStringList();
     QTest::newRow("emptied notes keep the earlier ones")
         << k22Pages << QStringList{"notes:貼る向き", "V", "notes:", "200"} << "1/22ページ" << 0 << true
         << QStringList();
@@ -416,7 +430,9 @@ void PrintDialogTest::preview()
     if (!messages.isEmpty())
         fields = stored;
     const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    QVERIFY(shown == expectedPage(f.window->design(), fields, page, full, notes).convertToFormat(QImage::Format_RGB32));
+    QVERIFY(
+        shown ==
+        expectedPage(f.window->design(), fields, page, full, notes).convertToFormat(QImage::Format_RGB32));
 }
 
 void PrintDialogTest::fairSplit_data()
@@ -428,13 +444,26 @@ void PrintDialogTest::fairSplit_data()
     QTest::addColumn<QString>("message");
 
     const QString untouched = "1|1|1|1|1|1";
-    QTest::newRow("160 / 22") << 160 << "22" << "6|16|0|8|7|1" << "合計 160列 : 余り0列" << "";
-    QTest::newRow("160 / 20: one row") << 160 << "20" << "20|0|0|8|1|1" << "合計 160列 : 余り0列" << "";
-    QTest::newRow("160 / 99") << 160 << "99" << "61|38|0|2|1|1" << "合計 160列 : 余り0列" << "";
-    QTest::newRow("7 / 3") << 7 << "3" << "1|2|0|3|2|1" << "合計 7列 : 余り0列" << "";
-    QTest::newRow("5 / 6 refused") << 5 << "6" << untouched << "合計 3列 : 余り2列" << texts::classesExceedColumns();
-    QTest::newRow("160 / 1: block too wide") << 160 << "1" << untouched << "合計 3列 : 余り157列"
-                                             << texts::columnCountOutOfRange() + u'.';
+    QTest::newRow("160 / 22") << 160 << "22"
+                              << "6|16|0|8|7|1"
+                              << "合計 160列 : 余り0列"
+                              << "";
+    QTest::newRow("160 / 20: one row") << 160 << "20"
+                                       << "20|0|0|8|1|1"
+                                       << "合計 160列 : 余り0列"
+                                       << "";
+    QTest::newRow("160 / 99") << 160 << "99"
+                              << "61|38|0|2|1|1"
+                              << "合計 160列 : 余り0列"
+                              << "";
+    QTest::newRow("7 / 3") << 7 << "3"
+                           << "1|2|0|3|2|1"
+                           << "合計 7列 : 余り0列"
+                           << "";
+    QTest::newRow("5 / 6 refused") << 5 << "6" << untouched << "合計 3列 : 余り2列"
+                                   << texts::classesExceedColumns();
+    QTest::newRow("160 / 1: block too wide")
+        << 160 << "1" << untouched << "合計 3列 : 余り157列" << texts::columnCountOutOfRange() + u'.';
     QTest::newRow("no number") << 160 << "" << untouched << "合計 3列 : 余り157列"
                                << texts::positiveIntegerRequired();
     QTest::newRow("0 classes") << 160 << "0" << untouched << "合計 3列 : 余り157列"
@@ -473,6 +502,7 @@ void PrintDialogTest::printRun_data()
     QTest::newRow("200% during the run") << true << -1 << "click" << 22 << QStringList{previewBusy};
     QTest::newRow("print during the run") << true << -1 << "print" << 22 << QStringList{busy};
     QTest::newRow("PDF during the run") << true << -1 << "pdf" << 22 << QStringList{busy};
+    QTest::newRow("closed during the run: after it") << true << -1 << "close" << 22 << QStringList();
 }
 
 void PrintDialogTest::printRun()
@@ -495,6 +525,8 @@ void PrintDialogTest::printRun()
             QTest::mouseClick(m_dialog->printButton(), Qt::LeftButton);
         else if (during == u"pdf")
             QTest::mouseClick(m_dialog->pdfButton(), Qt::LeftButton);
+        else if (during == u"close")
+            QVERIFY(!m_dialog->close());
         else
             act(during);
     };
@@ -506,6 +538,7 @@ void PrintDialogTest::printRun()
     QCOMPARE(f.prompter->unexpected, 0);
     QVERIFY(!m_dialog->progressWindow()->isVisible());
     QCOMPARE(m_dialog->progressWindow()->bar()->value(), 0);
+    QCOMPARE(m_dialog->isVisible(), during != u"close");
     if (!chosen) {
         QCOMPARE(rec.jobs, 0);
         return;
@@ -570,7 +603,8 @@ void PrintDialogTest::saveToPdf()
     QVERIFY(!m_dialog->progressWindow()->isVisible());
     const QString old = f.scratch->file(QStringLiteral("pages.pdf"));
     if (written.isEmpty()) {
-        QCOMPARE(QFileInfo::exists(old) ? readAll(old) : QByteArray(), exists ? QByteArray("old") : QByteArray());
+        QCOMPARE(QFileInfo::exists(old) ? readAll(old) : QByteArray(),
+                 exists ? QByteArray("old") : QByteArray());
         return;
     }
     const QString pdf = f.scratch->file(written);
@@ -596,13 +630,14 @@ void PrintDialogTest::printCommand()
         f.window->design().setCell(3, 2, QStringLiteral("G"));
     QSize size;
     QString helpPage;
-    const bool opened = withModal<PrintDialog>([&] { QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier); },
-                                               [&](PrintDialog *dialog) {
-                                                   size = dialog->size();
-                                                   QTest::keyClick(dialog, Qt::Key_F1);
-                                                   if (HelpWindow *help = f.window->helpWindow())
-                                                       helpPage = help->browser()->source().fileName();
-                                               });
+    const bool opened =
+        withModal<PrintDialog>([&] { QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier); },
+                               [&](PrintDialog *dialog) {
+                                   size = dialog->size();
+                                   QTest::keyClick(dialog, Qt::Key_F1);
+                                   if (HelpWindow *help = f.window->helpWindow())
+                                       helpPage = help->browser()->source().fileName();
+                               });
     QCOMPARE(opened, valid);
     QCOMPARE(f.prompter->texts(Kind::Message), valid ? QStringList() : QStringList{texts::errorFound()});
     if (valid) {

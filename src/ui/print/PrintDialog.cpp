@@ -358,28 +358,38 @@ void PrintDialog::stepPage(int step)
     m_runner.run(this, [&] { makePreview(m_page + step); });
 }
 
-void PrintDialog::makePreview(int k)
+Distribution PrintDialog::previewDistribution()
 {
     if (m_printing)
         throw Error(texts::previewWhilePrinting());
-    // A field that stops the preview leaves the page where the label says it is.
     const Distribution d = readDistribution();
-    const int pages = d.pageCount();
+    m_pages->setOptions(pageOptions(d));
+    return d;
+}
+
+void PrintDialog::drawPicture(const QSize &size, const std::function<void(QPainter &)> &draw)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // A page that cannot be drawn leaves the picture blank.
+    showPicture(image);
+    QPainter painter(&image);
+    draw(painter);
+    painter.end();
+    showPicture(image);
+}
+
+void PrintDialog::makePreview(int k)
+{
+    // A field that stops the preview leaves the page where the label says it is.
+    const int pages = previewDistribution().pageCount();
     if (k < 0)
         k = pages - 1;
     if (k > pages - 1)
         k = 0;
     m_page = k;
     setPageLabel(pages);
-    m_pages->setOptions(pageOptions(d));
-    QImage image(HalfSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    // A page that cannot be drawn leaves the picture blank.
-    showPicture(image);
-    QPainter painter(&image);
-    m_pages->previewPageScaled(painter, m_page, 50);
-    painter.end();
-    showPicture(image);
+    drawPicture(HalfSize, [this](QPainter &painter) { m_pages->previewPageScaled(painter, m_page, 50); });
 }
 
 void PrintDialog::setPageLabel(int pages)
@@ -390,22 +400,13 @@ void PrintDialog::setPageLabel(int pages)
 void PrintDialog::showFullSize()
 {
     m_runner.run(this, [this] {
-        if (m_printing)
-            throw Error(texts::previewWhilePrinting());
-        const Distribution d = readDistribution();
+        const int pages = previewDistribution().pageCount();
         // A page the distribution no longer has is shown as the page buttons would.
-        if (m_page >= d.pageCount()) {
+        if (m_page >= pages) {
             m_page = 0;
-            setPageLabel(d.pageCount());
+            setPageLabel(pages);
         }
-        m_pages->setOptions(pageOptions(d));
-        QImage image(FullSize, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        showPicture(image);
-        QPainter painter(&image);
-        m_pages->paintPage(painter, m_page, 1.0);
-        painter.end();
-        showPicture(image);
+        drawPicture(FullSize, [this](QPainter &painter) { m_pages->paintPage(painter, m_page, 1.0); });
     });
 }
 
@@ -428,7 +429,8 @@ bool PrintDialog::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_picture) {
         if (event->type() == QEvent::MouseButtonRelease) {
             auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton && m_picture->rect().contains(mouse->position().toPoint())) {
+            if (mouse->button() == Qt::LeftButton &&
+                m_picture->rect().contains(mouse->position().toPoint())) {
                 if (m_picture->width() == HalfSize.width())
                     showFullSize();
                 else
@@ -479,9 +481,9 @@ QString PrintDialog::askPdfPath()
 {
     const QString fileName = m_host.design().fileName();
     const QString folder = fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
-    const std::optional<SaveTarget> target =
-        chooseSaveTarget(m_host.prompter(), this, tr("PDFに保存"),
-                         {{tr("PDF ファイル (*.pdf)"), {QStringLiteral("*.pdf")}}}, QStringLiteral("pdf"), folder);
+    const std::optional<SaveTarget> target = chooseSaveTarget(
+        m_host.prompter(), this, tr("PDFに保存"), {{tr("PDF ファイル (*.pdf)"), {QStringLiteral("*.pdf")}}},
+        QStringLiteral("pdf"), folder);
     return target ? target->path : QString();
 }
 

@@ -12,6 +12,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPainter;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
@@ -115,6 +116,10 @@ private:
     ClassPageOptions pageOptions(const Distribution &distribution) const;
     // The options of now on the pages, every page checked; throws before anything is drawn.
     int preparePages();
+    // The fields and options on the pages for a preview; throws while a run prints.
+    Distribution previewDistribution();
+    // A white picture of that size shown, drawn on, and shown again.
+    void drawPicture(const QSize &size, const std::function<void(QPainter &)> &draw);
     // Page k at half size, k wrapping around the pages.
     void makePreview(int k);
     // "k/Nページ" for the page of now.

@@ -94,6 +94,10 @@
         <translation>%1 already exists.
 Do you want to replace it?</translation>
     </message>
+    <message>
+        <source>プリンタ %1 に印刷できません</source>
+        <translation>Cannot print on the printer %1</translation>
+    </message>
 </context>
 <context>
     <name>tessell::AboutBox</name>
@@ -675,6 +679,136 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>tessell::PrintDialog</name>
+    <message>
+        <source>印刷</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>プレビューは作成されていません</source>
+        <translation>No preview made yet</translation>
+    </message>
+    <message>
+        <source>0 / 0 ページ</source>
+        <translation>0 / 0 pages</translation>
+    </message>
+    <message>
+        <source>分配</source>
+        <translation>Distribution</translation>
+    </message>
+    <message>
+        <source>クラス×</source>
+        <translation>classes ×</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>cols</translation>
+    </message>
+    <message>
+        <source>クラス数</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>均等に分ける</source>
+        <translation>Split evenly</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>合計 154列 : 余り 6列</source>
+        <translation>Total 154 columns : 6 left</translation>
+    </message>
+    <message>
+        <source>色</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>モノクロ</source>
+        <translation>Monochrome</translation>
+    </message>
+    <message>
+        <source>カラー</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>その他</source>
+        <translation>Other</translation>
+    </message>
+    <message>
+        <source>番号表をつける</source>
+        <translation>Number table</translation>
+    </message>
+    <message>
+        <source>数量表をつける</source>
+        <translation>Quantity table</translation>
+    </message>
+    <message>
+        <source>全体図をつける</source>
+        <translation>Overview picture</translation>
+    </message>
+    <message>
+        <source>隣の列を表示</source>
+        <translation>Neighbour columns</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDFに保存(&amp;D)</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1/%2ページ</source>
+        <translation>Page %1/%2</translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PrintProgress</name>
+    <message>
+        <source>タイトル : %1</source>
+        <translation>Title : %1</translation>
+    </message>
+    <message>
+        <source>%1/%2 ページ</source>
+        <translation>Page %1/%2</translation>
+    </message>
+</context>
+<context>
     <name>tessell::QtPrompter</name>
     <message>
         <source>OK</source>
@@ -699,6 +833,14 @@ Do you want to save it?</translation>
     <message>
         <source>無視(&amp;I)</source>
         <translation>&amp;Ignore</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>プリンタがインストールされていません。</source>
+        <translation>No printer is installed.</translation>
     </message>
 </context>
 <context>

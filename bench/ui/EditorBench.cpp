@@ -1,11 +1,13 @@
-// The editor's own costs: a picture refresh, opening a design, and starting
-// with a large design, measured in the real main window on the offscreen platform.
+// The editor's own costs: a picture refresh, opening a design, starting with a
+// large design, and the print dialog's preview and PDF, measured in the real
+// main window on the offscreen platform.
 #include "core/document/DesignFile.h"
 #include "core/settings/AppPaths.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/common/Prompter.h"
 #include "ui/editing/DesignEditor.h"
+#include "ui/print/PrintDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,9 +18,12 @@
 using namespace tessell;
 
 namespace {
-// Every dialog answered as cancelled: a benchmark never waits for a person.
+// Every dialog answered as cancelled, save for a file name set beforehand: a
+// benchmark never waits for a person.
 class SilentPrompter : public Prompter {
 public:
+    QString saveAs;
+
     void message(QWidget *, const QString &, const QString &, Icon) override {}
     Answer question(QWidget *, const QString &, const QString &, Icon, const QList<Answer> &) override
     {
@@ -27,7 +32,7 @@ public:
     QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
     QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &, int *) override
     {
-        return {};
+        return saveAs;
     }
     std::optional<QFont> chooseFont(QWidget *, const QFont &, int) override { return std::nullopt; }
     QString chooseFolder(QWidget *, const QString &, const QString &) override { return {}; }
@@ -36,6 +41,7 @@ public:
     {
         return std::nullopt;
     }
+    bool choosePrinter(QWidget *, QPrinter &, int) override { return false; }
 };
 
 QTemporaryDir *scratch()
@@ -109,11 +115,40 @@ void startWithDesign(benchmark::State &state)
         state.ResumeTiming();
     }
 }
+// The print dialog on a 160 x 100 design split 7 x 7, 7 x 7, 8 x 7 (22 pages):
+// "プレビュー(&V)" (range 0), "200%" (1), and "PDFに保存(&D)" of all 22 pages (2).
+void printDialog(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.files().fileOpen(designFile(160, 100));
+    window.show();
+    const QStringList six{"7", "7", "8", "7", "7", "7"};
+    for (int i = 0; i < 6; ++i)
+        window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
+    PrintDialog dialog(window.editor(), {}, &window);
+    dialog.show();
+    prompter.saveAs = scratch()->filePath(QStringLiteral("pages.pdf"));
+    for (auto _ : state) {
+        if (state.range(0) == 0)
+            dialog.startPreview();
+        else if (state.range(0) == 1)
+            dialog.showFullSize();
+        else {
+            // Not asked whether to replace it.
+            state.PauseTiming();
+            QFile::remove(prompter.saveAs);
+            state.ResumeTiming();
+            dialog.saveToPdf();
+        }
+    }
+}
 } // namespace
 
 BENCHMARK(editorRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(openDesign)->Args({160, 100})->Args({999, 999})->Unit(benchmark::kMillisecond);
 BENCHMARK(startWithDesign)->Args({999, 999})->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(printDialog)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

@@ -1,4 +1,5 @@
 #include "support/CliRun.h"
+#include "support/PrintedPages.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -9,57 +10,9 @@
 using namespace tessell::test;
 
 namespace {
-const char *const kNames[16] = {"Red",  "Orange", "Yellow", "Lime", "Green", "Teal", "Cyan",  "Sky",
-                                "Blue", "Navy",   "Purple", "Pink", "Brown", "Grey", "Black", "White"};
-
-// Column c holds c mod 16; cells listed in `cells` ("c,r,text") replace that.
-QByteArray design(int columns, int rows, const QStringList &cells = {})
-{
-    QStringList lines{QStringLiteral("tsfile,%1,%2").arg(columns).arg(rows)};
-    for (int n = 0; n < 16; ++n)
-        lines << QStringLiteral("$00%1%1%1,").arg(n * 16, 2, 16, QLatin1Char('0')).repeated(20) + kNames[n];
-    QList<QStringList> grid(rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            grid[r] << QString(QChar(u"0123456789ABCDEF"[c % 16]));
-    for (const QString &cell : cells) {
-        const QStringList p = cell.split(',');
-        grid[p[1].toInt()][p[0].toInt()] = p[2];
-    }
-    for (const QStringList &row : grid)
-        lines << row.join(',');
-    return fileOf(lines);
-}
-
 QString line(const char *utf8)
 {
     return QString::fromUtf8(utf8) + QLatin1Char('\n');
-}
-
-// The text of one page of a PDF, by poppler.
-QString pageText(const QString &pdf, int page)
-{
-    const CliRun r = runProgram(QStringLiteral("pdftotext"),
-                                {"-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    return r.exitCode == 0 ? QString::fromUtf8(r.out) : QStringLiteral("<pdftotext failed: %1>").arg(r.err);
-}
-
-int pdfPages(const QString &pdf)
-{
-    const CliRun r = runProgram(QStringLiteral("pdfinfo"), {pdf});
-    const auto m = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(QString::fromUtf8(r.out));
-    return m.hasMatch() ? m.captured(1).toInt() : -1;
-}
-
-// The column headings on a page, in order. pdftotext may drop the narrow
-// blank of the proportional font.
-QStringList headings(const QString &text)
-{
-    QStringList found;
-    auto it = QRegularExpression(QStringLiteral("(\\d+) ?列")).globalMatch(text);
-    while (it.hasNext())
-        found << it.next().captured(1);
-    return found;
 }
 } // namespace
 
@@ -78,7 +31,7 @@ private slots:
 void PrintCliTest::pdfPages22()
 {
     Scratch scratch;
-    const QString in = scratch.write("mural.tsl", design(160, 100, {"100,5,a"}));
+    const QString in = scratch.write("mural.tsl", patternDesign(160, 100, {"100,5,a"}));
     const QString out = scratch.file("pages.pdf");
     const CliRun r =
         cli({"print", in, "--classes", "7x7,7x7,8x7", "--title", QString::fromUtf8("3年2組 壁画"), "--notes",
@@ -89,30 +42,30 @@ void PrintCliTest::pdfPages22()
     // Nothing left beside it: the PDF was written under a temporary name and renamed.
     QCOMPARE(QDir(scratch.path()).entryList(QDir::Files), (QStringList{"mural.tsl", "pages.pdf"}));
 
-    const QString first = pageText(out, 1);
+    const QString first = pdfPageText(out, 1);
     QVERIFY2(first.contains("No.1"), qPrintable(first));
-    QCOMPARE(headings(first), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    QCOMPARE(columnHeadings(first), (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
     for (const char *text : {"3年2組 壁画", "裏を上に", "貼ること", "Tessell"})
         QVERIFY2(first.contains(QString::fromUtf8(text)), text);
     QCOMPARE(first.count(QRegularExpression("(^|\\s)F ?:")), 2);
-    for (const char *name : kNames)
+    for (const char *name : kPatternNames)
         QVERIFY2(first.contains(QString::fromLatin1(name)), name);
     // Page 15: columns 99..105; the lower-case "a" in column 101 prints as stored
     // and counts nowhere (column 101 holds 4: 99 of them).
-    const QString fifteen = pageText(out, 15);
+    const QString fifteen = pdfPageText(out, 15);
     QVERIFY(fifteen.contains("No.15"));
-    QCOMPARE(headings(fifteen), (QStringList{"99", "100", "101", "102", "103", "104", "105"}));
+    QCOMPARE(columnHeadings(fifteen), (QStringList{"99", "100", "101", "102", "103", "104", "105"}));
     QVERIFY(fifteen.contains(QRegularExpression(QString::fromUtf8("(^|\\s)99 ?枚"))));
     QVERIFY(fifteen.contains(QRegularExpression("(^|\\s)a(\\s|$)")));
-    const QString last = pageText(out, 22);
+    const QString last = pdfPageText(out, 22);
     QVERIFY(last.contains("No.22"));
-    QCOMPARE(headings(last), (QStringList{"148", "149", "150", "151", "152", "153", "154"}));
+    QCOMPARE(columnHeadings(last), (QStringList{"148", "149", "150", "151", "152", "153", "154"}));
 }
 
 void PrintCliTest::fairSplitWithOptions()
 {
     Scratch scratch;
-    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString in = scratch.write("mural.tsl", patternDesign(160, 100));
     const QString out = scratch.file("fair.pdf");
     const CliRun r =
         cli({"print", in, "--classes-fair", "22", "--overview", "--neighbours", "--color", "-o", out});
@@ -120,16 +73,16 @@ void PrintCliTest::fairSplitWithOptions()
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(pdfPages(out), 22);
     // Six classes of 8 columns, then sixteen of 7, each with the columns beside it.
-    QCOMPARE(headings(pageText(out, 1)), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-    QCOMPARE(headings(pageText(out, 7)), (QStringList{"48", "49", "50", "51", "52", "53", "54", "55", "56"}));
-    QCOMPARE(headings(pageText(out, 22)),
+    QCOMPARE(columnHeadings(pdfPageText(out, 1)), (QStringList{"1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+    QCOMPARE(columnHeadings(pdfPageText(out, 7)), (QStringList{"48", "49", "50", "51", "52", "53", "54", "55", "56"}));
+    QCOMPARE(columnHeadings(pdfPageText(out, 22)),
              (QStringList{"153", "154", "155", "156", "157", "158", "159", "160"}));
 }
 
 void PrintCliTest::pngPage()
 {
     Scratch scratch;
-    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString in = scratch.write("mural.tsl", patternDesign(160, 100));
     const QString out = scratch.file("page.png");
     const CliRun r = cli({"print", in, "--classes", "7x7,7x7,8x7", "--png-page", "15", "-o", out});
     QCOMPARE(r.err, QString());
@@ -182,7 +135,7 @@ void PrintCliTest::failures()
     QFETCH(int, exitCode);
     QFETCH(QString, error);
     Scratch scratch;
-    const QString in = scratch.write("mural.tsl", design(160, rows, cells));
+    const QString in = scratch.write("mural.tsl", patternDesign(160, rows, cells));
     // An old file of that name stays as it was.
     const QString out = scratch.write("pages.pdf", "old");
     const CliRun r = cli(QStringList{"print", in} + options + QStringList{"-o", out});
@@ -206,7 +159,7 @@ void PrintCliTest::unwritableOutput()
 {
     QFETCH(QString, extra);
     Scratch scratch;
-    const QString in = scratch.write("mural.tsl", design(160, 100));
+    const QString in = scratch.write("mural.tsl", patternDesign(160, 100));
     const QString out = scratch.file("missing/pages.pdf");
     QStringList args{"print", in, "--classes", "7x7", "-o", out};
     if (!extra.isEmpty())

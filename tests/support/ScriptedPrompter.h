@@ -6,6 +6,7 @@
 #include "ui/common/Prompter.h"
 
 #include <QList>
+#include <QPrinter>
 #include <QQueue>
 #include <QString>
 
@@ -16,7 +17,7 @@ namespace tessell::test {
 // unexpected, so a test can tell a missing answer from a wanted cancel.
 class ScriptedPrompter : public Prompter {
 public:
-    enum class Kind { Message, Question, OpenFile, SaveFile, Font, Folder, Colour, Item };
+    enum class Kind { Message, Question, OpenFile, SaveFile, Font, Folder, Colour, Item, Printer };
     struct Shown {
         Kind kind;
         QString caption;
@@ -34,6 +35,8 @@ public:
     QQueue<QString> folders;              // an empty name cancels the folder chooser
     QQueue<std::optional<QRgb>> colours;  // nothing cancels the colour chooser
     QQueue<std::optional<int>> items;     // nothing cancels the list
+    QQueue<std::optional<QString>> printers; // the printer's name; nothing cancels the print dialog
+    int lastPageCount = 0;                // the pages the last print dialog offered
     QList<QRgb> colourStarts;             // the colour each colour chooser started at
     QStringList lastItems;
     int lastMaxFontSize = 0;
@@ -107,6 +110,21 @@ public:
             return std::nullopt;
         }
         return items.dequeue();
+    }
+
+    bool choosePrinter(QWidget *, QPrinter &printer, int pageCount) override
+    {
+        shown.append({Kind::Printer, QString(), QString(), Icon::None, {}, {}});
+        lastPageCount = pageCount;
+        if (printers.isEmpty()) {
+            ++unexpected;
+            return false;
+        }
+        const std::optional<QString> name = printers.dequeue();
+        if (!name)
+            return false;
+        printer.setPrinterName(*name);
+        return true;
     }
 
     QStringList texts() const

@@ -13,8 +13,7 @@
 namespace tessell {
 
 namespace {
-// The widest block the main grid takes: cells of 10 units.
-constexpr int MaxGridColumns = ClassPages::GridWidth / 10;
+constexpr int MaxGridColumns = ClassPages::MaxBlockColumns;
 const QColor NeighbourText(128, 128, 128);
 
 LRFont pageFont(int height, bool bold = false, QColor colour = Qt::black)

@@ -43,6 +43,8 @@ public:
     // The pages' geometry in page units.
     static constexpr int GridWidth = 587;
     static constexpr int GridHeight = 1017;
+    // The widest block the main grid takes: cells of 10 units.
+    static constexpr int MaxBlockColumns = GridWidth / 10;
 
     // The cells and palette are copied; the print colours (the tiles' mean
     // colours) are taken now and kept.

@@ -21,6 +21,7 @@
 #include "ui/editing/ToolBox.h"
 #include "ui/editing/WorkArea.h"
 #include "ui/palette/PaletteEditor.h"
+#include "ui/print/PrintDialog.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/shell/AboutBox.h"
 #include "ui/shell/HelpWindow.h"
@@ -251,9 +252,13 @@ void MainWindow::pictureCheck()
     window.exec();
 }
 
-// A command whose window comes with later work: the cell check it starts with
-// is already here.
-void MainWindow::print() { m_editor->listcheck(); }
+void MainWindow::print()
+{
+    if (m_editor->listcheck())
+        return;
+    PrintDialog dialog(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    dialog.exec();
+}
 
 void MainWindow::rotateMove()
 {

@@ -226,4 +226,24 @@ QCursor Icons::bucketCursor()
     return QCursor(pm, 13, 15);
 }
 
+QCursor Icons::lensCursor()
+{
+    QPixmap pm = blank(32);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    // A white rim keeps the lens visible over black print.
+    p.setPen(pen(Qt::white, 6));
+    p.drawLine(QPointF(17, 17), QPointF(28, 28));
+    p.setPen(pen(Qt::black, 4));
+    p.drawLine(QPointF(17, 17), QPointF(28, 28));
+    p.setPen(pen(Qt::white, 4));
+    p.setBrush(QColor(200, 230, 255, 120));
+    p.drawEllipse(QPointF(11, 11), 8, 8);
+    p.setPen(pen(Qt::black, 2));
+    p.drawEllipse(QPointF(11, 11), 8, 8);
+    p.end();
+    // The middle of the lens is the hot spot.
+    return QCursor(pm, 11, 11);
+}
+
 } // namespace tessell

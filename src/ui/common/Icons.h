@@ -14,6 +14,8 @@ QIcon tool(int kind);
 QIcon penWidth(int width);
 QCursor penCursor();
 QCursor bucketCursor();
+// The magnifier over the print preview.
+QCursor lensCursor();
 } // namespace Icons
 
 } // namespace tessell

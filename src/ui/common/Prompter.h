@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace tessell {
@@ -50,6 +51,10 @@ public:
     // One of the items (its index), or nothing when cancelled.
     virtual std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,
                                           const QStringList &items) = 0;
+    // The system print dialog for the printer, one copy preset and the pages
+    // 1..pageCount offered as a range (which the caller need not follow). False
+    // when cancelled, or when no printer is installed (after saying so).
+    virtual bool choosePrinter(QWidget *parent, QPrinter &printer, int pageCount) = 0;
 };
 
 } // namespace tessell

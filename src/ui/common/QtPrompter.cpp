@@ -8,6 +8,9 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QStandardPaths>
 
@@ -163,5 +166,20 @@ std::optional<QFont> QtPrompter::chooseFont(QWidget *parent, const QFont &initia
                 Icon::Information);
     }
 }
+
+bool QtPrompter::choosePrinter(QWidget *parent, QPrinter &printer, int pageCount)
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        message(parent, tr("警告"), noPrinterText(), Icon::Warning);
+        return false;
+    }
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, true);
+    dialog.setMinMax(1, qMax(1, pageCount));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QString QtPrompter::noPrinterText() { return tr("プリンタがインストールされていません。"); }
 
 } // namespace tessell

@@ -23,8 +23,11 @@ public:
     std::optional<int> chooseItem(QWidget *parent, const QString &title, const QString &label,
                                   const QStringList &items) override;
     std::optional<QFont> chooseFont(QWidget *parent, const QFont &initial, int maxPointSize) override;
+    bool choosePrinter(QWidget *parent, QPrinter &printer, int pageCount) override;
 
     static QString buttonText(Answer answer);
+    // The warning when the system has no printer to offer.
+    static QString noPrinterText();
     // Where a file or folder dialog opens: folder when it exists, else the
     // documents folder when that exists, else home. A missing folder would
     // otherwise be offered as a file name.

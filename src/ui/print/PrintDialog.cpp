@@ -1,0 +1,510 @@
+#include "ui/print/PrintDialog.h"
+
+#include "core/Error.h"
+#include "core/Texts.h"
+#include "core/document/CommaList.h"
+#include "core/document/Design.h"
+#include "core/print/ClassPages.h"
+#include "core/print/PdfPrintTarget.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/common/CommandHost.h"
+#include "ui/common/Icons.h"
+#include "ui/common/Prompter.h"
+#include "ui/common/SaveTarget.h"
+#include "ui/common/WindowPlaces.h"
+#include "ui/print/PrintProgress.h"
+#include "ui/print/PrinterPrintTarget.h"
+#include "ui/shell/HelpPages.h"
+#include "ui/shell/HelpWindow.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QContextMenuEvent>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+
+namespace tessell {
+
+namespace {
+const QString kSection = QStringLiteral("print");
+// The picture's distance from the preview area's corner.
+constexpr int PictureInset = 3;
+
+QLabel *label(const QString &text, QWidget *parent, const QRect &geometry)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QPushButton *button(const QString &text, QWidget *parent, const QRect &geometry, const char *name)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setGeometry(geometry);
+    b->setObjectName(QLatin1String(name));
+    // Enter in a field must not start a print run.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *checkBox(const QString &text, QWidget *parent, int y)
+{
+    auto *c = new QCheckBox(text, parent);
+    c->setGeometry(10, y, 174, 18);
+    return c;
+}
+} // namespace
+
+PrintDialog::PrintDialog(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_host(host), m_runner(host.prompter()),
+      m_pages(std::make_unique<ClassPages>(host.design().grid(), host.design().palette())),
+      m_columns(host.design().columns())
+{
+    setObjectName(QStringLiteral("printDialog"));
+    setWindowTitle(tr("印刷"));
+    setModal(true);
+    setFixedSize(ClientWidth, ClientHeight);
+
+    buildPreview();
+    buildDistribution();
+    buildOptions();
+    m_progress = new PrintProgress(this);
+    if (openHelp)
+        bindHelpKey(this, HelpPages::Print, openHelp);
+
+    readSettings();
+    recompute();
+}
+
+PrintDialog::~PrintDialog() = default;
+
+// ---------------------------------------------------------------- building
+
+void PrintDialog::buildPreview()
+{
+    m_area = new QScrollArea(this);
+    m_area->setObjectName(QStringLiteral("previewArea"));
+    m_area->setGeometry(4, 4, 409, 577);
+    m_area->setWidgetResizable(false);
+    m_area->setBackgroundRole(QPalette::Dark);
+    // The viewport is not laid out yet: its size is the area's less the frame.
+    const int frame = m_area->frameWidth();
+    const QSize viewport = m_area->size() - QSize(2 * frame, 2 * frame);
+    m_holder = new QWidget;
+    m_holder->resize(viewport);
+    m_area->setWidget(m_holder);
+    m_placeholder = new QLabel(tr("プレビューは作成されていません"), m_holder);
+    m_placeholder->setAlignment(Qt::AlignCenter);
+    m_placeholder->setGeometry(QRect(QPoint(0, 0), viewport));
+    m_picture = new QLabel(m_holder);
+    m_picture->setObjectName(QStringLiteral("picture"));
+    m_picture->move(PictureInset, PictureInset);
+    m_picture->setCursor(Icons::lensCursor());
+    m_picture->hide();
+    m_picture->installEventFilter(this);
+
+    m_menu = new QMenu(this);
+    m_menu->addAction(QStringLiteral("200%"), this, &PrintDialog::showFullSize);
+    m_menu->addAction(QStringLiteral("100%"), this, &PrintDialog::showHalfSize);
+
+    m_previous = button(QStringLiteral("<<"), this, QRect(4, 583, 60, 21), "previousButton");
+    m_pageLabel = label(tr("0 / 0 ページ"), this, QRect(70, 583, 277, 21));
+    m_pageLabel->setAlignment(Qt::AlignCenter);
+    m_next = button(QStringLiteral(">>"), this, QRect(353, 583, 60, 21), "nextButton");
+    m_previous->setEnabled(false);
+    m_next->setEnabled(false);
+    connect(m_previous, &QPushButton::clicked, this, [this] { stepPage(-1); });
+    connect(m_next, &QPushButton::clicked, this, [this] { stepPage(+1); });
+}
+
+void PrintDialog::buildDistribution()
+{
+    auto *group = new QGroupBox(tr("分配"), this);
+    group->setGeometry(419, 2, 194, 164);
+    for (int row = 0; row < 3; ++row) {
+        const int y = 20 + 24 * row;
+        label(QStringLiteral("%1:").arg(row + 1), group, QRect(8, y, 16, 20));
+        label(tr("クラス×"), group, QRect(54, y, 62, 20));
+        label(tr("列"), group, QRect(148, y, 40, 20));
+        for (int i : {row, row + 3}) {
+            auto *field = new QLineEdit(group);
+            field->setObjectName(QStringLiteral("field%1").arg(i + 1));
+            field->setMaxLength(2);
+            field->setAttribute(Qt::WA_InputMethodEnabled, false);
+            field->setGeometry(i < 3 ? 24 : 116, y, 28, 20);
+            m_fields[i] = field;
+        }
+    }
+    // Tab goes along each row.
+    for (int row = 0; row < 3; ++row) {
+        setTabOrder(m_fields[row], m_fields[row + 3]);
+        if (row < 2)
+            setTabOrder(m_fields[row + 3], m_fields[row + 1]);
+    }
+    for (QLineEdit *field : m_fields)
+        connect(field, &QLineEdit::textChanged, this, &PrintDialog::recompute);
+
+    label(tr("クラス数"), group, QRect(10, 94, 48, 22));
+    m_classes = new QLineEdit(group);
+    m_classes->setObjectName(QStringLiteral("classesField"));
+    m_classes->setMaxLength(2);
+    m_classes->setAttribute(Qt::WA_InputMethodEnabled, false);
+    m_classes->setGeometry(60, 95, 30, 20);
+    m_fair = button(tr("均等に分ける"), group, QRect(96, 94, 88, 22), "fairButton");
+    connect(m_fair, &QPushButton::clicked, this, &PrintDialog::fairSplit);
+    connect(m_classes, &QLineEdit::returnPressed, this, &PrintDialog::fairSplit);
+
+    auto *sum = new QGroupBox(tr("合計"), group);
+    sum->setGeometry(8, 120, 178, 38);
+    m_total = label(tr("合計 154列 : 余り 6列"), sum, QRect(8, 17, 164, 18));
+    m_total->setObjectName(QStringLiteral("totalLine"));
+}
+
+void PrintDialog::buildOptions()
+{
+    auto *colour = new QGroupBox(tr("色"), this);
+    colour->setGeometry(419, 168, 194, 44);
+    m_colour[0] = new QRadioButton(tr("モノクロ"), colour);
+    m_colour[0]->setGeometry(8, 20, 104, 18);
+    m_colour[1] = new QRadioButton(tr("カラー"), colour);
+    m_colour[1]->setGeometry(114, 20, 74, 18);
+    auto *colours = new QButtonGroup(this);
+    colours->addButton(m_colour[0], 0);
+    colours->addButton(m_colour[1], 1);
+
+    auto *other = new QGroupBox(tr("その他"), this);
+    other->setGeometry(419, 216, 194, 98);
+    m_numberTable = checkBox(tr("番号表をつける"), other, 20);
+    m_quantityTable = checkBox(tr("数量表をつける"), other, 38);
+    m_overview = checkBox(tr("全体図をつける"), other, 56);
+    m_neighbours = checkBox(tr("隣の列を表示"), other, 74);
+
+    auto *text = new QGroupBox(tr("テキスト"), this);
+    text->setGeometry(419, 318, 194, 196);
+    label(tr("タイトル"), text, QRect(10, 20, 80, 16));
+    m_title = new QLineEdit(text);
+    m_title->setObjectName(QStringLiteral("titleField"));
+    m_title->setGeometry(8, 37, 178, 20);
+    label(tr("備考"), text, QRect(10, 61, 80, 16));
+    m_notes = new QPlainTextEdit(text);
+    m_notes->setObjectName(QStringLiteral("notesField"));
+    m_notes->setGeometry(8, 78, 178, 112);
+    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_notes->setTabChangesFocus(true);
+
+    auto *actions = new QGroupBox(tr("操作"), this);
+    actions->setGeometry(419, 518, 194, 84);
+    m_print = button(tr("印刷(&P)"), actions, QRect(8, 20, 86, 26), "printButton");
+    m_preview = button(tr("プレビュー(&V)"), actions, QRect(100, 20, 86, 26), "previewButton");
+    m_pdf = button(tr("PDFに保存(&D)"), actions, QRect(8, 52, 86, 26), "pdfButton");
+    m_close = button(tr("閉じる(&C)"), actions, QRect(100, 52, 86, 26), "closeButton");
+    connect(m_print, &QPushButton::clicked, this, &PrintDialog::startPrint);
+    connect(m_preview, &QPushButton::clicked, this, &PrintDialog::startPreview);
+    connect(m_pdf, &QPushButton::clicked, this, &PrintDialog::saveToPdf);
+    connect(m_close, &QPushButton::clicked, this, &QWidget::close);
+}
+
+// ---------------------------------------------------------------- distribution
+
+Distribution::Fields PrintDialog::fieldTexts() const
+{
+    Distribution::Fields f;
+    for (int i = 0; i < 6; ++i)
+        f[i] = m_fields[i]->text();
+    return f;
+}
+
+void PrintDialog::recompute()
+{
+    const std::optional<Distribution::Fields> normal = Distribution::normalise(fieldTexts());
+    if (!normal)
+        return;
+    // Each rewrite is a change of its own and runs this again, as typing it would.
+    for (int i = 0; i < 6; ++i)
+        if (m_fields[i]->text() != (*normal)[i])
+            m_fields[i]->setText((*normal)[i]);
+    const Distribution d = Distribution::fromFields(*normal);
+    m_total->setText(d.totalLine(m_columns));
+    const bool over = d.remainder(m_columns) < 0;
+    QPalette palette = m_total->parentWidget()->palette();
+    if (over)
+        palette.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    m_total->setPalette(palette);
+    // Only the close box is left to leave the dialog by.
+    for (QPushButton *b : {m_preview, m_print, m_close, m_pdf})
+        b->setEnabled(!over);
+}
+
+Distribution PrintDialog::readDistribution() const
+{
+    const Distribution d = Distribution::fromFields(fieldTexts());
+    d.checkPositive();
+    return d;
+}
+
+void PrintDialog::fairSplit()
+{
+    m_runner.run(this, [this] {
+        const QString text = m_classes->text();
+        bool ok = false;
+        const int classes = text.toInt(&ok, 10);
+        if (!ok)
+            throw Error(texts::positiveIntegerRequired());
+        const Distribution d = Distribution::fair(classes, m_columns);
+        // A block the page cannot hold would not even fit the two-character fields.
+        if (d.row(0).columns > ClassPages::MaxBlockColumns)
+            throw Error(texts::columnCountOutOfRange());
+        const Distribution::Fields fields = d.fields();
+        for (int i = 0; i < 6; ++i)
+            m_fields[i]->setText(fields[i]);
+    });
+}
+
+// ---------------------------------------------------------------- settings
+
+void PrintDialog::readSettings()
+{
+    SettingsStore &store = m_host.settings();
+    for (int i = 0; i < 6; ++i)
+        m_fields[i]->setText(store.readString(kSection, QString::number(i + 1), QStringLiteral("1")));
+    m_colour[store.readInteger(kSection, QStringLiteral("color"), 0) == 1 ? 1 : 0]->setChecked(true);
+    m_numberTable->setChecked(store.readBool(kSection, QStringLiteral("namelist"), true));
+    m_quantityTable->setChecked(store.readBool(kSection, QStringLiteral("cntlist"), true));
+    m_title->setText(store.readString(kSection, QStringLiteral("title")));
+    const QString notes = store.readString(kSection, QStringLiteral("add"));
+    m_notes->setPlainText(notes.isEmpty() ? QString() : CommaList::split(notes).join(QLatin1Char('\n')));
+    m_overview->setChecked(store.readBool(kSection, QStringLiteral("overview"), false));
+    m_neighbours->setChecked(store.readBool(kSection, QStringLiteral("neighbours"), false));
+}
+
+void PrintDialog::writeSettings()
+{
+    SettingsStore &store = m_host.settings();
+    for (int i = 0; i < 6; ++i)
+        store.writeString(kSection, QString::number(i + 1), m_fields[i]->text());
+    store.writeInteger(kSection, QStringLiteral("color"), m_colour[1]->isChecked() ? 1 : 0);
+    store.writeBool(kSection, QStringLiteral("namelist"), m_numberTable->isChecked());
+    store.writeBool(kSection, QStringLiteral("cntlist"), m_quantityTable->isChecked());
+    store.writeString(kSection, QStringLiteral("title"), m_title->text());
+    const QString notes = m_notes->toPlainText();
+    store.writeString(kSection, QStringLiteral("add"),
+                      notes.isEmpty() ? QString() : CommaList::join(notes.split(QLatin1Char('\n'))));
+    store.writeBool(kSection, QStringLiteral("overview"), m_overview->isChecked());
+    store.writeBool(kSection, QStringLiteral("neighbours"), m_neighbours->isChecked());
+}
+
+void PrintDialog::closeEvent(QCloseEvent *event)
+{
+    // The run is inside this dialog's own call stack: it closes when the run ends.
+    if (m_printing) {
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
+    writeSettings();
+    event->accept();
+    QDialog::reject();
+}
+
+// ---------------------------------------------------------------- pages
+
+ClassPageOptions PrintDialog::pageOptions(const Distribution &distribution) const
+{
+    ClassPageOptions o;
+    o.distribution = distribution;
+    o.colour = m_colour[1]->isChecked();
+    o.numberTable = m_numberTable->isChecked();
+    o.quantityTable = m_quantityTable->isChecked();
+    o.title = m_title->text();
+    o.notes = m_notes->toPlainText();
+    o.overview = m_overview->isChecked();
+    o.neighbours = m_neighbours->isChecked();
+    return o;
+}
+
+int PrintDialog::preparePages()
+{
+    // A run in progress prints from the options it started with.
+    if (m_printing)
+        throw Error(texts::printerBusy());
+    const Distribution d = readDistribution();
+    m_pages->setOptions(pageOptions(d));
+    m_pages->checkPages();
+    return d.pageCount();
+}
+
+void PrintDialog::startPreview()
+{
+    m_runner.run(this, [this] {
+        makePreview(0);
+        m_previous->setEnabled(true);
+        m_next->setEnabled(true);
+    });
+}
+
+void PrintDialog::stepPage(int step)
+{
+    m_runner.run(this, [&] { makePreview(m_page + step); });
+}
+
+Distribution PrintDialog::previewDistribution()
+{
+    if (m_printing)
+        throw Error(texts::previewWhilePrinting());
+    const Distribution d = readDistribution();
+    m_pages->setOptions(pageOptions(d));
+    return d;
+}
+
+void PrintDialog::drawPicture(const QSize &size, const std::function<void(QPainter &)> &draw)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // A page that cannot be drawn leaves the picture blank.
+    showPicture(image);
+    QPainter painter(&image);
+    draw(painter);
+    painter.end();
+    showPicture(image);
+}
+
+void PrintDialog::makePreview(int k)
+{
+    // A field that stops the preview leaves the page where the label says it is.
+    const int pages = previewDistribution().pageCount();
+    if (k < 0)
+        k = pages - 1;
+    if (k > pages - 1)
+        k = 0;
+    m_page = k;
+    setPageLabel(pages);
+    drawPicture(HalfSize, [this](QPainter &painter) { m_pages->previewPageScaled(painter, m_page, 50); });
+}
+
+void PrintDialog::setPageLabel(int pages)
+{
+    m_pageLabel->setText(tr("%1/%2ページ").arg(m_page + 1).arg(pages));
+}
+
+void PrintDialog::showFullSize()
+{
+    m_runner.run(this, [this] {
+        const int pages = previewDistribution().pageCount();
+        // A page the distribution no longer has is shown as the page buttons would.
+        if (m_page >= pages) {
+            m_page = 0;
+            setPageLabel(pages);
+        }
+        drawPicture(FullSize, [this](QPainter &painter) { m_pages->paintPage(painter, m_page, 1.0); });
+    });
+}
+
+void PrintDialog::showHalfSize()
+{
+    m_runner.run(this, [this] { makePreview(m_page); });
+}
+
+void PrintDialog::showPicture(const QImage &image)
+{
+    m_picture->setPixmap(QPixmap::fromImage(image));
+    m_picture->resize(image.size());
+    m_picture->show();
+    m_placeholder->hide();
+    m_holder->resize(image.width() + 2 * PictureInset, image.height() + 2 * PictureInset);
+}
+
+bool PrintDialog::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_picture) {
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            if (mouse->button() == Qt::LeftButton &&
+                m_picture->rect().contains(mouse->position().toPoint())) {
+                if (m_picture->width() == HalfSize.width())
+                    showFullSize();
+                else
+                    showHalfSize();
+                return true;
+            }
+        } else if (event->type() == QEvent::ContextMenu) {
+            m_menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------- printing
+
+void PrintDialog::startPrint()
+{
+    m_runner.run(this, [this] {
+        // Everything that could stop the pages is found before the printer is asked for.
+        const int pages = preparePages();
+        QPrinter printer(QPrinter::HighResolution);
+        if (!m_host.prompter().choosePrinter(this, printer, pages))
+            return;
+        std::unique_ptr<PrintTarget> target =
+            m_targetFactory ? m_targetFactory(printer) : std::make_unique<PrinterPrintTarget>(printer);
+        runJob(*target, pages);
+    });
+    if (m_closeAfterRun)
+        close();
+}
+
+void PrintDialog::saveToPdf()
+{
+    m_runner.run(this, [this] {
+        const int pages = preparePages();
+        const QString path = askPdfPath();
+        if (path.isEmpty())
+            return;
+        PdfPrintTarget pdf(path);
+        runJob(pdf, pages);
+    });
+    if (m_closeAfterRun)
+        close();
+}
+
+QString PrintDialog::askPdfPath()
+{
+    const QString fileName = m_host.design().fileName();
+    const QString folder = fileName.isEmpty() ? QString() : QFileInfo(fileName).absolutePath();
+    const std::optional<SaveTarget> target = chooseSaveTarget(
+        m_host.prompter(), this, tr("PDFに保存"), {{tr("PDF ファイル (*.pdf)"), {QStringLiteral("*.pdf")}}},
+        QStringLiteral("pdf"), folder);
+    return target ? target->path : QString();
+}
+
+void PrintDialog::runJob(PrintTarget &target, int pages)
+{
+    m_printing = true;
+    m_progress->start(m_title->text(), pages, m_area);
+    try {
+        m_pages->print(target, [this](int k, int n) {
+            m_page = k;
+            m_progress->setPage(k, n);
+            // The progress window repaints; the dialog's buttons answer meanwhile.
+            m_host.processEvents();
+        });
+    } catch (...) {
+        m_printing = false;
+        m_progress->finish();
+        throw;
+    }
+    m_printing = false;
+    m_progress->finish();
+}
+
+} // namespace tessell

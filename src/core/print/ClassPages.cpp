@@ -334,6 +334,9 @@ void ClassPages::print(PrintTarget &target, const std::function<void(int, int)> 
                 progress(k, pages);
             // Set after the progress call: the run prints from its own counter.
             m_page = k;
+            // Before the page, as for a preview: the overview prints ahead of
+            // the quantity table that would otherwise take the page's block.
+            preparePage();
             m_report.printPage();
             if (k < pages - 1)
                 m_report.newPage();

@@ -64,6 +64,7 @@ private slots:
     void notesKeepEarlierText();
     void pageErrors_data();
     void pageErrors();
+    void printRun_data();
     void printRun();
     void neighbours_data();
     void neighbours();
@@ -266,10 +267,21 @@ void ClassPagesTest::pageErrors()
     QCOMPARE(target.calls.isEmpty(), error != "<no error>");
 }
 
+void ClassPagesTest::printRun_data()
+{
+    QTest::addColumn<bool>("extras");
+    QTest::newRow("plain pages") << false;
+    // The overview frames the block of the page being printed, not of the one before.
+    QTest::newRow("overview and neighbours") << true;
+}
+
 void ClassPagesTest::printRun()
 {
+    QFETCH(bool, extras);
     ClassPages pages(diagonal(), testPalette());
-    pages.setOptions(optionsOf(kSplit22, true));
+    ClassPageOptions options = optionsOf(kSplit22, true);
+    options.overview = options.neighbours = extras;
+    pages.setOptions(options);
     // A sheet 1123 pixels high prints at scale 1: the printed pages are the previews.
     RecordingTarget target(QSize(794, 1123), 1123);
     QList<int> progress;
@@ -289,7 +301,7 @@ void ClassPagesTest::printRun()
     QCOMPARE(target.calls[1], QStringLiteral("begin ")); // the report has no title: the job no name
     QCOMPARE(target.calls.last(), QStringLiteral("end"));
     for (int k : {0, 14, 21})
-        QVERIFY(target.pages[k] == pages.pageImage(k));
+        QVERIFY2(target.pages[k] == pages.pageImage(k), qPrintable(QStringLiteral("page %1").arg(k + 1)));
 }
 
 void ClassPagesTest::neighbours_data()

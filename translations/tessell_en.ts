@@ -1009,7 +1009,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>色</source>
-        <translation>Colour</translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>スキャン</source>

@@ -115,10 +115,10 @@ void LightRepTest::docking()
     LightRep rep;
     setClassPageMargins(rep);
     QList<LRLayoutPanel *> made;
-    for (const QString &spec : panels) {
+    for (const QString &item : panels) {
         auto *panel = rep.add<LRLayoutPanel>();
-        const int size = spec.mid(1).toInt();
-        switch (spec[0].unicode()) {
+        const int size = item.mid(1).toInt();
+        switch (item[0].unicode()) {
         case 'T':
             panel->setHeight(size);
             break;

@@ -55,7 +55,7 @@ QImage preview(LightRep &rep)
     return image;
 }
 
-// One page printed on a recording printer with a sheet `sheet` pixels high.
+// A one-page print run on the recording printer: the sheet it drew.
 QImage printed(LightRep &rep, RecordingTarget &target)
 {
     rep.setPrinter(&target);

@@ -6,7 +6,7 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 #include "core/print/ClassPages.h"
-#include "core/print/PrintTarget.h"
+#include "core/print/RecordingTarget.h"
 #include "core/settings/SettingsStore.h"
 #include "support/PrintedPages.h"
 #include "ui/print/PrintDialog.h"
@@ -32,86 +32,13 @@ using Kind = ScriptedPrompter::Kind;
 
 namespace {
 const QString kSection = QStringLiteral("print");
-const QStringList k22Pages{"7", "7", "8", "7", "7", "7"};
+const QString k22Pages = QStringLiteral("7|7|8|7|7|7");
 
-// What a recording printer saw: pages drawn at one unit per pixel, and what
-// the progress window showed while each was drawn.
-struct Recording {
-    struct Seen {
-        bool progressShown;
-        QString title, page;
-        int bar, barMax;
-    };
-    QPageSize paper;
-    QPageLayout::Orientation orientation = QPageLayout::Landscape;
-    int jobs = 0, pages = 0;
-    bool ended = false, aborted = false;
-    QImage first;
-    QList<Seen> seen;
-    int failAt = -1;
-    std::function<void(int)> onPage;
-    PrintProgress *progress = nullptr;
-};
-
-class RecordingTarget : public PrintTarget {
-public:
-    explicit RecordingTarget(Recording &r) : m_r(r) {}
-    bool setPaper(const QPageSize &size, QPageLayout::Orientation o) override
-    {
-        m_r.paper = size;
-        m_r.orientation = o;
-        return true;
-    }
-    void beginJob(const QString &) override
-    {
-        ++m_r.jobs;
-        startPage();
-    }
-    QPainter &painter() override { return m_painter; }
-    void newPage() override
-    {
-        pageDone();
-        startPage();
-    }
-    void endJob() override
-    {
-        pageDone();
-        m_r.ended = true;
-    }
-    void abortJob() override
-    {
-        if (m_painter.isActive())
-            m_painter.end();
-        m_r.aborted = true;
-    }
-    int sheetHeight() const override { return 1123; }
-    int printableHeight() const override { return sheetHeight(); }
-    QPoint unprintableOffset() const override { return {}; }
-
-private:
-    void startPage()
-    {
-        m_page = QImage(794, 1123, QImage::Format_RGB32);
-        m_page.fill(Qt::white);
-        m_painter.begin(&m_page);
-    }
-    void pageDone()
-    {
-        m_painter.end();
-        const int k = m_r.pages++;
-        if (k == 0)
-            m_r.first = m_page;
-        PrintProgress *p = m_r.progress;
-        m_r.seen.append({p->isVisible(), p->titleLabel()->text(), p->pageLabel()->text(), p->bar()->value(),
-                         p->bar()->maximum()});
-        if (m_r.onPage)
-            m_r.onPage(k);
-        if (k == m_r.failAt)
-            throw Error(QStringLiteral("紙詰まり"));
-    }
-    Recording &m_r;
-    QImage m_page;
-    QPainter m_painter;
+// A printer at one unit per pixel whose record outlives the run, which destroys it.
+struct KeptTarget : RecordingTarget {
+    explicit KeptTarget(RecordingTarget &keep) : RecordingTarget(QSize(794, 1123), 1123), m_keep(keep) {}
+    ~KeptTarget() override { m_keep.calls = calls, m_keep.pages = pages; }
+    RecordingTarget &m_keep;
 };
 
 void type(QWidget *field, const QString &text)
@@ -131,18 +58,28 @@ void type(QWidget *field, const QString &text)
     }
 }
 
-QStringList fieldsOf(const PrintDialog &d)
+QString fieldsOf(const PrintDialog &d)
 {
     QStringList out;
     for (int i = 0; i < 6; ++i)
         out << d.field(i)->text();
-    return out;
+    return out.join(u'|');
+}
+
+// Everything the dialog keeps between openings.
+QString stateOf(const PrintDialog &d)
+{
+    QStringList state{fieldsOf(d), d.notesField()->toPlainText(), d.titleField()->text()};
+    for (const QAbstractButton *b : QList<QAbstractButton *>{
+             d.colourButton(), d.numberTableBox(), d.quantityTableBox(), d.overviewBox(), d.neighboursBox()})
+        state << (b->isChecked() ? "on" : "off");
+    return state.join(u'/');
 }
 
 // The page the dialog should show, drawn by the pages themselves.
-QImage expectedPage(const Design &design, const QStringList &fields, int k, bool full,
-                    const QString &notes = {})
+QImage expectedPage(const Design &design, const QString &six, int k, bool full, const QString &notes)
 {
+    const QStringList fields = six.split(u'|');
     ClassPages pages(design.grid(), design.palette());
     ClassPageOptions o;
     o.distribution =
@@ -179,15 +116,16 @@ private slots:
     void printCommand();
 
 private:
-    // A design of columns x rows, and the six fields stored beforehand (none: no section).
-    void open(int columns, int rows, const QStringList &stored)
+    // A design of columns x rows, and the six fields stored beforehand ("a|b|..."; none: no section).
+    void open(int columns, int rows, const QString &stored)
     {
         f.scratch = std::make_unique<Scratch>();
         f.start({f.scratch->write(QStringLiteral("mural.tsl"), patternDesign(columns, rows))});
-        for (int i = 0; i < stored.size(); ++i)
-            f.window->settings().writeString(kSection, QString::number(i + 1), stored[i]);
+        const QStringList six = stored.isEmpty() ? QStringList() : stored.split(u'|');
+        for (int i = 0; i < six.size(); ++i)
+            f.window->settings().writeString(kSection, QString::number(i + 1), six[i]);
         m_dialog = std::make_unique<PrintDialog>(
-            f.window->editor(), [this](int topic) { m_help << topic; }, f.window.get());
+            f.window->editor(), [](int) {}, f.window.get());
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
@@ -195,23 +133,25 @@ private:
     {
         return f.window->settings().readString(kSection, key, QStringLiteral("-"));
     }
-    bool enabled() const
+    // The buttons that need a usable distribution, and the total line's colour.
+    QString look() const
     {
-        const bool on = m_dialog->previewButton()->isEnabled();
-        for (QPushButton *b : {m_dialog->printButton(), m_dialog->closeButton(), m_dialog->pdfButton()})
-            if (b->isEnabled() != on)
-                return !on; // disagreeing buttons fail the comparison either way
-        return on;
-    }
-    bool red() const
-    {
-        return m_dialog->totalLabel()->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+        QStringList on;
+        for (QPushButton *b : {m_dialog->previewButton(), m_dialog->printButton(), m_dialog->closeButton(),
+                               m_dialog->pdfButton()})
+            on << (b->isEnabled() ? "on" : "off");
+        const bool red = m_dialog->totalLabel()->palette().color(QPalette::WindowText) == QColor(255, 0, 0);
+        return on.join(u' ') + (red ? " red" : " black");
     }
     void act(const QString &step);
+    void actAll(const QString &steps)
+    {
+        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts))
+            act(step);
+    }
 
     WindowFixture f;
     std::unique_ptr<PrintDialog> m_dialog;
-    QList<int> m_help;
 };
 
 // "n:text" types into field n (1..6; empty text empties it), "notes:", "title:"
@@ -254,56 +194,40 @@ void PrintDialogTest::act(const QString &step)
 
 void PrintDialogTest::distribution_data()
 {
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QStringList>("steps");
+    // The six fields stored beforehand (none: first use) and the steps typed.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("fields");
     QTest::addColumn<QString>("total");
     QTest::addColumn<bool>("usable");
-
-    const QStringList s = k22Pages;
-    QTest::newRow("first use") << QStringList() << QStringList() << "1|1|1|1|1|1"
-                               << "合計 3列 : 余り157列" << true;
-    QTest::newRow("22 classes") << s << QStringList() << "7|7|8|7|7|7"
-                                << "合計 154列 : 余り6列" << true;
-    QTest::newRow("0 classes in row 2 kept") << s << QStringList{"2:0"} << "7|0|8|7|7|7"
-                                             << "合計 105列 : 余り55列" << true;
-    QTest::newRow("0 columns made 1") << s << QStringList{"5:0"} << "7|7|8|7|1|7"
-                                      << "合計 112列 : 余り48列" << true;
-    QTest::newRow("letter in row 3 made 0") << s << QStringList{"3:x"} << "7|7|0|7|7|7"
-                                            << "合計 98列 : 余り62列" << true;
-    QTest::newRow("leading zero dropped") << s << QStringList{"2:07"} << "7|7|8|7|7|7"
-                                          << "合計 154列 : 余り6列" << true;
-    QTest::newRow("emptied field keeps the line")
-        << s << QStringList{"6:9", "6:7", "1:", "4:9"} << "|7|8|9|7|7"
-        << "合計 154列 : 余り6列" << true;
-    QTest::newRow("refilled field recomputes") << s << QStringList{"1:", "4:9", "1:7"} << "7|7|8|9|7|7"
-                                               << "合計 168列 : 余り-8列" << false;
-    QTest::newRow("negative remainder") << s << QStringList{"6:9"} << "7|7|8|7|7|9"
-                                        << "合計 170列 : 余り-10列" << false;
-    QTest::newRow("corrected again") << s << QStringList{"6:9", "3:6"} << "7|7|6|7|7|9"
-                                     << "合計 152列 : 余り8列" << true;
-    QTest::newRow("stored empty stays empty")
-        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList() << "7||8|7|7|7"
-        << "合計 154列 : 余り 6列" << true;
-    QTest::newRow("stored empty, then filled")
-        << QStringList{"7", "", "8", "7", "7", "7"} << QStringList{"2:7"} << "7|7|8|7|7|7"
-        << "合計 154列 : 余り6列" << true;
+    const auto row = [](const char *name, const QString &stored, const QString &steps, const QString &fields,
+                        const QString &total,
+                        bool usable) { QTest::newRow(name) << stored << steps << fields << total << usable; };
+    const QString s = k22Pages;
+    row("first use", "", "", "1|1|1|1|1|1", "合計 3列 : 余り157列", true);
+    row("22 classes", s, "", "7|7|8|7|7|7", "合計 154列 : 余り6列", true);
+    row("0 classes in row 2 kept", s, "2:0", "7|0|8|7|7|7", "合計 105列 : 余り55列", true);
+    row("0 columns made 1", s, "5:0", "7|7|8|7|1|7", "合計 112列 : 余り48列", true);
+    row("letter in row 3 made 0", s, "3:x", "7|7|0|7|7|7", "合計 98列 : 余り62列", true);
+    row("emptied field keeps the line", s, "6:9 6:7 1: 4:9", "|7|8|9|7|7", "合計 154列 : 余り6列", true);
+    row("refilled field recomputes", s, "1: 4:9 1:7", "7|7|8|9|7|7", "合計 168列 : 余り-8列", false);
+    row("negative remainder", s, "6:9", "7|7|8|7|7|9", "合計 170列 : 余り-10列", false);
+    row("corrected again", s, "6:9 3:6", "7|7|6|7|7|9", "合計 152列 : 余り8列", true);
+    row("stored empty stays empty", "7||8|7|7|7", "", "7||8|7|7|7", "合計 154列 : 余り 6列", true);
 }
 
 void PrintDialogTest::distribution()
 {
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, steps);
+    QFETCH(QString, stored);
+    QFETCH(QString, steps);
     QFETCH(QString, fields);
     QFETCH(QString, total);
     QFETCH(bool, usable);
     open(160, 20, stored);
-    for (const QString &step : steps)
-        act(step);
-    QCOMPARE(fieldsOf(*m_dialog).join(u'|'), fields);
+    actAll(steps);
+    QCOMPARE(fieldsOf(*m_dialog), fields);
     QCOMPARE(m_dialog->totalLabel()->text(), total);
-    QCOMPARE(enabled(), usable);
-    QCOMPARE(red(), !usable);
+    QCOMPARE(look(), usable ? "on on on on black" : "off off off off red");
     QCOMPARE(f.prompter->shown.size(), 0);
 }
 
@@ -337,7 +261,7 @@ void PrintDialogTest::settingsRoundTrip()
     QTest::mouseClick(m_dialog->colourButton(), Qt::LeftButton);
     QTest::mouseClick(m_dialog->numberTableBox(), Qt::LeftButton);
     QTest::mouseClick(m_dialog->neighboursBox(), Qt::LeftButton);
-    const QString title = m_dialog->titleField()->text(), notes = m_dialog->notesField()->toPlainText();
+    const QString title = m_dialog->titleField()->text(), before = stateOf(*m_dialog);
     if (closeBy == u"button")
         QTest::mouseClick(m_dialog->closeButton(), Qt::LeftButton);
     else if (closeBy == u"box")
@@ -359,80 +283,59 @@ void PrintDialogTest::settingsRoundTrip()
     // Opened again, the dialog holds what it had.
     m_dialog = std::make_unique<PrintDialog>(
         f.window->editor(), [](int) {}, f.window.get());
-    QCOMPARE(fieldsOf(*m_dialog).join(u'|'), fields);
-    QCOMPARE(m_dialog->notesField()->toPlainText(), notes);
-    QCOMPARE(m_dialog->titleField()->text(), title);
-    QVERIFY(m_dialog->colourButton()->isChecked());
-    QVERIFY(!m_dialog->numberTableBox()->isChecked() && m_dialog->quantityTableBox()->isChecked());
-    QVERIFY(!m_dialog->overviewBox()->isChecked() && m_dialog->neighboursBox()->isChecked());
+    QCOMPARE(stateOf(*m_dialog), before);
 }
 
 void PrintDialogTest::preview_data()
 {
-    QTest::addColumn<QStringList>("stored");
-    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("label");
-    QTest::addColumn<int>("page");
     QTest::addColumn<bool>("full");
-    QTest::addColumn<QStringList>("messages");
-
-    const QStringList one{"1", "0", "0", "7", "1", "1"};
-    QTest::newRow("one class, >>") << one << QStringList{"V", ">"} << "1/1ページ" << 0 << false
-                                   << QStringList();
-    QTest::newRow("<< on the first page")
-        << k22Pages << QStringList{"V", "<"} << "22/22ページ" << 21 << false << QStringList();
-    QTest::newRow(">> on the last page")
-        << k22Pages << QStringList{"V", "<", ">"} << "1/22ページ" << 0 << false << QStringList();
-    QTest::newRow("200% keeps the page")
-        << k22Pages << QStringList{"V", ">", ">", "200"} << "3/22ページ" << 2 << true << QStringList();
-    QTest::newRow("100% again") << k22Pages << QStringList{"V", ">", "200", "100"} << "2/22ページ" << 1
-                                << false << QStringList();
-    QTest::newRow("click enlarges") << k22Pages << QStringList{"V", "click"} << "1/22ページ" << 0 << true
-                                    << QStringList();
-    QTest::newRow("click reduces") << k22Pages << QStringList{"V", "click", "click"} << "1/22ページ" << 0
-                                   << false << QStringList();
-    QTest::newRow("emptied notes keep the earlier ones")
-        << k22Pages << QStringList{"notes:貼る向き", "V", "notes:", "200"} << "1/22ページ" << 0 << true
-        << QStringList();
-    QTest::newRow("emptied field stops the preview")
-        << k22Pages << QStringList{"V", ">", "2:", ">"} << "2/22ページ" << 1 << false
-        << QStringList{texts::notAnInteger(QString()) + u'.'};
-    QTest::newRow("fewer pages after 200%: first page")
-        << k22Pages << QStringList{"V", "<", "3:0", "200"} << "1/14ページ" << 0 << true << QStringList();
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char *name, const QString &stored, const QString &steps, const QString &label,
+                        bool full, const QString &message = {}) {
+        QTest::newRow(name) << stored << steps << label << full << message;
+    };
+    const QString s = k22Pages;
+    row("one class, >>", "1|0|0|7|1|1", "V >", "1/1ページ", false);
+    row("<< on the first page", s, "V <", "22/22ページ", false);
+    row(">> on the last page", s, "V < >", "1/22ページ", false);
+    row("200% keeps the page", s, "V > > 200", "3/22ページ", true);
+    row("100% again", s, "V > 200 100", "2/22ページ", false);
+    row("click enlarges", s, "V click", "1/22ページ", true);
+    row("click reduces", s, "V click click", "1/22ページ", false);
+    row("emptied notes keep the earlier ones", s, "notes:貼る向き V notes: 200", "1/22ページ", true);
+    row("emptied field stops the preview", s, "V > 2: >", "2/22ページ", false,
+        texts::notAnInteger(QString()) + u'.');
+    row("fewer pages after 200%: first page", s, "V < 3:0 200", "1/14ページ", true);
 }
 
 void PrintDialogTest::preview()
 {
-    QFETCH(QStringList, stored);
-    QFETCH(QStringList, steps);
+    QFETCH(QString, stored);
+    QFETCH(QString, steps);
     QFETCH(QString, label);
-    QFETCH(int, page);
     QFETCH(bool, full);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, message);
     open(160, 20, stored);
-    QVERIFY(!m_dialog->nextButton()->isEnabled());
-    QCOMPARE(m_dialog->pageLabel()->text(), QStringLiteral("0 / 0 ページ"));
-    QString notes;
-    for (const QString &step : steps) {
-        act(step);
-        if (step.startsWith(u"notes:") && step.size() > 6)
-            notes = step.mid(6);
-    }
-    QCOMPARE(f.prompter->texts(Kind::Message), messages);
+    actAll(steps);
+    QCOMPARE(f.prompter->texts(Kind::Message), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(m_dialog->pageLabel()->text(), label);
+    const int page = label.section(u'/', 0, 0).toInt() - 1;
     QCOMPARE(m_dialog->currentPage(), page);
     QVERIFY(m_dialog->nextButton()->isEnabled() && m_dialog->previousButton()->isEnabled());
     QLabel *picture = m_dialog->picture();
-    QCOMPARE(picture->pos(), QPoint(3, 3));
     QCOMPARE(picture->size(), full ? PrintDialog::FullSize : PrintDialog::HalfSize);
-    QCOMPARE(m_dialog->picture()->cursor().shape(), Qt::BitmapCursor);
-    QStringList fields = fieldsOf(*m_dialog);
-    if (!messages.isEmpty())
-        fields = stored;
-    const QImage shown = picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
-    QVERIFY(
-        shown ==
-        expectedPage(f.window->design(), fields, page, full, notes).convertToFormat(QImage::Format_RGB32));
+    // The page drawn from what the fields said when it was drawn; notes emptied since stay.
+    QString notes;
+    for (const QString &step : steps.split(u' '))
+        if (step.startsWith(u"notes:") && step.size() > 6)
+            notes = step.mid(6);
+    const QImage expected =
+        expectedPage(f.window->design(), message.isEmpty() ? fieldsOf(*m_dialog) : stored, page, full, notes);
+    QVERIFY(picture->pixmap().toImage().convertToFormat(QImage::Format_RGB32) ==
+            expected.convertToFormat(QImage::Format_RGB32));
 }
 
 void PrintDialogTest::fairSplit_data()
@@ -442,32 +345,16 @@ void PrintDialogTest::fairSplit_data()
     QTest::addColumn<QString>("fields");
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("message");
-
-    const QString untouched = "1|1|1|1|1|1";
-    QTest::newRow("160 / 22") << 160 << "22"
-                              << "6|16|0|8|7|1"
-                              << "合計 160列 : 余り0列"
-                              << "";
-    QTest::newRow("160 / 20: one row") << 160 << "20"
-                                       << "20|0|0|8|1|1"
-                                       << "合計 160列 : 余り0列"
-                                       << "";
-    QTest::newRow("160 / 99") << 160 << "99"
-                              << "61|38|0|2|1|1"
-                              << "合計 160列 : 余り0列"
-                              << "";
-    QTest::newRow("7 / 3") << 7 << "3"
-                           << "1|2|0|3|2|1"
-                           << "合計 7列 : 余り0列"
-                           << "";
-    QTest::newRow("5 / 6 refused") << 5 << "6" << untouched << "合計 3列 : 余り2列"
-                                   << texts::classesExceedColumns();
-    QTest::newRow("160 / 1: block too wide")
-        << 160 << "1" << untouched << "合計 3列 : 余り157列" << texts::columnCountOutOfRange() + u'.';
-    QTest::newRow("no number") << 160 << "" << untouched << "合計 3列 : 余り157列"
-                               << texts::positiveIntegerRequired();
-    QTest::newRow("0 classes") << 160 << "0" << untouched << "合計 3列 : 余り157列"
-                               << texts::positiveIntegerRequired();
+    const auto row = [](const char *name, int columns, const QString &classes, const QString &fields,
+                        const QString &total, const QString &message = {}) {
+        QTest::newRow(name) << columns << classes << fields << total << message;
+    };
+    const QString untouched = "1|1|1|1|1|1", first = "合計 3列 : 余り157列";
+    row("160 / 22", 160, "22", "6|16|0|8|7|1", "合計 160列 : 余り0列");
+    row("7 / 3", 7, "3", "1|2|0|3|2|1", "合計 7列 : 余り0列");
+    row("5 / 6 refused", 5, "6", untouched, "合計 3列 : 余り2列", texts::classesExceedColumns());
+    row("160 / 1: block too wide", 160, "1", untouched, first, texts::columnCountOutOfRange() + u'.');
+    row("no number", 160, "", untouched, first, texts::positiveIntegerRequired());
 }
 
 void PrintDialogTest::fairSplit()
@@ -477,32 +364,35 @@ void PrintDialogTest::fairSplit()
     QFETCH(QString, fields);
     QFETCH(QString, total);
     QFETCH(QString, message);
-    open(columns, 10, {});
+    open(columns, 10, QString());
     act("classes:" + classes);
     act("fair");
-    QCOMPARE(fieldsOf(*m_dialog).join(u'|'), fields);
+    QCOMPARE(fieldsOf(*m_dialog), fields);
     QCOMPARE(m_dialog->totalLabel()->text(), total);
     QCOMPARE(f.prompter->texts(Kind::Message), message.isEmpty() ? QStringList() : QStringList{message});
 }
 
 void PrintDialogTest::printRun_data()
 {
+    // Whether a printer is chosen, the page that fails (none: -1), what is pressed while page 3 prints.
     QTest::addColumn<bool>("chosen");
     QTest::addColumn<int>("failAt");
     QTest::addColumn<QString>("during");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<QStringList>("messages");
-
+    QTest::addColumn<QString>("message");
     const QString previewBusy = texts::previewWhilePrinting() + u'.', busy = texts::printerBusy() + u'.';
-    QTest::newRow("22 pages") << true << -1 << "" << 22 << QStringList();
-    QTest::newRow("print dialog cancelled") << false << -1 << "" << 0 << QStringList();
-    QTest::newRow("a page fails") << true << 4 << "" << 5 << QStringList{"紙詰まり."};
-    QTest::newRow("preview during the run") << true << -1 << "V" << 22 << QStringList{previewBusy};
-    QTest::newRow(">> during the run") << true << -1 << ">" << 22 << QStringList{previewBusy};
-    QTest::newRow("200% during the run") << true << -1 << "click" << 22 << QStringList{previewBusy};
-    QTest::newRow("print during the run") << true << -1 << "print" << 22 << QStringList{busy};
-    QTest::newRow("PDF during the run") << true << -1 << "pdf" << 22 << QStringList{busy};
-    QTest::newRow("closed during the run: after it") << true << -1 << "close" << 22 << QStringList();
+    QTest::newRow("22 pages") << true << -1 << ""
+                              << "";
+    QTest::newRow("print dialog cancelled") << false << -1 << ""
+                                            << "";
+    QTest::newRow("a page fails") << true << 4 << ""
+                                  << "紙詰まり.";
+    QTest::newRow("preview during the run") << true << -1 << "V" << previewBusy;
+    QTest::newRow(">> during the run") << true << -1 << ">" << previewBusy;
+    QTest::newRow("200% during the run") << true << -1 << "click" << previewBusy;
+    QTest::newRow("print during the run") << true << -1 << "print" << busy;
+    QTest::newRow("PDF during the run") << true << -1 << "pdf" << busy;
+    QTest::newRow("closed during the run: after it") << true << -1 << "close"
+                                                     << "";
 }
 
 void PrintDialogTest::printRun()
@@ -510,51 +400,53 @@ void PrintDialogTest::printRun()
     QFETCH(bool, chosen);
     QFETCH(int, failAt);
     QFETCH(QString, during);
-    QFETCH(int, pages);
-    QFETCH(QStringList, messages);
+    QFETCH(QString, message);
     open(160, 20, k22Pages);
     act("title:3年2組");
     act("V");
-    Recording rec;
-    rec.progress = m_dialog->progressWindow();
-    rec.failAt = failAt;
-    rec.onPage = [&](int k) {
-        if (k != 2 || during.isEmpty())
-            return;
-        if (during == u"print")
-            QTest::mouseClick(m_dialog->printButton(), Qt::LeftButton);
-        else if (during == u"pdf")
-            QTest::mouseClick(m_dialog->pdfButton(), Qt::LeftButton);
-        else if (during == u"close")
-            QVERIFY(!m_dialog->close());
-        else
-            act(during);
-    };
-    m_dialog->setTargetFactory([&](QPrinter &) { return std::make_unique<RecordingTarget>(rec); });
+    // While page 3 is printed: what the progress window says, and the step tried meanwhile.
+    RecordingTarget kept(QSize(), 0);
+    int made = 0;
+    QStringList progress;
+    m_dialog->setTargetFactory([&](QPrinter &) {
+        auto target = std::make_unique<KeptTarget>(kept);
+        ++made;
+        target->onPageDone = [&](int k) {
+            PrintProgress *p = m_dialog->progressWindow();
+            if (k == 2) {
+                progress << (p->isVisible() ? "shown" : "hidden") << p->titleLabel()->text()
+                         << p->pageLabel()->text()
+                         << QStringLiteral("%1 of %2").arg(p->bar()->value()).arg(p->bar()->maximum());
+                if (during == u"print" || during == u"pdf")
+                    QTest::mouseClick(during == u"print" ? m_dialog->printButton() : m_dialog->pdfButton(),
+                                      Qt::LeftButton);
+                else if (during == u"close")
+                    QVERIFY(!m_dialog->close());
+                else if (!during.isEmpty())
+                    act(during);
+            }
+            if (k == failAt)
+                throw Error(QStringLiteral("紙詰まり"));
+        };
+        return target;
+    });
     f.prompter->printers << (chosen ? std::optional<QString>(QStringLiteral("Recorder")) : std::nullopt);
     QTest::mouseClick(m_dialog->printButton(), Qt::LeftButton);
-    QCOMPARE(f.prompter->texts(Kind::Message), messages);
+    QCOMPARE(f.prompter->texts(Kind::Message), message.isEmpty() ? QStringList() : QStringList{message});
     QCOMPARE(f.prompter->lastPageCount, 22);
     QCOMPARE(f.prompter->unexpected, 0);
     QVERIFY(!m_dialog->progressWindow()->isVisible());
     QCOMPARE(m_dialog->progressWindow()->bar()->value(), 0);
     QCOMPARE(m_dialog->isVisible(), during != u"close");
-    if (!chosen) {
-        QCOMPARE(rec.jobs, 0);
+    QCOMPARE(made, int(chosen));
+    if (!chosen)
         return;
-    }
-    QCOMPARE(rec.jobs, 1);
-    QCOMPARE(rec.pages, pages);
-    QCOMPARE(rec.ended, failAt < 0);
-    QCOMPARE(rec.aborted, failAt >= 0);
-    QCOMPARE(rec.paper.id(), QPageSize::A4);
-    QCOMPARE(rec.orientation, QPageLayout::Portrait);
-    const Recording::Seen third = rec.seen.at(2);
-    QVERIFY(third.progressShown);
-    QCOMPARE(third.title, QStringLiteral("タイトル : 3年2組"));
-    QCOMPARE(third.page, QStringLiteral("3/22 ページ"));
-    QCOMPARE(third.bar, 2);
-    QCOMPARE(third.barMax, 21);
+    const RecordingTarget *target = &kept;
+    QCOMPARE(target->pages.size(), failAt < 0 ? 22 : failAt + 1);
+    QCOMPARE(target->calls.first(), QStringLiteral("paper A4 portrait"));
+    QCOMPARE(target->calls.filter(QStringLiteral("begin")).size(), 1);
+    QCOMPARE(target->calls.last(), failAt < 0 ? QStringLiteral("end") : QStringLiteral("abort"));
+    QCOMPARE(progress, (QStringList{"shown", "タイトル : 3年2組", "3/22 ページ", "2 of 21"}));
     if (failAt < 0) {
         // The page of the run, whatever the buttons did meanwhile; the preview left as it was.
         QCOMPARE(m_dialog->currentPage(), 21);
@@ -564,7 +456,7 @@ void PrintDialogTest::printRun()
         o.distribution = Distribution({7, 7}, {7, 7}, {8, 7});
         o.title = QStringLiteral("3年2組");
         reference.setOptions(o);
-        QVERIFY(rec.first == reference.pageImage(0).convertToFormat(QImage::Format_RGB32));
+        QVERIFY(target->pages[0] == reference.pageImage(0).convertToFormat(QImage::Format_RGB32));
     }
 }
 
@@ -611,7 +503,6 @@ void PrintDialogTest::saveToPdf()
     QCOMPARE(pdfPages(pdf), 22);
     const QString last = pdfPageText(pdf, 22);
     QVERIFY2(last.contains("No.22") && last.contains(QStringLiteral("裏を上に")), qPrintable(last));
-    QCOMPARE(columnHeadings(last), (QStringList{"148", "149", "150", "151", "152", "153", "154"}));
 }
 
 void PrintDialogTest::printCommand_data()
@@ -628,22 +519,17 @@ void PrintDialogTest::printCommand()
     f.start();
     if (!valid)
         f.window->design().setCell(3, 2, QStringLiteral("G"));
-    QSize size;
     QString helpPage;
     const bool opened =
         withModal<PrintDialog>([&] { QTest::keyClick(f.window.get(), Qt::Key_P, Qt::ControlModifier); },
                                [&](PrintDialog *dialog) {
-                                   size = dialog->size();
                                    QTest::keyClick(dialog, Qt::Key_F1);
                                    if (HelpWindow *help = f.window->helpWindow())
                                        helpPage = help->browser()->source().fileName();
                                });
     QCOMPARE(opened, valid);
     QCOMPARE(f.prompter->texts(Kind::Message), valid ? QStringList() : QStringList{texts::errorFound()});
-    if (valid) {
-        QCOMPARE(size, QSize(617, 606));
-        QCOMPARE(helpPage, QStringLiteral("print.html"));
-    }
+    QCOMPARE(helpPage, valid ? QStringLiteral("print.html") : QString());
 }
 
 QTEST_MAIN(PrintDialogTest)

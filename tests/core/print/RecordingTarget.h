@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 namespace tessell::test {
@@ -25,6 +26,8 @@ public:
     QStringList calls;
     // One picture per sheet, the last being drawn on.
     QList<QImage> pages;
+    // Called with each finished page's index; it may throw to fail the run there.
+    std::function<void(int)> onPageDone;
 
     bool setPaper(const QPageSize &size, QPageLayout::Orientation orientation) override
     {
@@ -41,12 +44,15 @@ public:
     void newPage() override
     {
         calls << QStringLiteral("page");
+        m_painter.reset();
+        pageDone();
         startSheet();
     }
     void endJob() override
     {
         calls << QStringLiteral("end");
         m_painter.reset();
+        pageDone();
     }
     void abortJob() override
     {
@@ -58,6 +64,11 @@ public:
     QPoint unprintableOffset() const override { return offset; }
 
 private:
+    void pageDone()
+    {
+        if (onPageDone)
+            onPageDone(int(pages.size()) - 1);
+    }
     void startSheet()
     {
         m_painter.reset();

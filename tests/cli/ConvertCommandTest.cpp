@@ -71,22 +71,13 @@ void ConvertCommandTest::convert_data()
     QTest::addColumn<bool>("emphasized");
     QTest::addColumn<QRect>("crop");
     // A bitmap is streamed from its file, a PNG loaded whole: both give what the window gives.
-    for (const QString format : {"bmp", "png"}) {
-        const QByteArray f = format.toLatin1();
-        QTest::addRow("%s, paint, average", f.constData())
-            << format << QStringList{} << false << false << QRect();
-        QTest::addRow("%s, diffusion", f.constData())
-            << format << QStringList{"--diffusion"} << true << false << QRect();
-        QTest::addRow("%s, emphasized", f.constData())
-            << format << QStringList{"--emphasized"} << false << true << QRect();
-        QTest::addRow("%s, both", f.constData())
-            << format << QStringList{"--emphasized", "--diffusion"} << true << true << QRect();
-        QTest::addRow("%s, cropped", f.constData())
-            << format << QStringList{"--diffusion", "--crop", "5,3,20,17"} << true << false
-            << QRect(5, 3, 20, 17);
-        QTest::addRow("%s, crop reaching past the edge", f.constData())
-            << format << QStringList{"--crop", "30,20,100,100"} << false << false << QRect(30, 20, 100, 100);
-    }
+    // Each choice on its own in some row, so that a swapped flag shows.
+    QTest::newRow("bmp, paint, average") << "bmp" << QStringList{} << false << false << QRect();
+    QTest::newRow("bmp, diffusion, cropped")
+        << "bmp" << QStringList{"--diffusion", "--crop", "5,3,20,17"} << true << false << QRect(5, 3, 20, 17);
+    QTest::newRow("png, emphasized, crop reaching past the edge")
+        << "png" << QStringList{"--emphasized", "--crop", "30,20,100,100"} << false << true
+        << QRect(30, 20, 100, 100);
 }
 
 void ConvertCommandTest::convert()
@@ -124,31 +115,21 @@ void ConvertCommandTest::failures_data()
     QTest::addColumn<QStringList>("args");
     QTest::addColumn<QString>("error"); // empty: the usage text
     // DESIGN, PICTURE, BROKEN, MISSING and OUT stand for files of the scratch folder.
-    const QString invalid = texts::invalidBitmap() + QLatin1Char('\n');
-    QTest::newRow("picture cannot be decoded")
-        << QStringList{"convert", "BROKEN", "--design", "DESIGN", "-o", "OUT"} << invalid;
-    QTest::newRow("picture missing") << QStringList{"convert", "MISSING", "--design", "DESIGN", "-o", "OUT"}
-                                     << texts::cannotOpen("MISSING") + QLatin1Char('\n');
-    QTest::newRow("design missing") << QStringList{"convert", "PICTURE", "--design", "MISSING", "-o", "OUT"}
-                                    << texts::cannotOpen("MISSING") + QLatin1Char('\n');
+    const auto args = [](const QString &line) { return QStringList{"convert"} + line.split(' '); };
+    const QString invalid = texts::invalidBitmap() + '\n', missing = texts::cannotOpen("MISSING") + '\n';
+    QTest::newRow("picture cannot be decoded") << args("BROKEN --design DESIGN -o OUT") << invalid;
+    QTest::newRow("picture missing") << args("MISSING --design DESIGN -o OUT") << missing;
+    QTest::newRow("design missing") << args("PICTURE --design MISSING -o OUT") << missing;
     QTest::newRow("crop outside the picture")
-        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "47,0,5,5", "-o", "OUT"}
-        << texts::cropOutsidePicture() + QLatin1Char('\n');
-    QTest::newRow("no design") << QStringList{"convert", "PICTURE", "-o", "OUT"} << "";
-    QTest::newRow("no output") << QStringList{"convert", "PICTURE", "--design", "DESIGN"} << "";
-    QTest::newRow("no picture") << QStringList{"convert", "--design", "DESIGN", "-o", "OUT"} << "";
-    QTest::newRow("two pictures") << QStringList{"convert", "PICTURE", "PICTURE", "--design",
-                                                 "DESIGN",  "-o",      "OUT"}
-                                  << "";
-    QTest::newRow("crop of three numbers")
-        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,3", "-o", "OUT"} << "";
-    QTest::newRow("crop of no width")
-        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "--crop", "1,2,0,3", "-o", "OUT"} << "";
-    QTest::newRow("crop without value")
-        << QStringList{"convert", "PICTURE", "--design", "DESIGN", "-o", "OUT", "--crop"} << "";
-    QTest::newRow("unknown flag") << QStringList{"convert",  "PICTURE", "--design", "DESIGN",
-                                                 "--dither", "-o",      "OUT"}
-                                  << "";
+        << args("PICTURE --design DESIGN --crop 47,0,5,5 -o OUT") << texts::cropOutsidePicture() + '\n';
+    QTest::newRow("no design") << args("PICTURE -o OUT") << "";
+    QTest::newRow("no output") << args("PICTURE --design DESIGN") << "";
+    QTest::newRow("no picture") << args("--design DESIGN -o OUT") << "";
+    QTest::newRow("two pictures") << args("PICTURE PICTURE --design DESIGN -o OUT") << "";
+    QTest::newRow("crop of three numbers") << args("PICTURE --design DESIGN --crop 1,2,3 -o OUT") << "";
+    QTest::newRow("crop of no width") << args("PICTURE --design DESIGN --crop 1,2,0,3 -o OUT") << "";
+    QTest::newRow("crop without value") << args("PICTURE --design DESIGN -o OUT --crop") << "";
+    QTest::newRow("unknown flag") << args("PICTURE --design DESIGN --dither -o OUT") << "";
 }
 
 void ConvertCommandTest::failures()

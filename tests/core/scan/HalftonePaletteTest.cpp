@@ -26,56 +26,34 @@ int slowNearest(int r, int g, int b)
 class HalftonePaletteTest : public QObject {
     Q_OBJECT
 private slots:
-    void entries_data();
-    void entries();
     void nearest_data();
     void nearest();
     void nearestMatchesEveryEntryInTurn();
 };
 
-void HalftonePaletteTest::entries_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("first of the cube") << 0 << QColor(0, 0, 0);
-    QTest::newRow("cube, red-major: steps 1, 2, 3") << 51 << QColor(51, 102, 153);
-    QTest::newRow("cube, blue steps fastest") << 1 << QColor(0, 0, 51);
-    QTest::newRow("last of the cube") << 215 << QColor(255, 255, 255);
-    QTest::newRow("first system colour") << 216 << QColor(128, 0, 0);
-    QTest::newRow("cream") << 225 << QColor(255, 251, 240);
-    QTest::newRow("last system colour") << 227 << QColor(128, 128, 128);
-    QTest::newRow("first grey, k = 1") << 228 << QColor(9, 9, 9);
-    QTest::newRow("grey k = 3 rounds down") << 230 << QColor(26, 26, 26);
-    QTest::newRow("grey k = 12 rounds up") << 239 << QColor(106, 106, 106);
-    QTest::newRow("last grey, k = 28") << 255 << QColor(246, 246, 246);
-}
-
-void HalftonePaletteTest::entries()
-{
-    QFETCH(int, index);
-    QFETCH(QColor, colour);
-    QCOMPARE(QColor(HalftonePalette::colour(index)), colour);
-}
-
 void HalftonePaletteTest::nearest_data()
 {
     QTest::addColumn<QColor>("colour");
     QTest::addColumn<int>("index");
-    QTest::newRow("an entry is its own nearest") << QColor(192, 220, 192) << 223;
-    QTest::newRow("25 above a step stays on it") << QColor(25, 255, 0) << 0 * 36 + 5 * 6 + 0;
-    QTest::newRow("26 above a step goes to the next") << QColor(26, 255, 0) << 1 * 36 + 5 * 6 + 0;
-    QTest::newRow("a grey nearer than the cube") << QColor(120, 120, 120) << 241;
+    QTest::addColumn<QColor>("entry");
+    QTest::newRow("an entry is its own nearest") << QColor(192, 220, 192) << 223 << QColor(192, 220, 192);
+    QTest::newRow("25 above a step stays on it") << QColor(25, 255, 0) << 30 << QColor(0, 255, 0);
+    QTest::newRow("26 above a step goes to the next") << QColor(26, 255, 0) << 66 << QColor(51, 255, 0);
+    QTest::newRow("a grey nearer than the cube") << QColor(120, 120, 120) << 241 << QColor(123, 123, 123);
     // 130 lies 2 from both 128 (index 227) and 132 (grey k = 15, index 242).
-    QTest::newRow("halfway between two entries: the lower index") << QColor(130, 130, 130) << 227;
-    QTest::newRow("halfway between two greys: the lower index") << QColor(22, 22, 22) << 229;
+    QTest::newRow("halfway between two entries: the lower index")
+        << QColor(130, 130, 130) << 227 << QColor(128, 128, 128);
+    QTest::newRow("halfway between two greys: the lower index")
+        << QColor(22, 22, 22) << 229 << QColor(18, 18, 18);
 }
 
 void HalftonePaletteTest::nearest()
 {
     QFETCH(QColor, colour);
     QFETCH(int, index);
+    QFETCH(QColor, entry);
     QCOMPARE(int(HalftonePalette::nearestIndex(colour.red(), colour.green(), colour.blue())), index);
-    QCOMPARE(HalftonePalette::nearest(colour.rgb()), HalftonePalette::colour(index));
+    QCOMPARE(QColor(HalftonePalette::nearest(colour.rgb())), entry);
 }
 
 void HalftonePaletteTest::nearestMatchesEveryEntryInTurn()

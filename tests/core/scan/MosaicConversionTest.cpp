@@ -21,34 +21,29 @@ QImage greys(const QList<QList<int>> &rows)
     return image;
 }
 
+// The first entries as given, the others all rest.
 MeanColours means(const QList<QRgb> &first, QRgb rest)
 {
     MeanColours m;
     m.fill(rest);
-    for (int i = 0; i < first.size(); ++i)
-        m[std::size_t(i)] = first[i];
+    std::copy(first.begin(), first.end(), m.begin());
     return m;
 }
 
-// Pass 1 the plain way: the enlarged picture built pixel by pixel, then each
-// block added up.
+// Pass 1 the plain way: every pixel of the enlarged picture looked up in the
+// source, each block added up.
 std::vector<QRgb> materialisedAverages(const QImage &source, int columns, int rows)
 {
     const int q = MosaicConversion::blockSize(source.size(), columns, rows);
     const int ew = columns * q, eh = rows * q;
-    QImage enlarged(ew, eh, QImage::Format_RGB32);
-    for (int y = 0; y < eh; ++y)
-        for (int x = 0; x < ew; ++x)
-            enlarged.setPixel(
-                x, y,
-                source.pixel(int(qint64(x) * source.width() / ew), int(qint64(y) * source.height() / eh)));
     std::vector<QRgb> out;
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c) {
             qint64 red = 0, green = 0, blue = 0;
             for (int y = r * q; y < r * q + q; ++y)
                 for (int x = c * q; x < c * q + q; ++x) {
-                    const QRgb p = enlarged.pixel(x, y);
+                    const QRgb p = source.pixel(int(qint64(x) * source.width() / ew),
+                                                int(qint64(y) * source.height() / eh));
                     red += qRed(p);
                     green += qGreen(p);
                     blue += qBlue(p);
@@ -193,7 +188,6 @@ void MosaicConversionTest::diffusionShare_data()
     QTest::newRow("8 x 1 / 16 = 0.5") << 8 << 1 << 0;
     QTest::newRow("-8 x 7 / 16 = -3.5") << -8 << 7 << -4;
     QTest::newRow("-8 x 5 / 16 = -2.5") << -8 << 5 << -2;
-    QTest::newRow("below a half rounds down") << 9 << 3 << 2; // 1.6875
     QTest::newRow("255 x 7 / 16 = 111.5625") << 255 << 7 << 112;
     QTest::newRow("-255 x 1 / 16 = -15.9375") << -255 << 1 << -16;
 }
@@ -210,12 +204,9 @@ void MosaicConversionTest::streamedEqualsMaterialised_data()
 {
     QTest::addColumn<QSize>("picture");
     QTest::addColumn<QSize>("design");
-    QTest::newRow("7 x 5 into 3 x 2") << QSize(7, 5) << QSize(3, 2);
-    QTest::newRow("13 x 11 into 4 x 3") << QSize(13, 11) << QSize(4, 3);
     QTest::newRow("101 x 57 into 7 x 5, rows not whole chunks") << QSize(101, 57) << QSize(7, 5);
     QTest::newRow("one pixel wide") << QSize(1, 9) << QSize(5, 4);
     QTest::newRow("one pixel high") << QSize(9, 1) << QSize(4, 5);
-    QTest::newRow("one pixel") << QSize(1, 1) << QSize(3, 2);
     QTest::newRow("smaller than the design") << QSize(33, 17) << QSize(40, 30);
     QTest::newRow("320 x 200 into 160 x 100") << QSize(320, 200) << QSize(160, 100);
     QTest::newRow("tall, q from the height") << QSize(23, 397) << QSize(6, 9);

@@ -88,14 +88,23 @@ QByteArray blackPng(int width, int height, bool withPixels)
     return out + pngChunk("IEND", {});
 }
 
-QByteArray encoded(const QImage &image, const char *format, int quality = -1)
+QByteArray encoded(const QImage &image, const char *format, int quality = -1,
+                   QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, format);
     writer.setQuality(quality);
+    writer.setTransformation(turn);
     return writer.write(image) ? bytes : QByteArray();
+}
+
+// Within the error a lossy format may make.
+bool near(QRgb p, QRgb q)
+{
+    return qAbs(qRed(p) - qRed(q)) <= 12 && qAbs(qGreen(p) - qGreen(q)) <= 12 &&
+           qAbs(qBlue(p) - qBlue(q)) <= 12;
 }
 
 // The pixels of rows as one image, to compare with what load() gives.
@@ -107,18 +116,6 @@ QImage imageOf(PictureRows &rows)
     for (int y = 0; y < image.height(); ++y)
         std::memcpy(image.scanLine(y), lines[std::size_t(y)], std::size_t(image.width()) * 4);
     return image;
-}
-
-int largestDifference(const QImage &a, const QImage &b)
-{
-    int most = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
-            most = qMax(most, qMax(qAbs(qRed(p) - qRed(q)),
-                                   qMax(qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)))));
-        }
-    return most;
 }
 } // namespace
 
@@ -170,14 +167,10 @@ void PictureLoaderTest::formats()
     const QImage loaded = PictureLoader::load(scratch.write(name, bytes));
     QCOMPARE(loaded.size(), picture.size());
     QCOMPARE(loaded.format(), QImage::Format_RGB32);
-    if (lossless) {
+    if (lossless)
         QCOMPARE(loaded, picture);
-    } else {
-        const QRect middle(8, 4, 16, 8);
-        for (const QPoint corner : {QPoint(0, 0), QPoint(32, 0), QPoint(0, 16), QPoint(32, 16)})
-            QVERIFY(largestDifference(loaded.copy(middle.translated(corner)),
-                                      picture.copy(middle.translated(corner))) <= 12);
-    }
+    for (const QPoint middle : {QPoint(16, 8), QPoint(48, 8), QPoint(16, 24), QPoint(48, 24)})
+        QVERIFY(near(loaded.pixel(middle), picture.pixel(middle)));
 }
 
 void PictureLoaderTest::orientationApplied()
@@ -188,18 +181,12 @@ void PictureLoaderTest::orientationApplied()
         for (int x = 0; x < 16; ++x)
             picture.setPixel(x, y, x < 8 ? qRgb(220, 0, 0) : qRgb(0, 0, 220));
     // Stored as it is, with the EXIF note that it is to be turned a quarter clockwise.
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(100);
-    writer.setTransformation(QImageIOHandler::TransformationRotate90);
-    QVERIFY(writer.write(picture));
+    const QByteArray bytes = encoded(picture, "jpeg", 100, QImageIOHandler::TransformationRotate90);
     const QImage loaded = PictureLoader::load(scratch.write(QStringLiteral("phone.jpg"), bytes));
     QCOMPARE(loaded.size(), QSize(8, 16));
     // The left half, red, is now on top.
-    QVERIFY(qRed(loaded.pixel(4, 3)) > 150 && qBlue(loaded.pixel(4, 3)) < 80);
-    QVERIFY(qBlue(loaded.pixel(4, 12)) > 150 && qRed(loaded.pixel(4, 12)) < 80);
+    QVERIFY(near(loaded.pixel(4, 3), qRgb(220, 0, 0)));
+    QVERIFY(near(loaded.pixel(4, 12), qRgb(0, 0, 220)));
 }
 
 void PictureLoaderTest::transparencyOnWhite()
@@ -331,17 +318,10 @@ void PictureLoaderTest::streamedBitmapEqualsLoaded()
 
 void PictureLoaderTest::fileDialogFilters()
 {
-    const QList<PictureLoader::Filter> filters = PictureLoader::fileDialogFilters();
-    QCOMPARE(filters.size(), 3);
-    QCOMPARE(filters[0].label, QStringLiteral("画像ファイル (*.bmp *.png *.jpg *.jpeg …)"));
-    QCOMPARE(filters[0].patterns.mid(0, 4), (QStringList{"*.bmp", "*.png", "*.jpg", "*.jpeg"}));
-    // The formats the plugins package brings.
-    QVERIFY(filters[0].patterns.contains(QStringLiteral("*.tif")));
-    QVERIFY(filters[0].patterns.contains(QStringLiteral("*.webp")));
-    QCOMPARE(filters[0].patterns.count(QStringLiteral("*.bmp")), 1);
-    QCOMPARE(filters[1].label, QStringLiteral("ビットマップ (*.bmp)"));
-    QCOMPARE(filters[1].patterns, QStringList{"*.bmp"});
-    QCOMPARE(filters[2].label, QStringLiteral("すべてのファイル (*.*)"));
+    // The formats the plugins package brings are offered, each once.
+    const QStringList patterns = PictureLoader::fileDialogFilters().first().patterns;
+    QVERIFY(patterns.contains(QStringLiteral("*.tif")) && patterns.contains(QStringLiteral("*.webp")));
+    QCOMPARE(patterns.count(QStringLiteral("*.bmp")), 1);
 }
 
 QTEST_GUILESS_MAIN(PictureLoaderTest)

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -14,12 +15,7 @@ namespace standin {
 namespace {
 struct State {
     Script script;
-    std::vector<std::string> calls;
-    int outstanding = 0;
-    void *owner = nullptr;
-    std::string opened;
-    int showUi = -1, modalUi = -1;
-    bool alwaysMasked = true;
+    Seen seen;
     size_t next = 0;
     int polls = 0;
     Entry callback = nullptr;
@@ -36,68 +32,36 @@ State &state()
 void record(const std::string &call)
 {
     std::lock_guard lock(state().mutex);
-    state().calls.push_back(call);
+    state().seen.calls.push_back(call);
 }
 
 std::string name(Uint16 dat, Uint16 msg)
 {
-    auto datName = [&]() -> std::string {
-        switch (dat) {
-        case DAT_EVENT:
-            return "EVENT";
-        case DAT_IDENTITY:
-            return "IDENTITY";
-        case DAT_PARENT:
-            return "PARENT";
-        case DAT_PENDINGXFERS:
-            return "PENDINGXFERS";
-        case DAT_STATUS:
-            return "STATUS";
-        case DAT_USERINTERFACE:
-            return "USERINTERFACE";
-        case DAT_CALLBACK:
-            return "CALLBACK";
-        case DAT_IMAGENATIVEXFER:
-            return "IMAGENATIVEXFER";
-        case DAT_ENTRYPOINT:
-            return "ENTRYPOINT";
-        }
-        return "DAT_" + std::to_string(dat);
+    static const std::map<Uint16, const char *> dats = {
+        {DAT_EVENT, "EVENT"},          {DAT_IDENTITY, "IDENTITY"},
+        {DAT_PARENT, "PARENT"},        {DAT_PENDINGXFERS, "PENDINGXFERS"},
+        {DAT_STATUS, "STATUS"},        {DAT_USERINTERFACE, "USERINTERFACE"},
+        {DAT_CALLBACK, "CALLBACK"},    {DAT_IMAGENATIVEXFER, "IMAGENATIVEXFER"},
+        {DAT_ENTRYPOINT, "ENTRYPOINT"}};
+    static const std::map<Uint16, const char *> msgs = {{MSG_GET, "GET"},
+                                                        {MSG_GETFIRST, "GETFIRST"},
+                                                        {MSG_GETNEXT, "GETNEXT"},
+                                                        {MSG_RESET, "RESET"},
+                                                        {MSG_OPENDSM, "OPENDSM"},
+                                                        {MSG_CLOSEDSM, "CLOSEDSM"},
+                                                        {MSG_OPENDS, "OPENDS"},
+                                                        {MSG_CLOSEDS, "CLOSEDS"},
+                                                        {MSG_USERSELECT, "USERSELECT"},
+                                                        {MSG_DISABLEDS, "DISABLEDS"},
+                                                        {MSG_ENABLEDS, "ENABLEDS"},
+                                                        {MSG_PROCESSEVENT, "PROCESSEVENT"},
+                                                        {MSG_ENDXFER, "ENDXFER"},
+                                                        {MSG_REGISTER_CALLBACK, "REGISTER_CALLBACK"}};
+    auto named = [](const std::map<Uint16, const char *> &names, Uint16 v, const char *prefix) {
+        const auto i = names.find(v);
+        return i != names.end() ? std::string(i->second) : prefix + std::to_string(v);
     };
-    auto msgName = [&]() -> std::string {
-        switch (msg) {
-        case MSG_GET:
-            return "GET";
-        case MSG_GETFIRST:
-            return "GETFIRST";
-        case MSG_GETNEXT:
-            return "GETNEXT";
-        case MSG_RESET:
-            return "RESET";
-        case MSG_OPENDSM:
-            return "OPENDSM";
-        case MSG_CLOSEDSM:
-            return "CLOSEDSM";
-        case MSG_OPENDS:
-            return "OPENDS";
-        case MSG_CLOSEDS:
-            return "CLOSEDS";
-        case MSG_USERSELECT:
-            return "USERSELECT";
-        case MSG_DISABLEDS:
-            return "DISABLEDS";
-        case MSG_ENABLEDS:
-            return "ENABLEDS";
-        case MSG_PROCESSEVENT:
-            return "PROCESSEVENT";
-        case MSG_ENDXFER:
-            return "ENDXFER";
-        case MSG_REGISTER_CALLBACK:
-            return "REGISTER_CALLBACK";
-        }
-        return "MSG_" + std::to_string(msg);
-    };
-    return datName() + "/" + msgName();
+    return named(dats, dat, "DAT_") + "/" + named(msgs, msg, "MSG_");
 }
 
 void fill(Identity &id, const Source &source, Uint32 number)
@@ -116,13 +80,13 @@ void joinCaller()
 
 void *TESSELL_TWAIN_CALL memAllocate(Uint32 size)
 {
-    ++state().outstanding;
+    ++state().seen.outstanding;
     return std::malloc(size ? size : 1);
 }
 void TESSELL_TWAIN_CALL memFree(void *handle)
 {
     record("Free");
-    --state().outstanding;
+    --state().seen.outstanding;
     std::free(handle);
 }
 void *TESSELL_TWAIN_CALL memLock(void *handle)
@@ -142,7 +106,7 @@ Uint16 answer(Identity *origin, Identity *dest, Uint32 dg, Uint16 dat, Uint16 ms
     switch (dat) {
     case DAT_PARENT:
         if (msg == MSG_OPENDSM) {
-            s.owner = *static_cast<void **>(data);
+            s.seen.owner = *static_cast<void **>(data);
             origin->Id = 1;
             if (script.memoryFunctions)
                 origin->SupportedGroups |= DF_DSM2;
@@ -176,7 +140,7 @@ Uint16 answer(Identity *origin, Identity *dest, Uint32 dg, Uint16 dat, Uint16 ms
             return TWRC_SUCCESS;
         }
         if (msg == MSG_OPENDS)
-            s.opened = id->ProductName;
+            s.seen.opened = id->ProductName;
         return TWRC_SUCCESS;
     }
     case DAT_CALLBACK:
@@ -202,7 +166,8 @@ Uint16 answer(Identity *origin, Identity *dest, Uint32 dg, Uint16 dat, Uint16 ms
     case DAT_EVENT: {
         auto *event = static_cast<Event *>(data);
         event->TWMessage = MSG_NULL;
-        if (script.byCallback || ++s.polls < script.pollsBeforeMessage)
+        // The message comes with the second event, so that the loop must go round.
+        if (script.byCallback || ++s.polls < 2)
             return TWRC_NOTDSEVENT;
         event->TWMessage = script.message;
         return TWRC_DSEVENT;
@@ -232,52 +197,17 @@ void reset(const Script &script)
     joinCaller();
     State &s = state();
     s.script = script;
-    s.calls.clear();
-    s.outstanding = 0;
-    s.owner = nullptr;
-    s.opened.clear();
-    s.showUi = s.modalUi = -1;
-    s.alwaysMasked = true;
+    s.seen = {};
     s.next = 0;
     s.polls = 0;
     s.callback = nullptr;
 }
 
-std::vector<std::string> calls()
+Seen seen()
 {
     joinCaller();
     std::lock_guard lock(state().mutex);
-    return state().calls;
-}
-
-int outstanding()
-{
-    return state().outstanding;
-}
-
-void *owner()
-{
-    return state().owner;
-}
-
-std::string opened()
-{
-    return state().opened;
-}
-
-int showUi()
-{
-    return state().showUi;
-}
-
-int modalUi()
-{
-    return state().modalUi;
-}
-
-bool alwaysMasked()
-{
-    return state().alwaysMasked;
+    return state().seen;
 }
 
 } // namespace standin
@@ -288,15 +218,15 @@ DSM_Entry(Identity *origin, Identity *dest, Uint32 dg, Uint16 dat, Uint16 msg, v
     using namespace standin;
     State &s = state();
     if (fegetexcept() != 0)
-        s.alwaysMasked = false;
+        s.seen.alwaysMasked = false;
     const std::string call = (dest ? "ds " : "") + name(dat, msg);
     if (msg != MSG_PROCESSEVENT)
         record(call);
     if (!origin || !data)
         return TWRC_FAILURE;
     if (msg == MSG_ENABLEDS) {
-        s.showUi = static_cast<UserInterface *>(data)->ShowUI;
-        s.modalUi = static_cast<UserInterface *>(data)->ModalUI;
+        s.seen.showUi = static_cast<UserInterface *>(data)->ShowUI;
+        s.seen.modalUi = static_cast<UserInterface *>(data)->ModalUI;
     }
     if (!s.script.failing.empty() && call == s.script.failing)
         return TWRC_FAILURE;

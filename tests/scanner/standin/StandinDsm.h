@@ -23,7 +23,6 @@ struct Script {
     // How the source tells of its message: the registered callback (from a
     // thread of its own) or the answer to an event handed to it.
     bool byCallback = false;
-    int pollsBeforeMessage = 2;
     tessell::twain::Uint16 message = tessell::twain::MSG_XFERREADY;
     tessell::twain::Uint16 transferCode = tessell::twain::TWRC_XFERDONE;
     std::string picture; // the bitmap handed over
@@ -35,19 +34,20 @@ struct Script {
     tessell::twain::Uint16 condition = 0;
 };
 
+// What the manager saw since the last reset.
+struct Seen {
+    // "PARENT/OPENDSM", "ds USERINTERFACE/ENABLEDS", "Lock", ... in order; events
+    // handed to the source are left out.
+    std::vector<std::string> calls;
+    int outstanding = 0; // memory handed over and not freed
+    // The owner handle given at MSG_OPENDSM and the ShowUI/ModalUI of MSG_ENABLEDS.
+    void *owner = nullptr;
+    int showUi = -1, modalUi = -1;
+    std::string opened;       // the product name of the source last opened
+    bool alwaysMasked = true; // every call came with the floating-point exceptions masked
+};
+
 void reset(const Script &script);
-// "PARENT/OPENDSM", "ds USERINTERFACE/ENABLEDS", "Lock", ... in order; events
-// handed to the source are left out.
-std::vector<std::string> calls();
-// Memory handed over and not freed.
-int outstanding();
-// The owner handle given at MSG_OPENDSM and the ShowUI/ModalUI of MSG_ENABLEDS.
-void *owner();
-int showUi();
-int modalUi();
-// The product name of the source last opened.
-std::string opened();
-// Whether every call came with the floating-point exceptions masked.
-bool alwaysMasked();
+Seen seen();
 
 } // namespace standin

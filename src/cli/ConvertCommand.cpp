@@ -34,9 +34,9 @@ int cmdConvert(QStringList args)
     QString out, designPath, cropText;
     if (!takeOutput(args, &out) || !takeOption(args, QStringLiteral("--design"), &designPath))
         return usage();
-    ScanOptions options;
-    options.diffusion = takeFlag(args, QStringLiteral("--diffusion"));
-    options.emphasized = takeFlag(args, QStringLiteral("--emphasized"));
+    const bool diffusion = takeFlag(args, QStringLiteral("--diffusion"));
+    const bool emphasized = takeFlag(args, QStringLiteral("--emphasized"));
+    const ScanOptions options = ScanOptions::fromItems(diffusion ? 1 : 0, emphasized ? 1 : 0);
     std::optional<QRect> crop;
     if (args.contains(QStringLiteral("--crop"))) {
         if (!takeOption(args, QStringLiteral("--crop"), &cropText) || !(crop = parseCrop(cropText)))

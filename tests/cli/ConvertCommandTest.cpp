@@ -99,7 +99,7 @@ void ConvertCommandTest::convert()
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     const QByteArray expected = convertedInProcess(
-        designPath, picturePath, ScanOptions{diffusion, emphasized},
+        designPath, picturePath, ScanOptions::fromItems(diffusion ? 1 : 0, emphasized ? 1 : 0),
         crop.isNull() ? std::nullopt : std::optional<QRect>(crop), scratch.file("expected.tsl"));
     QVERIFY(!expected.isEmpty());
     QCOMPARE(readAll(out), expected);

@@ -114,6 +114,11 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> ope
     layout->addWidget(panel);
     buildSidePanel(panel);
     buildProgressPanel();
+    // The side panel's added choices need more height than 406: the window
+    // grows to show every control at its natural size.
+    const int height = std::max(406, panel->sizeHint().height());
+    resize(785, height);
+    setMinimumSize(569, height);
 
     connect(m_view, &ScanPictureView::pressed, this, &ImageScanWindow::pressPicture);
     connect(m_view, &ScanPictureView::moved, this, &ImageScanWindow::movePicture);

@@ -15,7 +15,7 @@ constexpr double Zn = 0.0193339 + 0.1191920 + 0.9503041;
 constexpr double Epsilon = 216.0 / 24389.0; // (6/29)^3
 constexpr double Kappa = 24389.0 / 27.0;    // (29/3)^3
 
-double linear(double channel)
+double linearExactly(double channel)
 {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
@@ -28,15 +28,28 @@ double encoded(double linearValue)
     return c * 255.0;
 }
 
-const std::array<double, 256> &linearTable()
+// The transfer curve at every sixteenth of a channel step: whole channels read
+// their exact value, fractions (from error diffusion) between two neighbours.
+constexpr int Steps = 16;
+const std::array<double, 255 * Steps + 2> &curveTable()
 {
-    static const std::array<double, 256> table = [] {
-        std::array<double, 256> t{};
-        for (int i = 0; i < 256; ++i)
-            t[std::size_t(i)] = linear(i);
+    static const std::array<double, 255 *Steps + 2> table = [] {
+        std::array<double, 255 * Steps + 2> t{};
+        for (int i = 0; i <= 255 * Steps; ++i)
+            t[std::size_t(i)] = linearExactly(double(i) / Steps);
+        t[255 * Steps + 1] = t[255 * Steps];
         return t;
     }();
     return table;
+}
+
+double linear(double channel)
+{
+    const double at = std::clamp(channel, 0.0, 255.0) * Steps;
+    const auto below = std::size_t(at);
+    const double part = at - double(below);
+    const auto &t = curveTable();
+    return part == 0.0 ? t[below] : t[below] + (t[below + 1] - t[below]) * part;
 }
 
 double f(double t)
@@ -88,9 +101,9 @@ Lab fromSrgb(double red, double green, double blue)
 
 Lab fromRgb(QRgb colour)
 {
-    const auto &t = linearTable();
-    return fromLinear(t[std::size_t(qRed(colour))], t[std::size_t(qGreen(colour))],
-                      t[std::size_t(qBlue(colour))]);
+    const auto &t = curveTable();
+    return fromLinear(t[std::size_t(qRed(colour) * Steps)], t[std::size_t(qGreen(colour) * Steps)],
+                      t[std::size_t(qBlue(colour) * Steps)]);
 }
 
 QRgb toRgb(const Lab &colour)
@@ -107,13 +120,60 @@ QRgb toRgb(const Lab &colour)
     return qRgb(channel(r), channel(g), channel(b));
 }
 
+namespace {
+// What follows the hue angles: the weights and the rotation term.
+double combine(double dL, double dC, double dH, double meanL, double meanCp, double cosH, double sinH,
+               double meanH)
+{
+    // T = 1 - 0.17 cos(h - 30) + 0.24 cos 2h + 0.32 cos(3h + 6) - 0.20 cos(4h - 63),
+    // the multiples of h from its one sine and cosine.
+    const double c = cosH, s = sinH;
+    const double c2h = 2.0 * c * c - 1.0, s2h = 2.0 * s * c;
+    const double c3h = c * (4.0 * c * c - 3.0), s3h = s * (3.0 - 4.0 * s * s);
+    const double c4h = 2.0 * c2h * c2h - 1.0, s4h = 2.0 * s2h * c2h;
+    static const double cos30 = std::cos(radians(30.0)), sin30 = 0.5;
+    static const double cos6 = std::cos(radians(6.0)), sin6 = std::sin(radians(6.0));
+    static const double cos63 = std::cos(radians(63.0)), sin63 = std::sin(radians(63.0));
+    const double t = 1.0 - 0.17 * (c * cos30 + s * sin30) + 0.24 * c2h + 0.32 * (c3h * cos6 - s3h * sin6) -
+                     0.20 * (c4h * cos63 + s4h * sin63);
+    const double hueFromBlue = (meanH - 275.0) / 25.0;
+    const double dTheta = 30.0 * std::exp(-hueFromBlue * hueFromBlue);
+    const double meanCp7 = seventh(meanCp);
+    const double rc = 2.0 * std::sqrt(meanCp7 / (meanCp7 + Pow25To7));
+    const double sl = lightnessWeight(meanL);
+    const double sc = 1.0 + 0.045 * meanCp;
+    const double sh = 1.0 + 0.015 * meanCp * t;
+    const double rt = -std::sin(radians(2.0 * dTheta)) * rc;
+    const double x = dL / sl, y = dC / sc, z = dH / sh;
+    return std::sqrt(std::max(0.0, x * x + y * y + z * z + rt * y * z));
+}
+} // namespace
+
 double ciede2000(const Lab &first, const Lab &second)
 {
-    const double c1 = std::hypot(first.a, first.b), c2 = std::hypot(second.a, second.b);
+    const double c1 = std::sqrt(first.a * first.a + first.b * first.b);
+    const double c2 = std::sqrt(second.a * second.a + second.b * second.b);
     const double meanC7 = seventh((c1 + c2) / 2.0);
     const double g = 0.5 * (1.0 - std::sqrt(meanC7 / (meanC7 + Pow25To7)));
     const double a1 = (1.0 + g) * first.a, a2 = (1.0 + g) * second.a;
-    const double cp1 = std::hypot(a1, first.b), cp2 = std::hypot(a2, second.b);
+    const double cp1 = std::sqrt(a1 * a1 + first.b * first.b), cp2 = std::sqrt(a2 * a2 + second.b * second.b);
+    const double dL = second.L - first.L, dC = cp2 - cp1;
+    const double meanL = (first.L + second.L) / 2.0, meanCp = (cp1 + cp2) / 2.0;
+
+    // Two chromatic colours not opposite: the hue difference and the mean hue
+    // (the middle of the shorter arc) from the vectors, with one angle.
+    const double dot = a1 * a2 + first.b * second.b, cross = a1 * second.b - first.b * a2;
+    if (cp1 * cp2 != 0.0 && !(cross == 0.0 && dot < 0.0)) {
+        const double hH = std::max(0.0, 2.0 * (cp1 * cp2 - dot));
+        const double dH = cross < 0.0 ? -std::sqrt(hH) : std::sqrt(hH);
+        const double mx = a1 * cp2 + a2 * cp1, my = first.b * cp2 + second.b * cp1;
+        const double m = std::sqrt(mx * mx + my * my);
+        double meanH = degrees(std::atan2(my, mx));
+        if (meanH < 0.0)
+            meanH += 360.0;
+        return combine(dL, dC, dH, meanL, meanCp, mx / m, my / m, meanH);
+    }
+
     const auto hue = [](double b, double a) {
         if (a == 0.0 && b == 0.0)
             return 0.0;
@@ -121,9 +181,6 @@ double ciede2000(const Lab &first, const Lab &second)
         return h < 0.0 ? h + 360.0 : h;
     };
     const double h1 = hue(first.b, a1), h2 = hue(second.b, a2);
-
-    const double dL = second.L - first.L;
-    const double dC = cp2 - cp1;
     const bool achromatic = cp1 * cp2 == 0.0;
     double dh = 0.0;
     if (!achromatic) {
@@ -134,9 +191,6 @@ double ciede2000(const Lab &first, const Lab &second)
             dh += 360.0;
     }
     const double dH = 2.0 * std::sqrt(cp1 * cp2) * std::sin(radians(dh / 2.0));
-
-    const double meanL = (first.L + second.L) / 2.0;
-    const double meanCp = (cp1 + cp2) / 2.0;
     double meanH = h1 + h2;
     if (!achromatic) {
         if (std::abs(h1 - h2) <= 180.0)
@@ -146,24 +200,25 @@ double ciede2000(const Lab &first, const Lab &second)
         else
             meanH = (meanH - 360.0) / 2.0;
     }
-    const double t = 1.0 - 0.17 * std::cos(radians(meanH - 30.0)) + 0.24 * std::cos(radians(2.0 * meanH)) +
-                     0.32 * std::cos(radians(3.0 * meanH + 6.0)) -
-                     0.20 * std::cos(radians(4.0 * meanH - 63.0));
-    const double dTheta = 30.0 * std::exp(-std::pow((meanH - 275.0) / 25.0, 2.0));
-    const double meanCp7 = seventh(meanCp);
-    const double rc = 2.0 * std::sqrt(meanCp7 / (meanCp7 + Pow25To7));
-    const double sl = lightnessWeight(meanL);
-    const double sc = 1.0 + 0.045 * meanCp;
-    const double sh = 1.0 + 0.015 * meanCp * t;
-    const double rt = -std::sin(radians(2.0 * dTheta)) * rc;
-    const double x = dL / sl, y = dC / sc, z = dH / sh;
-    return std::sqrt(std::max(0.0, x * x + y * y + z * z + rt * y * z));
+    return combine(dL, dC, dH, meanL, meanCp, std::cos(radians(meanH)), std::sin(radians(meanH)), meanH);
 }
 
-// The rotation term is at most 2 |y z|, so y, z and it together are never negative.
-double ciede2000LightnessBound(const Lab &first, const Lab &second)
+// The rotation term R_T y z is at least -(sqrt(3) / 2)(y^2 + z^2), since
+// |R_T| <= 2 sin 60 degrees; y^2 + z^2 is the a'b' distance over S_C and S_H,
+// which is at least the ab distance over the largest S_C (G <= 1/2 makes C'
+// at most 1.5 C, and S_H <= S_C). So the difference is never below this.
+double ciede2000BoundSquared(const Lab &first, double chroma1, const Lab &second, double chroma2)
 {
-    return std::abs(second.L - first.L) / lightnessWeight((first.L + second.L) / 2.0);
+    const double dL = (second.L - first.L) / lightnessWeight((first.L + second.L) / 2.0);
+    const double sc = 1.0 + 0.045 * 1.5 * (chroma1 + chroma2) / 2.0;
+    const double da = second.a - first.a, db = second.b - first.b;
+    constexpr double Rotation = 1.0 - 0.8660254037844386; // 1 - sin 60 degrees
+    return dL * dL + Rotation * (da * da + db * db) / (sc * sc);
+}
+
+double ciede2000Bound(const Lab &first, const Lab &second)
+{
+    return std::sqrt(ciede2000BoundSquared(first, chroma(first), second, chroma(second)));
 }
 
 } // namespace tessell::Cielab

@@ -2,6 +2,8 @@
 
 #include <QRgb>
 
+#include <cmath>
+
 namespace tessell {
 
 // A colour in CIELAB under the D65 white: L 0..100, a and b roughly -128..128.
@@ -13,7 +15,8 @@ struct Lab {
 
 namespace Cielab {
 
-// sRGB channels 0..255 (fractions allowed) to CIELAB, D65.
+// sRGB channels 0..255 (fractions allowed, the transfer curve read between
+// sixteenths of a step) to CIELAB, D65.
 Lab fromSrgb(double red, double green, double blue);
 // The same for whole channels, through a table of the 256 linear values.
 Lab fromRgb(QRgb colour);
@@ -23,9 +26,15 @@ QRgb toRgb(const Lab &colour);
 // The CIEDE2000 colour difference, kL = kC = kH = 1.
 double ciede2000(const Lab &first, const Lab &second);
 
-// A lower bound of ciede2000(first, second) from the lightness alone, cheap
-// enough to pass over candidates that cannot be nearer.
-double ciede2000LightnessBound(const Lab &first, const Lab &second);
+// A lower bound of ciede2000(first, second) without any angle, cheap enough
+// to pass over candidates that cannot be nearer.
+double ciede2000Bound(const Lab &first, const Lab &second);
+// Its square, with the two chromas sqrt(a^2 + b^2) given.
+double ciede2000BoundSquared(const Lab &first, double chroma1, const Lab &second, double chroma2);
+inline double chroma(const Lab &c)
+{
+    return std::sqrt(c.a * c.a + c.b * c.b);
+}
 
 } // namespace Cielab
 

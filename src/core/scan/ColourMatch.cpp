@@ -1,10 +1,17 @@
 #include "core/scan/ColourMatch.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace tessell {
 
 namespace {
+bool whole(const CellColour &c)
+{
+    return c.red == std::floor(c.red) && c.green == std::floor(c.green) && c.blue == std::floor(c.blue);
+}
+
 // The cell's two strongest channels, by the same strict comparisons as for whole channels.
 std::array<double, 2> emphasizedPair(const CellColour &c, const std::array<double, 3> &d)
 {
@@ -26,8 +33,10 @@ std::array<double, 2> emphasizedPair(const CellColour &c, const std::array<doubl
 ColourMatch::ColourMatch(const MeanColours &means, Comparison comparison)
     : m_means(means), m_comparison(comparison)
 {
-    for (std::size_t i = 0; i < m_means.size(); ++i)
+    for (std::size_t i = 0; i < m_means.size(); ++i) {
         m_labs[i] = Cielab::fromRgb(m_means[i]);
+        m_chromas[i] = Cielab::chroma(m_labs[i]);
+    }
 }
 
 double ColourMatch::distance(const CellColour &colour, int entry) const
@@ -63,15 +72,33 @@ int ColourMatch::nearest(const CellColour &colour) const
         }
         return best;
     }
-    // An entry whose lightness alone puts it further than the best so far is passed over.
-    const Lab lab = Cielab::fromSrgb(colour.red, colour.green, colour.blue);
-    double bestDistance = Cielab::ciede2000(lab, m_labs[0]);
-    for (int i = 1; i < int(m_labs.size()); ++i) {
+    // The entry nearest in plain CIELAB distance first, then the others,
+    // passing over those whose bound already puts them further than the best.
+    const Lab lab = whole(colour)
+                        ? Cielab::fromRgb(qRgb(int(colour.red), int(colour.green), int(colour.blue)))
+                        : Cielab::fromSrgb(colour.red, colour.green, colour.blue);
+    double plainBest = 0;
+    for (int i = 0; i < int(m_labs.size()); ++i) {
+        const Lab &e = m_labs[std::size_t(i)];
+        const double dl = e.L - lab.L, da = e.a - lab.a, db = e.b - lab.b;
+        const double plain = dl * dl + da * da + db * db;
+        if (i == 0 || plain < plainBest) {
+            plainBest = plain;
+            best = i;
+        }
+    }
+    const int first = best;
+    const double chroma = Cielab::chroma(lab);
+    double bestDistance = Cielab::ciede2000(lab, m_labs[std::size_t(best)]);
+    for (int i = 0; i < int(m_labs.size()); ++i) {
+        if (i == first)
+            continue;
         const Lab &entry = m_labs[std::size_t(i)];
-        if (Cielab::ciede2000LightnessBound(lab, entry) > bestDistance * (1 + 1e-12))
+        const double bound = Cielab::ciede2000BoundSquared(lab, chroma, entry, m_chromas[std::size_t(i)]);
+        if (bound > bestDistance * bestDistance * (1 + 1e-9))
             continue;
         const double d = Cielab::ciede2000(lab, entry);
-        if (d < bestDistance) {
+        if (d < bestDistance || (d == bestDistance && i < best)) {
             bestDistance = d;
             best = i;
         }
@@ -83,9 +110,7 @@ int NearestEntry::choose(const CellColour &colour)
 {
     if (m_match.comparison() != Comparison::Perceptual)
         return m_match.nearest(colour);
-    const bool whole = colour.red == std::floor(colour.red) && colour.green == std::floor(colour.green) &&
-                       colour.blue == std::floor(colour.blue);
-    if (!whole)
+    if (!whole(colour))
         return m_match.nearest(colour);
     const std::uint32_t key = qRgb(int(colour.red), int(colour.green), int(colour.blue));
     const auto known = m_known.find(key);

@@ -45,6 +45,7 @@ private:
     MeanColours m_means;
     Comparison m_comparison;
     std::array<Lab, 16> m_labs;
+    std::array<double, 16> m_chromas;
 };
 
 // Picks each cell's entry. The conversion asks once a cell, in the order it

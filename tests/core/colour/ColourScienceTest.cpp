@@ -22,6 +22,7 @@ private slots:
     void srgbToLab_data();
     void srgbToLab();
     void labRoundTrip();
+    void boundNeverAboveTheDifference();
     void adjustmentsAtZeroChangeNothing();
     void adjustments_data();
     void adjustments();
@@ -85,7 +86,7 @@ void ColourScienceTest::ciede2000()
     QVERIFY2(qAbs(there - difference) < 5e-5, qPrintable(QString::number(there, 'f', 6)));
     QVERIFY2(qAbs(back - difference) < 5e-5, qPrintable(QString::number(back, 'f', 6)));
     // The bound used to pass over candidates never exceeds the difference.
-    QVERIFY(Cielab::ciede2000LightnessBound(first, second) <= there + 1e-12);
+    QVERIFY(Cielab::ciede2000Bound(first, second) <= there + 1e-12);
 }
 
 // sRGB (D65) to CIELAB as the reference calculators give it.
@@ -124,6 +125,19 @@ void ColourScienceTest::labRoundTrip()
                 if (Cielab::toRgb(Cielab::fromRgb(c)) != c)
                     QFAIL(qPrintable(QStringLiteral("%1 %2 %3").arg(r).arg(g).arg(b)));
             }
+}
+
+// The bound the perceptual matching passes candidates over with, on colour pairs
+// from all over the sRGB cube.
+void ColourScienceTest::boundNeverAboveTheDifference()
+{
+    std::mt19937 random(11);
+    for (int i = 0; i < 200000; ++i) {
+        const Lab p = Cielab::fromRgb(random() & 0xFFFFFF), q = Cielab::fromRgb(random() & 0xFFFFFF);
+        if (Cielab::ciede2000Bound(p, q) > Cielab::ciede2000(p, q) + 1e-12)
+            QFAIL(qPrintable(
+                QStringLiteral("%1 %2 %3 / %4 %5 %6").arg(p.L).arg(p.a).arg(p.b).arg(q.L).arg(q.a).arg(q.b)));
+    }
 }
 
 void ColourScienceTest::adjustmentsAtZeroChangeNothing()

@@ -1444,39 +1444,39 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>比較方法: 平均色、強調色、見た目 (CIEDE2000) (既定は average)</source>
-        <translation>Comparison: mean colours, emphasised colours, as eyes see (CIEDE2000) (default average)</translation>
+        <translation>comparison: mean colours, emphasised colours, as eyes see (CIEDE2000) (default average)</translation>
     </message>
     <message>
         <source>強調色を比較します (--compare emphasized と同じ)</source>
-        <translation>Compares emphasised colours (the same as --compare emphasized)</translation>
+        <translation>compares emphasised colours (the same as --compare emphasized)</translation>
     </message>
     <message>
         <source>誤差拡散: 誤差拡散モード、なめらかに拡散、なし (既定は none、ペイントモード)</source>
-        <translation>Error diffusion: through the halftone palette, smooth, or none (default none, paint mode)</translation>
+        <translation>error diffusion: through the halftone palette, smooth, or none (default none, paint mode)</translation>
     </message>
     <message>
         <source>誤差拡散モードで読み取ります (--dither halftone と同じ)</source>
-        <translation>Reads in error diffusion mode (the same as --dither halftone)</translation>
+        <translation>reads in error diffusion mode (the same as --dither halftone)</translation>
     </message>
     <message>
         <source>明るさ -100〜100 (既定は 0)</source>
-        <translation>Brightness -100 to 100 (default 0)</translation>
+        <translation>brightness -100 to 100 (default 0)</translation>
     </message>
     <message>
         <source>コントラスト -100〜100 (既定は 0)</source>
-        <translation>Contrast -100 to 100 (default 0)</translation>
+        <translation>contrast -100 to 100 (default 0)</translation>
     </message>
     <message>
         <source>あざやかさ -100〜100 (既定は 0)</source>
-        <translation>Saturation -100 to 100 (default 0)</translation>
+        <translation>saturation -100 to 100 (default 0)</translation>
     </message>
     <message>
         <source>画像から K 色 (2〜16) を選び、パレットの0番から書き込んでから変換します</source>
-        <translation>Chooses K colours (2 to 16) from the picture, writes them into the palette from entry 0, then converts</translation>
+        <translation>chooses K colours (2 to 16) from the picture, writes them into the palette from entry 0, then converts</translation>
     </message>
     <message>
         <source>色の差の平均 (ΔE) と各番号の枚数を JSON で表示します</source>
-        <translation>Prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
+        <translation>prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
     </message>
 </context>
 <context>

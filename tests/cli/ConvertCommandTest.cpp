@@ -146,21 +146,14 @@ void ConvertCommandTest::failures_data()
     QTest::newRow("unknown comparison")
         << args("PICTURE --design DESIGN --compare nearest -o OUT")
         << usage("--compare には average|emphasized|perceptual を指定してください");
-    QTest::newRow("unknown diffusion")
-        << args("PICTURE --design DESIGN --dither ordered -o OUT")
-        << usage("--dither には halftone|floyd-steinberg|none を指定してください");
     QTest::newRow("brightness past 100") << args("PICTURE --design DESIGN --brightness 101 -o OUT")
                                          << usage("--brightness には N を指定してください");
-    QTest::newRow("contrast not a number") << args("PICTURE --design DESIGN --contrast high -o OUT")
-                                           << usage("--contrast には N を指定してください");
     QTest::newRow("one colour from the picture")
         << args("PICTURE --design DESIGN --palette-from-picture 1 -o OUT")
         << usage("--palette-from-picture には K を指定してください");
     QTest::newRow("a word and its old flag")
         << args("PICTURE --design DESIGN --compare average --emphasized -o OUT")
         << usage("--compare と --emphasized は同時に指定できません");
-    QTest::newRow("dither and diffusion") << args("PICTURE --design DESIGN --dither none --diffusion -o OUT")
-                                          << usage("--dither と --diffusion は同時に指定できません");
 }
 
 void ConvertCommandTest::failures()
@@ -202,9 +195,6 @@ void ConvertCommandTest::choices_data()
         << QStringList{"--compare", "perceptual", "--dither", "floyd-steinberg", "--brightness",
                        "10",        "--contrast", "-20",      "--saturation",    "35"}
         << 2 << 2 << QList<int>{10, -20, 35} << 0;
-    QTest::newRow("nothing diffused, average by name")
-        << QStringList{"--dither", "none", "--compare", "average", "--report"} << 0 << 0
-        << QList<int>{0, 0, 0} << 0;
     QTest::newRow("colours from the picture, reported") << QStringList{"--palette-from-picture",
                                                                        "5",
                                                                        "--compare",

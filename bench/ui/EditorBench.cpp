@@ -7,10 +7,12 @@
 #include "ui/app/MainWindow.h"
 #include "ui/common/Prompter.h"
 #include "ui/editing/DesignEditor.h"
+#include "ui/plan/CollectionPlanWindow.h"
 #include "ui/print/PrintDialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -143,12 +145,37 @@ void printDialog(benchmark::State &state)
         }
     }
 }
+// "集める数" on a 999 x 999 design in 99 classes: opening it (range 0), and a
+// new number of pieces a carton, with both tables shown again (1).
+void collectionPlanWindow(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.files().fileOpen(designFile(999, 999));
+    window.show();
+    const QStringList six{"9", "90", "0", "11", "10", "1"}; // 99 classes, all 999 columns
+    for (int i = 0; i < 6; ++i)
+        window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
+    if (state.range(0) == 0) {
+        for (auto _ : state) {
+            CollectionPlanWindow plan(window.editor(), {}, &window);
+            benchmark::DoNotOptimize(plan.table().total.pieces);
+        }
+        return;
+    }
+    CollectionPlanWindow plan(window.editor(), {}, &window);
+    plan.show();
+    int perCarton = 1;
+    for (auto _ : state)
+        plan.perCartonField(3)->setText(QString::number(perCarton++ % 9999 + 1));
+}
 } // namespace
 
 BENCHMARK(editorRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(openDesign)->Args({160, 100})->Args({999, 999})->Unit(benchmark::kMillisecond);
 BENCHMARK(startWithDesign)->Args({999, 999})->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(printDialog)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(collectionPlanWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

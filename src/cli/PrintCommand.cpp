@@ -15,28 +15,6 @@
 namespace tessell::cli {
 
 namespace {
-// "7x7,7x7,8x7": up to three groups of classes x columns, as the six fields
-// would hold them; rows not given have no classes.
-std::optional<Distribution> parseClasses(const QString &text)
-{
-    const QStringList groups = text.split(QLatin1Char(','));
-    if (groups.size() > 3)
-        return std::nullopt;
-    Distribution::Fields fields{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"),
-                                QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    for (int i = 0; i < groups.size(); ++i) {
-        const QStringList parts = groups[i].split(QLatin1Char('x'));
-        if (parts.size() != 2)
-            return std::nullopt;
-        fields[i] = parts[0];
-        fields[i + 3] = parts[1];
-    }
-    // Texts that are no integer are refused here rather than turned into 1 or 0 as
-    // the dialog would: a mistyped command should not print a different split.
-    Distribution::fromFields(fields);
-    return Distribution::fromFields(*Distribution::normalise(fields));
-}
-
 void writePng(const QImage &image, const QString &path)
 {
     QSaveFile file(path);
@@ -68,20 +46,7 @@ int runPrint(const Invocation &call)
         printError(texts::errorFound());
         return InvalidCell;
     }
-    if (call.isSet(classes)) {
-        const std::optional<Distribution> d = parseClasses(call.value(classes));
-        if (!d)
-            throw call.malformed(classes);
-        options.distribution = *d;
-    } else {
-        options.distribution = Distribution::fair(call.integer(fair), design.columns());
-    }
-    options.distribution.checkPositive();
-    // The dialog would not print a split that gives away more columns than there are.
-    if (options.distribution.remainder(design.columns()) < 0) {
-        printError(options.distribution.totalLine(design.columns()));
-        return Failure;
-    }
+    options.distribution = *distributionOption(call, design.columns());
 
     ClassPages pages(design.grid(), design.palette());
     pages.setOptions(options);

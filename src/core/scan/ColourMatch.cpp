@@ -106,7 +106,24 @@ int ColourMatch::nearest(const CellColour &colour) const
     return best;
 }
 
-int NearestEntry::choose(const CellColour &colour)
+std::array<double, 16> ColourMatch::distances(const CellColour &colour) const
+{
+    std::array<double, 16> d;
+    if (m_comparison != Comparison::Perceptual) {
+        for (int i = 0; i < 16; ++i)
+            d[std::size_t(i)] = distance(colour, i);
+        return d;
+    }
+    // The colour's CIELAB once, taken as nearest() takes it.
+    const Lab lab = whole(colour)
+                        ? Cielab::fromRgb(qRgb(int(colour.red), int(colour.green), int(colour.blue)))
+                        : Cielab::fromSrgb(colour.red, colour.green, colour.blue);
+    for (std::size_t i = 0; i < 16; ++i)
+        d[i] = Cielab::ciede2000(lab, m_labs[i]);
+    return d;
+}
+
+int NearestEntry::choose(const CellColour &colour, std::size_t)
 {
     if (m_match.comparison() != Comparison::Perceptual)
         return m_match.nearest(colour);

@@ -40,6 +40,8 @@ public:
     double distance(const CellColour &colour, int entry) const;
     // The entry at the least distance; ties go to the lower number.
     int nearest(const CellColour &colour) const;
+    // The distance to every entry, as nearest() weighs them.
+    std::array<double, 16> distances(const CellColour &colour) const;
 
 private:
     MeanColours m_means;
@@ -51,18 +53,18 @@ private:
 // Picks each cell's entry. The conversion asks once a cell, in the order it
 // converts them, and diffuses the error of the entry answered; a choice under
 // other rules (such as a limited stock of pieces per colour) can stand in for
-// the nearest one.
+// the nearest one. cell is the cell's index, row by row.
 class EntryChoice {
 public:
     virtual ~EntryChoice() = default;
-    virtual int choose(const CellColour &colour) = 0;
+    virtual int choose(const CellColour &colour, std::size_t cell) = 0;
 };
 
 // The nearest entry, remembered for whole colours that come again.
 class NearestEntry final : public EntryChoice {
 public:
     explicit NearestEntry(const ColourMatch &match) : m_match(match) {}
-    int choose(const CellColour &colour) override;
+    int choose(const CellColour &colour, std::size_t cell = 0) override;
 
 private:
     const ColourMatch &m_match;

@@ -78,6 +78,7 @@ public slots:
     void changeCanvasSize();
     void paletteEditor();
     void imageScan();
+    void collectionPlan();
     void options();
     void about();
 

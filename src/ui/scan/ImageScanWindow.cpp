@@ -1,6 +1,8 @@
 #include "ui/scan/ImageScanWindow.h"
 
+#include "core/Error.h"
 #include "core/document/Design.h"
+#include "core/plan/StockLimit.h"
 #include "core/scan/PictureLoader.h"
 #include "core/scan/PictureRows.h"
 #include "core/settings/SettingsStore.h"
@@ -34,6 +36,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 
 namespace tessell {
 
@@ -43,6 +46,7 @@ const char *kScanType = "scantype";
 const char *kCompare = "compare";
 const char *kFit = "fit";
 const char *kAspect = "aspect";
+const char *kWithinStock = "withinstock";
 const char *kColours = "colours";
 const char *kBrightness = "brightness";
 const char *kContrast = "contrast";
@@ -84,7 +88,8 @@ public:
 ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
-      m_host(host), m_means(MosaicConversion::meanColours(host.design().palette()))
+      m_host(host), m_means(MosaicConversion::meanColours(host.design().palette())),
+      m_stock(CollectionPlan::read(host.settings()).stock)
 {
     setObjectName(QStringLiteral("ImageScanWindow"));
     setWindowTitle(tr("イメージスキャン"));
@@ -129,6 +134,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> ope
     m_compare->button(storedItem(store, kCompare))->setChecked(true);
     m_fit->setChecked(store.readBool(kSection, key(kFit), true));
     m_aspect->setChecked(store.readBool(kSection, key(kAspect), false));
+    m_withinStock->setChecked(store.readBool(kSection, key(kWithinStock), false));
     m_colourCount->setValue(store.readInteger(kSection, key(kColours), 16));
     m_brightness->setValue(store.readInteger(kSection, key(kBrightness), 0));
     m_contrast->setValue(store.readInteger(kSection, key(kContrast), 0));
@@ -144,6 +150,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> ope
     });
     for (QSlider *slider : {m_brightness, m_contrast, m_saturation})
         connect(slider, &QSlider::valueChanged, this, &ImageScanWindow::choiceChanged);
+    connect(m_withinStock, &QCheckBox::toggled, this, &ImageScanWindow::choiceChanged);
     if (openHelp)
         bindHelpKey(this, HelpPages::ImageScan, openHelp);
 }
@@ -196,6 +203,9 @@ void ImageScanWindow::buildSidePanel(QWidget *panel)
                 {&m_paint, &m_diffusion, &m_smooth});
     m_smooth->setToolTip(tr("誤差をパレットの16色に対して直接拡散します"));
     auto [operation, operationLayout] = group(tr("操作"));
+    m_withinStock = new QCheckBox(tr("在庫にあわせる"), operation);
+    m_withinStock->setToolTip(tr("「集める数」の在庫の枚数より多くは使わずに変換します"));
+    operationLayout->addWidget(m_withinStock);
     m_read = sideButton(tr("読み取り(&S)"), operation, operationLayout);
     m_cancel = sideButton(tr("キャンセル(&E)"), operation, operationLayout);
     m_transfer = sideButton(tr("転送して閉じる(&C)"), operation, operationLayout);
@@ -516,25 +526,45 @@ void ImageScanWindow::readPicture()
     }
     m_progressCaption->setText(tr("画像を読み取り中"));
     m_progressPanel->repaint();
-    const ScanOptions o = options();
     std::vector<QRgb> cells = m_cells;
-    o.adjustments.apply(cells);
-    const std::vector<std::uint8_t> entries = MosaicConversion::match(
-        cells, columns, rows, m_means, o, nullptr, [&](int r) { report(rows - 1 + r + 1); });
-    showResult(entries, cells);
+    options().adjustments.apply(cells);
+    // A stock too small converts nothing: the earlier result stays, and the
+    // error box comes once the progress panel is gone.
+    std::exception_ptr failure;
+    try {
+        showResult(matchCells(cells, [&](int r) { report(rows - 1 + r + 1); }), cells);
+    } catch (...) {
+        failure = std::current_exception();
+    }
     m_progressBar->setValue(0);
     m_progressPanel->hide();
+    if (failure)
+        run([&] { std::rethrow_exception(failure); });
 }
 
 void ImageScanWindow::convertAgain()
 {
     if (m_view->picture().isNull())
         return;
-    const Design &design = m_host.design();
-    const ScanOptions o = options();
     std::vector<QRgb> cells = cellColours();
-    o.adjustments.apply(cells);
-    showResult(MosaicConversion::match(cells, design.columns(), design.rows(), m_means, o), cells);
+    options().adjustments.apply(cells);
+    try {
+        showResult(matchCells(cells), cells);
+    } catch (const Error &e) {
+        // Told beside the preview, which keeps the last result, rather than in a box at every change.
+        m_difference->setText(e.text());
+    }
+}
+
+std::vector<std::uint8_t> ImageScanWindow::matchCells(const std::vector<QRgb> &cells,
+                                                      const std::function<void(int)> &rowDone) const
+{
+    const Design &design = m_host.design();
+    if (m_withinStock->isChecked())
+        return StockLimit::match(cells, design.columns(), design.rows(), m_means, options(), m_stock,
+                                 rowDone);
+    return MosaicConversion::match(cells, design.columns(), design.rows(), m_means, options(), nullptr,
+                                   rowDone);
 }
 
 void ImageScanWindow::showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells)
@@ -622,6 +652,7 @@ void ImageScanWindow::done(int result)
     store.writeInteger(kSection, key(kCompare), m_compare->checkedId());
     store.writeBool(kSection, key(kFit), m_fit->isChecked());
     store.writeBool(kSection, key(kAspect), m_aspect->isChecked());
+    store.writeBool(kSection, key(kWithinStock), m_withinStock->isChecked());
     store.writeInteger(kSection, key(kColours), m_colourCount->value());
     store.writeInteger(kSection, key(kBrightness), m_brightness->value());
     store.writeInteger(kSection, key(kContrast), m_contrast->value());

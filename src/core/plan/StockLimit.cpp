@@ -14,8 +14,6 @@ namespace tessell::StockLimit {
 namespace {
 using Limits = std::array<std::int64_t, 16>;
 constexpr std::int64_t kNoLimit = std::numeric_limits<std::int64_t>::max();
-// Runs of the diffused conversion, the first at no price, before the capped one.
-constexpr int kPricingRuns = 6;
 
 Limits limitsOf(const Stock &stock)
 {
@@ -41,15 +39,23 @@ bool fits(const std::array<std::int64_t, 16> &counts, const Limits &limits)
     return true;
 }
 
+constexpr std::uint32_t kEveryEntry = 0xFFFF;
+
+bool whole(const CellColour &c)
+{
+    return c.red == std::floor(c.red) && c.green == std::floor(c.green) && c.blue == std::floor(c.blue);
+}
+
 // The distances of a colour to the sixteen entries, kept for whole colours,
-// which come again and again (the halftone picture has 256 of them).
+// which come again and again (the halftone picture has 256 of them), and the
+// entries ranked by distance plus price.
 class Distances {
 public:
     explicit Distances(const ColourMatch &match) : m_match(match) {}
 
     const std::array<double, 16> &of(const CellColour &c)
     {
-        if (c.red != std::floor(c.red) || c.green != std::floor(c.green) || c.blue != std::floor(c.blue)) {
+        if (!whole(c)) {
             m_scratch = m_match.distances(c);
             return m_scratch;
         }
@@ -58,6 +64,31 @@ public:
         if (known == m_known.end())
             known = m_known.emplace(key, m_match.distances(c)).first;
         return known->second;
+    }
+
+    ColourMatch::Ranking rank(const CellColour &c, const std::array<double, 16> &prices,
+                              std::uint32_t allowed)
+    {
+        // Any other colour seldom comes again: only the entries that can rank are measured.
+        if (!whole(c))
+            return m_match.rank(c, prices, allowed);
+        const std::array<double, 16> &d = of(c);
+        ColourMatch::Ranking r;
+        r.secondValue = std::numeric_limits<double>::infinity();
+        for (int i = 0; i < 16; ++i) {
+            if (!(allowed & (1u << i)))
+                continue;
+            const double v = d[std::size_t(i)] + prices[std::size_t(i)];
+            if (r.best < 0 || v < r.bestValue) {
+                if (r.best >= 0)
+                    r.secondValue = r.bestValue;
+                r.best = i;
+                r.bestValue = v;
+            } else if (v < r.secondValue) {
+                r.secondValue = v;
+            }
+        }
+        return r;
     }
 
 private:
@@ -129,57 +160,138 @@ void moveCheapest(std::vector<std::uint8_t> &entries, const std::vector<CellColo
     }
 }
 
-// With diffusion: the entry of least distance plus price, among the entries
-// that still have stock when capped. For the entries under a limit it keeps
-// by how much each cell preferred it to the next choice.
-class PricedChoice final : public EntryChoice {
+// With diffusion, the first run: the nearest entries, as the plain conversion
+// chooses them. It keeps, in the order the cells are converted, each cell's
+// entry, and for every entry under a limit the margins by which its cells
+// preferred it to their next choice.
+class FirstRun final : public EntryChoice {
 public:
-    PricedChoice(const ColourMatch &match, Distances &distances, const Limits &limits,
-                 const std::array<double, 16> &prices, bool capped)
-        : m_nearest(match), m_distances(distances), m_limits(limits), m_prices(prices), m_remaining(limits),
-          m_capped(capped)
+    FirstRun(Distances &distances, const Limits &limits) : m_distances(distances), m_limits(limits) {}
+
+    int choose(const CellColour &colour, std::size_t) override
     {
+        const ColourMatch::Ranking r = m_distances.rank(colour, {}, kEveryEntry);
+        const double margin = r.secondValue - r.bestValue;
+        if (m_limits[std::size_t(r.best)] != kNoLimit)
+            margins[std::size_t(r.best)].push_back(margin);
+        order.push_back(std::uint8_t(r.best));
+        orderMargins.push_back(margin);
+        return r.best;
+    }
+
+    // Per cell in conversion order, its entry and margin.
+    std::vector<std::uint8_t> order;
+    std::vector<double> orderMargins;
+    // Per entry under a limit, the margins of its cells.
+    std::array<std::vector<double>, 16> margins;
+
+private:
+    Distances &m_distances;
+    const Limits &m_limits;
+};
+
+// With diffusion, the run within the stock. An entry is rationed while what
+// is left of its stock is less than what the first run still took after this
+// point: its price is then the margin below which that share of the first
+// run's cells gave it up, so the cells that lose least move. And an entry is
+// paced: of the first run's cells, those that would keep it within the stock
+// are the ones that preferred it most; the entry is offered only while what
+// it used keeps up with how many of those cells have been passed, a little
+// ahead at most. So the stock goes where the picture wants the entry most and
+// lasts that far, rather than being spent in the first rows (diffusion pushes
+// cells towards a rationed entry; without the pace the last rows would get
+// none and, the error piling up, turn one flat colour). An entry whose stock
+// is gone is no longer offered.
+class RationedRun final : public EntryChoice {
+public:
+    RationedRun(const ColourMatch &match, Distances &distances, const Limits &limits, FirstRun &first)
+        : m_nearest(match), m_distances(distances), m_limits(limits), m_first(first)
+    {
+        for (std::size_t i = 0; i < 16; ++i) {
+            std::vector<double> &m = first.margins[i];
+            std::sort(m.begin(), m.end());
+            m_taken[i] = std::int64_t(m.size());
+            if (limits[i] == kNoLimit)
+                continue;
+            m_keepers[i] = std::min(m_taken[i], limits[i]);
+            if (m_taken[i] <= limits[i]) {
+                m_keeperMargin[i] = -std::numeric_limits<double>::infinity();
+                continue;
+            }
+            // Cells at the least margin share what is left among them.
+            const double least = m_keeperMargin[i] = m[std::size_t(m_taken[i] - limits[i])];
+            const auto above = std::int64_t(m.end() - std::upper_bound(m.begin(), m.end(), least));
+            const auto level = std::int64_t(std::upper_bound(m.begin(), m.end(), least) -
+                                            std::lower_bound(m.begin(), m.end(), least));
+            m_tieShare[i] = double(limits[i] - above) / double(level);
+        }
     }
 
     int choose(const CellColour &colour, std::size_t cell) override
     {
-        // An entry without a limit has no price: when it is the nearest, nothing beats it.
-        const int nearest = m_nearest.choose(colour, cell);
-        if (m_limits[std::size_t(nearest)] == kNoLimit)
-            return nearest;
-        const std::array<double, 16> &d = m_distances.of(colour);
-        int best = -1;
-        double bestValue = 0, second = std::numeric_limits<double>::infinity();
-        for (std::size_t i = 0; i < 16; ++i) {
-            if (m_capped && m_remaining[i] <= 0)
-                continue;
-            const double v = d[i] + m_prices[i];
-            if (best < 0 || v < bestValue) {
-                if (best >= 0)
-                    second = bestValue;
-                best = int(i);
-                bestValue = v;
-            } else if (v < second) {
-                second = v;
+        const std::uint8_t before = m_first.order[m_step];
+        std::array<double, 16> prices{};
+        std::uint32_t allowed = kEveryEntry;
+        bool priced = false;
+        for (std::size_t i = 0; i < 16; ++i)
+            if (m_limits[i] != kNoLimit) {
+                if (!offer(i, prices[i]))
+                    allowed &= ~(1u << i);
+                priced = priced || prices[i] > 0;
             }
+        const int entry = priced || allowed != kEveryEntry ? m_distances.rank(colour, prices, allowed).best
+                                                           : m_nearest.choose(colour, cell);
+        if (m_limits[std::size_t(entry)] != kNoLimit)
+            ++m_used[std::size_t(entry)];
+        if (m_limits[before] != kNoLimit) {
+            ++m_passed[before];
+            const double margin = m_first.orderMargins[m_step];
+            if (margin > m_keeperMargin[before])
+                m_keepersPassed[before] += 1;
+            else if (margin == m_keeperMargin[before])
+                m_keepersPassed[before] += m_tieShare[before];
         }
-        const auto b = std::size_t(best);
-        if (m_limits[b] != kNoLimit) {
-            --m_remaining[b];
-            margins[b].push_back(second - bestValue);
-        }
-        return best;
+        ++m_step;
+        return entry;
     }
 
-    std::array<std::vector<double>, 16> margins;
-
 private:
+    // Whether entry i is offered to this cell, and at what price.
+    bool offer(std::size_t i, double &price) const
+    {
+        const std::int64_t stock = m_limits[i], left = stock - m_used[i];
+        if (left <= 0)
+            return false;
+        const double along = m_keepers[i] > 0 ? m_keepersPassed[i] / double(m_keepers[i])
+                                              : double(m_step) / double(m_first.order.size());
+        if (double(m_used[i]) >= along * double(stock) + 1 + double(stock) / 50)
+            return false;
+        const std::int64_t wanted = m_taken[i] - m_passed[i];
+        if (wanted > left) {
+            const std::vector<double> &m = m_first.margins[i];
+            const double share = 1.0 - double(left) / double(wanted);
+            const double at = m[std::min(m.size() - 1, std::size_t(share * double(m.size())))];
+            price = at + 1e-9 * (1 + at);
+        }
+        return true;
+    }
+
     NearestEntry m_nearest;
     Distances &m_distances;
     const Limits &m_limits;
-    const std::array<double, 16> &m_prices;
-    Limits m_remaining;
-    bool m_capped;
+    FirstRun &m_first;
+    // Per entry: the cells the first run gave it, those of them passed so far,
+    // and the pieces used in this run.
+    std::array<std::int64_t, 16> m_taken{};
+    std::array<std::int64_t, 16> m_passed{};
+    std::array<std::int64_t, 16> m_used{};
+    // Per entry: how many of the first run's cells would keep it within the
+    // stock, the least margin among them, and how many of them were passed.
+    std::array<std::int64_t, 16> m_keepers{};
+    std::array<double, 16> m_keeperMargin{};
+    std::array<double, 16> m_tieShare{};
+    std::array<double, 16> m_keepersPassed{};
+    std::size_t m_step = 0;
 };
 } // namespace
 
@@ -213,27 +325,13 @@ std::vector<std::uint8_t> match(const std::vector<QRgb> &cells, int columns, int
         return entries;
     }
 
-    // The first run, at no price, chooses what the nearest entries would.
-    std::array<double, 16> prices{};
-    for (int run = 0; run < kPricingRuns; ++run) {
-        PricedChoice priced(colourMatch, distances, limits, prices, false);
-        const std::vector<std::uint8_t> entries = MosaicConversion::match(
-            cells, columns, rows, means, options, &priced, run == 0 ? rowDone : std::function<void(int)>());
-        const std::array<std::int64_t, 16> counts = countsOf(entries);
-        if (fits(counts, limits))
-            return entries;
-        for (std::size_t i = 0; i < 16; ++i) {
-            if (counts[i] <= limits[i])
-                continue;
-            // Just enough cells to leave the entry, if nothing else changed.
-            std::vector<double> &m = priced.margins[i];
-            const auto excess = std::ptrdiff_t(counts[i] - limits[i]);
-            std::nth_element(m.begin(), m.begin() + excess - 1, m.end());
-            prices[i] += m[std::size_t(excess - 1)] + 1e-9 * (1 + prices[i]);
-        }
-    }
-    PricedChoice capped(colourMatch, distances, limits, prices, true);
-    return MosaicConversion::match(cells, columns, rows, means, options, &capped);
+    FirstRun first(distances, limits);
+    std::vector<std::uint8_t> entries =
+        MosaicConversion::match(cells, columns, rows, means, options, &first, rowDone);
+    if (fits(countsOf(entries), limits))
+        return entries;
+    RationedRun rationed(colourMatch, distances, limits, first);
+    return MosaicConversion::match(cells, columns, rows, means, options, &rationed);
 }
 
 } // namespace tessell::StockLimit

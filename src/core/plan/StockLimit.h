@@ -19,12 +19,17 @@ namespace tessell {
 // chosen) moves there, one cell at a time, cheapest first.
 //
 // With diffusion a cell's colour depends on the entries placed before it, so
-// no cell can be moved afterwards without changing every later one. There the
-// conversion runs again with a price on each over-stock entry, added to its
-// distance: a price that makes just the cells with the least extra difference
-// choose another entry, raised from what the last run showed until the counts
-// fit (a few runs). Every run diffuses the error of the entry it places. A
-// last run, if still needed, takes an entry only while its stock lasts.
+// no cell can be moved afterwards without changing every later one. There
+// the conversion runs once as it would without a stock, noting by how much
+// each cell preferred its entry to the next choice, then once more within
+// the stock: while what is left of an entry's stock is less than what the
+// first run still took from that point on, the entry carries a price, added
+// to its distance, that makes just that share of cells choose otherwise,
+// those that lose least first. So the cells given another entry are spread
+// over the picture, and diffusion carries the error of the entry actually
+// placed onto the neighbours, which may then pay the price. An entry whose
+// stock is gone is no longer offered.
+
 namespace StockLimit {
 
 // The cells that the stock cannot cover: the cells less every piece on hand,

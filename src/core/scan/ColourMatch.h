@@ -43,6 +43,17 @@ public:
     // The distance to every entry, as nearest() weighs them.
     std::array<double, 16> distances(const CellColour &colour) const;
 
+    // Among the entries allowed (bit i for entry i), the one of least distance
+    // plus its offset (ties to the lower number), that value, and the next
+    // least value (infinite when only one entry is allowed). With no offsets
+    // and every entry allowed, best is nearest().
+    struct Ranking {
+        int best = -1;
+        double bestValue = 0;
+        double secondValue = 0;
+    };
+    Ranking rank(const CellColour &colour, const std::array<double, 16> &offsets, std::uint32_t allowed) const;
+
 private:
     MeanColours m_means;
     Comparison m_comparison;

@@ -155,8 +155,10 @@ void CollectionPlanWindow::buildColourTable()
     }
     m_colours->resizeColumnsToContents();
     m_colours->horizontalHeader()->setSectionResizeMode(Name, QHeaderView::Stretch);
-    for (int c : {PerCarton, Stock})
-        m_colours->setColumnWidth(c, std::max(m_colours->columnWidth(c), 90));
+    // Room for the largest numbers a design can give, so that no column has to widen as they change.
+    const int numberWidth = m_colours->fontMetrics().horizontalAdvance(QStringLiteral("99999999")) + 12;
+    for (int c : {Pieces, PerCarton, Cartons, Stock, ToCollect, CartonsToCollect})
+        m_colours->setColumnWidth(c, std::max(m_colours->columnWidth(c), numberWidth));
     m_colours->resizeRowsToContents();
     // Every row shows without scrolling.
     int height = m_colours->horizontalHeader()->sizeHint().height() + 2 * m_colours->frameWidth();
@@ -175,6 +177,7 @@ void CollectionPlanWindow::buildClassTable(const Distribution &distribution)
     m_classes->setObjectName(QStringLiteral("classTable"));
     m_classes->setSelectionMode(QAbstractItemView::NoSelection);
     m_classes->setIconSize(QSize(20, 16));
+    m_classes->verticalHeader()->setDefaultSectionSize(m_colours->rowHeight(0));
     for (int n = 0; n < 16; ++n) {
         auto *header = new QTableWidgetItem(tileIcon(design.entry(n)), CellGrid::digit(n));
         header->setToolTip(design.entry(n).name());

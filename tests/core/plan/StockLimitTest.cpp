@@ -50,6 +50,8 @@ private slots:
     void leastDifferenceMoves_data();
     void leastDifferenceMoves();
     void withinStock();
+    void diffusionSpreadsTheStock_data();
+    void diffusionSpreadsTheStock();
 };
 
 void StockLimitTest::leastDifferenceMoves_data()
@@ -152,6 +154,61 @@ void StockLimitTest::withinStock()
         for (std::uint8_t e : entries)
             QVERIFY(e < 16);
     }
+}
+
+void StockLimitTest::diffusionSpreadsTheStock_data()
+{
+    QTest::addColumn<int>("scanType");
+    QTest::addColumn<int>("compare");
+    for (int scanType : {1, 2})
+        for (int compare : {0, 2})
+            QTest::addRow("diffusion %d, comparison %d", scanType, compare) << scanType << compare;
+}
+
+// A picture that darkens downwards, with a third of the black it would take:
+// the black there is goes where the picture is darkest, down to its last
+// rows, rather than running out on the way.
+void StockLimitTest::diffusionSpreadsTheStock()
+{
+    QFETCH(int, scanType);
+    QFETCH(int, compare);
+    const int columns = 40, rows = 60;
+    std::vector<QRgb> cells;
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            const int v = std::max(0, 200 - r * 5 + (c * 7) % 11);
+            cells.push_back(qRgb(v, v * 9 / 10, v * 8 / 10));
+        }
+    MeanColours means;
+    means.fill(qRgb(255, 255, 255));
+    means[0] = qRgb(0, 0, 0);
+    means[1] = qRgb(90, 80, 70);
+    means[2] = qRgb(170, 150, 130);
+    const ScanOptions options = ScanOptions::fromItems(scanType, compare);
+    const std::vector<std::uint8_t> free = MosaicConversion::match(cells, columns, rows, means, options);
+    Stock stock;
+    stock[0] = countsOf(free)[0] / 3;
+    QVERIFY(*stock[0] > 50);
+    const std::vector<std::uint8_t> held = StockLimit::match(cells, columns, rows, means, options, stock);
+    QCOMPARE(countsOf(held)[0], *stock[0]);
+    // The last rows, the darkest, keep much of their black; the stock did not
+    // run out on the way down (a cap in conversion order leaves them none).
+    const auto blackIn = [&](const std::vector<std::uint8_t> &entries, int firstRow) {
+        return std::count(entries.begin() + firstRow * columns, entries.end(), 0);
+    };
+    QVERIFY2(
+        blackIn(held, rows - 5) * 4 >= blackIn(free, rows - 5),
+        qPrintable(QStringLiteral("%1 of %2").arg(blackIn(held, rows - 5)).arg(blackIn(free, rows - 5))));
+    // And the black used lies lower on average than the black the free conversion uses.
+    const auto meanRow = [&](const std::vector<std::uint8_t> &entries) {
+        double sum = 0;
+        int n = 0;
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            if (entries[i] == 0)
+                sum += double(i / columns), ++n;
+        return sum / n;
+    };
+    QVERIFY(meanRow(held) > meanRow(free));
 }
 
 QTEST_MAIN(StockLimitTest)

@@ -121,6 +121,10 @@ Do you want to replace it?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tessell はフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降の条件で、再配布や改変ができます。</source>
+        <translation>Tessell is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>tessell::BucketTool</name>
@@ -1252,7 +1256,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>「%1 help %2」で引数とオプションの説明を表示します。</source>
-        <translation>"%1 help %2" describes the arguments and options.</translation>
+        <translation>&quot;%1 help %2&quot; describes the arguments and options.</translation>
     </message>
     <message>
         <source>引数:</source>
@@ -1268,11 +1272,11 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>「%1 help COMMAND」または「%1 COMMAND --help」で、コマンドの引数とオプションを表示します。</source>
-        <translation>"%1 help COMMAND" or "%1 COMMAND --help" shows a command's arguments and options.</translation>
+        <translation>&quot;%1 help COMMAND&quot; or &quot;%1 COMMAND --help&quot; shows a command&apos;s arguments and options.</translation>
     </message>
     <message>
         <source>画像を図案のパレットと大きさでセルに変換して保存します</source>
-        <translation>convert a picture into cells with a design's palette and size, and save it</translation>
+        <translation>convert a picture into cells with a design&apos;s palette and size, and save it</translation>
     </message>
     <message>
         <source>変換する画像 (BMP、PNG、JPEG など)</source>
@@ -1308,7 +1312,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>図案の大きさ、パレット、個数、最初の不正なセルを JSON で表示します</source>
-        <translation>print a design's size, palette, counts and first invalid cell as JSON</translation>
+        <translation>print a design&apos;s size, palette, counts and first invalid cell as JSON</translation>
     </message>
     <message>
         <source>読む図案ファイル</source>
@@ -1320,7 +1324,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>配置ファイルの数値を図案のセルに読み込みます</source>
-        <translation>lay the numbers of an arrangement file into a design's cells</translation>
+        <translation>lay the numbers of an arrangement file into a design&apos;s cells</translation>
     </message>
     <message>
         <source>配置ファイル (CSV またはテキスト)</source>
@@ -1348,7 +1352,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>カラーで印刷します (セルをタイルの平均色で塗ります)</source>
-        <translation>print in colour (cells filled with the tiles' mean colours)</translation>
+        <translation>print in colour (cells filled with the tiles&apos; mean colours)</translation>
     </message>
     <message>
         <source>番号表を空欄にします</source>
@@ -1368,7 +1372,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>全体図をつけ、クラスの範囲を枠で示します</source>
-        <translation>add the overview with the class's strip framed</translation>
+        <translation>add the overview with the class&apos;s strip framed</translation>
     </message>
     <message>
         <source>隣の列を灰色で表示します</source>

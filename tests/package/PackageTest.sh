@@ -57,10 +57,6 @@ for f in bin/tessell bin/tessell-cli share/applications/$id.desktop share/metain
          share/icons/hicolor/scalable/apps/$id.svg; do
   [ -e "$root/usr/$f" ] || fail "missing /usr/$f"
 done
-for size in 16 24 32 48 64 128 256; do
-  png="$share/icons/hicolor/${size}x${size}/apps/$id.png"
-  file -b "$png" | grep -q "PNG image data, $size x $size" || fail "$png: $(file -b "$png")"
-done
 
 step "desktop entry, AppStream, MIME"
 desktop-file-validate "$share/applications/$id.desktop" || fail "desktop-file-validate"

@@ -272,10 +272,9 @@ void FileAssociationXdgTest::installedEntryIsOnlyMadeTheDefault()
     qputenv("XDG_DATA_DIRS", (share + ":/usr/share").toUtf8());
     // The entry runs "tessell %f" from the path.
     qputenv("PATH", QFileInfo(program).path().toUtf8() + ':' + path);
+    // As the program finds it when it starts.
     QCOMPARE(Installation::visibleDesktopEntry(QFileInfo(program).path()),
              QFileInfo(entry).canonicalFilePath());
-    QCOMPARE(Installation::visibleDesktopEntry(QFileInfo(program).path(), {"/usr/share/applications"}),
-             QString());
 
     auto *store = new FreedesktopAssociation;
     store->setInstalledEntry(entry);

@@ -36,6 +36,10 @@ foreach(_p IN LISTS _paragraphs)
   string(APPEND _description "${_line}")
 endforeach()
 
+# CPack installs from the build as it stands: its preinstall step must not
+# build (make package builds first, and the package test runs beside the others).
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tessell)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

@@ -125,6 +125,10 @@ Do you want to replace it?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tessell はフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降の条件で、再配布や改変ができます。</source>
+        <translation>Tessell is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>tessell::BucketTool</name>

@@ -2,6 +2,7 @@
 #include "core/Texts.h"
 #include "core/scan/BitmapFile.h"
 
+#include "support/PictureFiles.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -50,56 +51,6 @@ QByteArray bitmap24(const QImage &image, bool topDown = false, int infoSize = 40
     return out;
 }
 
-quint32 crc32(const QByteArray &bytes)
-{
-    quint32 crc = 0xFFFFFFFFu;
-    for (char ch : bytes) {
-        crc ^= quint8(ch);
-        for (int k = 0; k < 8; ++k)
-            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
-    }
-    return ~crc;
-}
-
-QByteArray pngChunk(const char *type, const QByteArray &data)
-{
-    QByteArray length(4, '\0');
-    qToBigEndian(quint32(data.size()), length.data());
-    const QByteArray body = QByteArray(type) + data;
-    QByteArray crc(4, '\0');
-    qToBigEndian(crc32(body), crc.data());
-    return length + body + crc;
-}
-
-// An 8-bit RGB PNG of one colour (black); withPixels false writes the header and
-// the first row only.
-QByteArray blackPng(int width, int height, bool withPixels)
-{
-    QByteArray ihdr(13, '\0');
-    qToBigEndian(quint32(width), ihdr.data());
-    qToBigEndian(quint32(height), ihdr.data() + 4);
-    ihdr[8] = 8; // bit depth
-    ihdr[9] = 2; // RGB
-    QByteArray out = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr);
-    // Each row: filter byte 0 and the zero bytes of its pixels; qCompress puts
-    // four bytes of length before the zlib stream.
-    const QByteArray raw(qsizetype(withPixels ? height : 1) * (1 + qsizetype(width) * 3), '\0');
-    out += pngChunk("IDAT", qCompress(raw, 1).mid(4));
-    return out + pngChunk("IEND", {});
-}
-
-QByteArray encoded(const QImage &image, const char *format, int quality = -1,
-                   QImageIOHandler::Transformations turn = QImageIOHandler::TransformationNone)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    writer.setQuality(quality);
-    writer.setTransformation(turn);
-    return writer.write(image) ? bytes : QByteArray();
-}
-
 // Within the error a lossy format may make.
 bool near(QRgb p, QRgb q)
 {
@@ -134,6 +85,7 @@ private slots:
     void streamedBitmapEqualsLoaded_data();
     void streamedBitmapEqualsLoaded();
     void fileDialogFilters();
+    void dataEndOfTheLargestHeader();
 };
 
 void PictureLoaderTest::formats_data()
@@ -229,6 +181,19 @@ void PictureLoaderTest::refused_data()
         << texts::pictureTooLarge(20000, 20000, 100);
     QTest::newRow("a PNG over 100 megapixels")
         << "huge.png" << blackPng(30000, 20000, false) << texts::pictureTooLarge(30000, 20000, 100);
+    // Twice the memory a pixel: half the pixels, told from the header before anything is decoded.
+    QTest::newRow("a 16-bit PNG over 50 megapixels")
+        << "deep.png" << blackPng(10000, 5001, false, 16) << texts::pictureTooLarge(10000, 5001, 50);
+    // Damage the decoders fill in with blank or grey, or only warn about.
+    QTest::newRow("run-length bitmap cut short") << "rle.bmp" << runLengthBitmap(40, 30, 12) << invalid;
+    const QByteArray jpeg = encoded(noisePicture(64, 48, 3), "jpeg", 90);
+    QTest::newRow("JPEG cut short") << "short.jpg" << jpeg.left(jpeg.size() * 3 / 4) << invalid;
+    QTest::newRow("JPEG whose size says more than its data")
+        << "patched.jpg" << jpegClaiming(2000, 1500) << invalid;
+    QTest::newRow("GIF cut short") << "short.gif" << stripedGif(40, 30).chopped(60) << invalid;
+    const QByteArray tiff = stripTiff(noisePicture(30, 20, 4));
+    QTest::newRow("TIFF strip cut short") << "short.tif" << tiff.chopped(100) << invalid;
+    QTest::newRow("PNG short of image data") << "short.png" << blackPng(64, 48, false) << invalid;
 }
 
 void PictureLoaderTest::refused()
@@ -303,6 +268,26 @@ void PictureLoaderTest::streamedBitmapEqualsLoaded_data()
     QTest::newRow("8-bit, loaded whole")
         << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp") << false;
     QTest::newRow("a PNG, loaded whole") << encoded(picture, "png") << false;
+    // Decoded whole, kept in the decoder's format and converted a row at a time.
+    QTest::newRow("run-length bitmap") << runLengthBitmap(9, 6, 6) << false;
+    QTest::newRow("16-bit PNG") << encoded(picture.convertToFormat(QImage::Format_RGBX64), "png") << false;
+    QTest::newRow("grey PNG") << encoded(picture.convertToFormat(QImage::Format_Grayscale8), "png") << false;
+    QImage seeThrough = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < seeThrough.width(); ++x)
+        seeThrough.setPixel(x, 2, (seeThrough.pixel(x, 2) & 0xFFFFFF) | (quint32(x * 36) << 24));
+    QTest::newRow("PNG with transparency") << encoded(seeThrough, "png") << false;
+    QTest::newRow("GIF without its trailer") << stripedGif(9, 5).chopped(1) << false;
+    using T = QImageIOHandler;
+    const std::pair<const char *, T::Transformations> turns[] = {
+        {"mirrored", T::TransformationMirror},
+        {"flipped", T::TransformationFlip},
+        {"half a turn", T::TransformationRotate180},
+        {"a quarter clockwise", T::TransformationRotate90},
+        {"mirrored and turned", T::TransformationMirrorAndRotate90},
+        {"flipped and turned", T::TransformationFlipAndRotate90},
+        {"a quarter anticlockwise", T::TransformationRotate270}};
+    for (const auto &[name, turn] : turns)
+        QTest::addRow("TIFF to be turned: %s", name) << encoded(picture, "tiff", -1, turn) << false;
 }
 
 void PictureLoaderTest::streamedBitmapEqualsLoaded()
@@ -322,6 +307,18 @@ void PictureLoaderTest::fileDialogFilters()
     const QStringList patterns = PictureLoader::fileDialogFilters().first().patterns;
     QVERIFY(patterns.contains(QStringLiteral("*.tif")) && patterns.contains(QStringLiteral("*.webp")));
     QCOMPARE(patterns.count(QStringLiteral("*.bmp")), 1);
+}
+
+void PictureLoaderTest::dataEndOfTheLargestHeader()
+{
+    // A header's fields may claim anything: the end of its rows lies past every file, never before.
+    BitmapHeader header;
+    header.width = header.height = std::numeric_limits<int>::max();
+    header.bitCount = 32;
+    header.dataStart = header.fileOffset = 0xFFFFFFFF;
+    QCOMPARE(header.dataEnd(), std::numeric_limits<qint64>::max());
+    header.width = header.height = 3;
+    QCOMPARE(header.dataEnd(), qint64(0xFFFFFFFF) + 3 * 12);
 }
 
 QTEST_GUILESS_MAIN(PictureLoaderTest)

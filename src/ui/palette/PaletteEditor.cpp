@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QToolButton>
+#include <QValidator>
 
 #include <functional>
 
@@ -89,6 +90,18 @@ QToolButton *arrow(Qt::ArrowType type, const QRect &geometry, QWidget *parent)
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
+
+// A name as the design file will hold it, while it is typed or pasted.
+class StorableName : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        input = PaletteEntry::storableName(input);
+        pos = qMin(pos, int(input.size()));
+        return Acceptable;
+    }
+};
 } // namespace
 
 PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
@@ -108,6 +121,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
     m_number->setGeometry(8, 24, 20, 16);
     m_name = new QLineEdit(nameBox);
     m_name->setGeometry(28, 21, 117, 21);
+    m_name->setValidator(new StorableName(m_name));
 
     for (int k = 0; k < PaletteEntry::PixelCount; ++k) {
         const QRect place(24 + 40 * (k % 5), 64 + 40 * (k / 5), kSwatchSize, kSwatchSize);
@@ -239,9 +253,9 @@ void PaletteEditor::rename(const QString &name)
     if (m_showing)
         return;
     Palette palette = m_host.design().palette();
-    palette[m_selected].setName(name);
+    palette[m_selected].setName(PaletteEntry::storableName(name));
     setPalette(palette);
-    m_list->item(m_selected)->setText(name);
+    m_list->item(m_selected)->setText(palette[m_selected].name());
 }
 
 void PaletteEditor::moveByArrow(int step)

@@ -1382,5 +1382,9 @@ Do you want to restore your work?</translation>
         <source>パネル上にのみ配置できます。</source>
         <translation>Can only be placed on a panel.</translation>
     </message>
+    <message>
+        <source>プログラムのパス &apos;%1&apos; に UTF-8 で表せない文字があるため、関連付けできません</source>
+        <translation>The program&apos;s path &apos;%1&apos; holds characters that are not UTF-8, so design files cannot be associated with it</translation>
+    </message>
 </context>
 </TS>

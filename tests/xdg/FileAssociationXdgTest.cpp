@@ -2,12 +2,17 @@
 // scratch home. Fails rather than skips when a tool is missing.
 #include "XdgHome.h"
 
+#include "core/Texts.h"
 #include "core/shell/FileAssociation.h"
 #include "core/shell/FreedesktopAssociation.h"
 
 #include <QStandardPaths>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessell;
 using namespace tessell::test;
@@ -34,6 +39,7 @@ private slots:
     void defaultWithoutXdgMime();
     void failuresKeepEarlierFilesAndNotifyNothing_data();
     void failuresKeepEarlierFilesAndNotifyNothing();
+    void programPathNotUtf8Refused();
 
 private:
     QString standIn(const QString &folder) { return test::standIn(*home, folder); }
@@ -90,6 +96,9 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram_data()
                                                              << "";
     QTest::newRow("Japanese folder") << "図案ソフト"
                                      << "%1 %f";
+    // "%%" as the rules want; env runs it, as the launcher looks for the path as written.
+    QTest::newRow("percent sign in the folder") << "50% off"
+                                                << "";
 }
 
 void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
@@ -239,6 +248,23 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
     // No notice: the MIME database was never built, so the type is unknown.
     QVERIFY(!QFileInfo::exists(home->file("home/.local/share/mime/mime.cache")));
     QVERIFY(contentType(design("x.tsl")) != QStringLiteral("application/x-tessell"));
+}
+
+// A folder name in bytes that are not UTF-8 cannot go into a desktop entry:
+// refused, with nothing written, rather than an entry naming another path.
+void FileAssociationXdgTest::programPathNotUtf8Refused()
+{
+    const QByteArray folder = QFile::encodeName(home->file("bin")) + "-\xff\xfe";
+    QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+    const QByteArray program = folder + "/tessell";
+    const int fd = ::open(program.constData(), O_WRONLY | O_CREAT, 0755);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    const QString name = QFile::decodeName(program);
+    FileAssociation a = association(name);
+    QCOMPARE(errorOf([&] { a.associate(); }), texts::programPathNotUtf8(name));
+    QVERIFY(!a.isOn());
+    QVERIFY(!QFileInfo::exists(static_cast<FreedesktopAssociation &>(a.store()).desktopFile()));
 }
 
 QTEST_GUILESS_MAIN(FileAssociationXdgTest)

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Texts.h"
+#include "core/document/FileAccess.h"
 #include "core/shell/ProgramIcon.h"
 
 #include <QBuffer>
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -19,21 +19,24 @@ namespace tessell {
 namespace {
 const QString kDefaultsSection = QStringLiteral("[Default Applications]");
 constexpr int kIconSize = 48;
+// Desktop entries and default lists hold a few kilobytes.
+constexpr qint64 kMaxKeyFileBytes = 1024 * 1024;
 
 QString join(const QString &dir, const QString &name)
 {
     return QDir(dir).filePath(name);
 }
 
+// Never a folder, a pipe or a device replaced with a plain file, nor a file
+// left half-written on a full disk.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    // Never replace a folder, a pipe or a device with a plain file.
-    const bool usable = !info.exists() || info.isFile();
-    QSaveFile file(path);
-    if (!usable || !QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw Error(texts::settingFailed(path));
+    FileAccess::SaveFile file(path, texts::settingFailed(path));
+    if (file.device().write(bytes) != bytes.size())
+        file.cancel();
+    file.commit();
 }
 
 void removeFile(const QString &path)
@@ -119,9 +122,38 @@ QString keyOf(const QString &line)
     return line.section(QLatin1Char('='), 0, 0).trimmed();
 }
 
-// The lines of a key file with the default of our type set (or cleared),
-// every other line kept; nothing when there is nothing to change.
-std::optional<QStringList> editDefaults(QStringList lines, bool set)
+void editDefaultsFile(const QString &path, bool set)
+{
+    QStringList lines;
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        QByteArray bytes;
+        try {
+            bytes = FileAccess::read(path, kMaxKeyFileBytes);
+        } catch (const Error &) {
+            throw Error(texts::settingFailed(path));
+        }
+        lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+    } else if (!set) {
+        return;
+    }
+    if (const auto edited = FreedesktopAssociation::editDefaults(lines, set))
+        writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+QByteArray iconBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    programIcon(kIconSize).save(&buffer, "PNG");
+    return bytes;
+}
+} // namespace
+
+std::optional<QStringList> FreedesktopAssociation::editDefaults(QStringList lines, bool set)
 {
     const QString type = FreedesktopAssociation::mimeType();
     const QString ours = FreedesktopAssociation::desktopName();
@@ -167,33 +199,6 @@ std::optional<QStringList> editDefaults(QStringList lines, bool set)
     return lines;
 }
 
-void editDefaultsFile(const QString &path, bool set)
-{
-    QStringList lines;
-    QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error(texts::settingFailed(path));
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-    } else if (!set) {
-        return;
-    }
-    if (const auto edited = editDefaults(lines, set))
-        writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-}
-
-QByteArray iconBytes()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    programIcon(kIconSize).save(&buffer, "PNG");
-    return bytes;
-}
-} // namespace
-
 FreedesktopAssociation::FreedesktopAssociation()
     : FreedesktopAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                              QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
@@ -233,11 +238,20 @@ QString FreedesktopAssociation::defaultsFile() const
 
 QString FreedesktopAssociation::commandFor(const QString &program) const
 {
-    return keyFileString(execArgument(program) + QStringLiteral(" %f"));
+    // A launcher looks for the program named by the Exec line as it stands,
+    // with "%%" where a "%" is meant (GLib does), and finds nothing there: a
+    // path holding "%" is handed to env, which the launcher finds, and the
+    // "%%" reaches the program as "%" as the rules say.
+    const QString prefix = program.contains(QLatin1Char('%')) ? QStringLiteral("env ") : QString();
+    return keyFileString(prefix + execArgument(program) + QStringLiteral(" %f"));
 }
 
 void FreedesktopAssociation::write(const QString &program)
 {
+    // Desktop entries are UTF-8: bytes of the path that are not cannot be
+    // written, and the entry would name a program that is not there.
+    if (program.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(program))
+        throw Error(texts::programPathNotUtf8(program));
     const QString mime =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
@@ -290,11 +304,14 @@ void FreedesktopAssociation::remove()
 
 QString FreedesktopAssociation::openCommand() const
 {
-    QFile file(desktopFile());
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    try {
+        bytes = FileAccess::read(desktopFile(), kMaxKeyFileBytes);
+    } catch (const Error &) {
         return {};
+    }
     bool inEntry = false;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
         const QString trimmed = line.trimmed();
         if (trimmed.startsWith(QLatin1Char('[')))
             inEntry = trimmed == QLatin1String("[Desktop Entry]");

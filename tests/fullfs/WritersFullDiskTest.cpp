@@ -95,6 +95,8 @@ Design &mural()
 
 QString cliOutcome(const QStringList &args)
 {
+    // The command line speaks the locale's language; the texts compared are Japanese.
+    qputenv("TESSELL_LANG", "ja");
     const CliRun r = cli(args);
     return QStringLiteral("exit %1: %2").arg(r.exitCode).arg(r.err.trimmed());
 }

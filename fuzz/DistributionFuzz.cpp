@@ -32,10 +32,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     qint64 next = 0;
     for (int k = 0; k < pages; ++k) {
         const Distribution::Block b = d->block(k);
-        fuzz::require(b.width >= 1 && qint64(b.first) + b.width >= b.first, "a block of columns");
-        // Blocks follow one another until they leave the range of an int.
-        if (next <= std::numeric_limits<int>::max() - b.width)
-            fuzz::require(b.first == next, "blocks follow one another");
+        // Blocks follow one another; one that would reach past the largest int has none.
+        if (b.width == 0) {
+            fuzz::require(b.first == std::numeric_limits<int>::max(),
+                          "an empty block lies past every design");
+            next = std::numeric_limits<qint64>::max();
+            continue;
+        }
+        fuzz::require(b.width >= 1 && b.first == next, "blocks follow one another");
         next = qint64(b.first) + b.width;
     }
     if (d->remainder(columns) >= 0)

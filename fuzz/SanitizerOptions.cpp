@@ -5,4 +5,7 @@
 // (RecoveryEntryFuzz reached 1 GB in 8 minutes, with no leak to report). Two
 // frames are exact and bounded. ASAN_OPTIONS=fast_unwind_on_malloc=0 gives
 // whole allocation stacks when an artifact is replayed.
-extern "C" const char *__asan_default_options() { return "malloc_context_size=2"; }
+extern "C" const char *__asan_default_options()
+{
+    return "malloc_context_size=2";
+}

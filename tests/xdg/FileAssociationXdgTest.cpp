@@ -185,6 +185,10 @@ void FileAssociationXdgTest::defaultWithoutXdgMime_data()
     QTest::newRow("other defaults") << QByteArray("[Default Applications]\ntext/x-other=other.desktop\n");
     QTest::newRow("our type with another program")
         << QByteArray("[Default Applications]\napplication/x-tessell=other.desktop;\n");
+    // The desktop takes the last of repeated keys.
+    QTest::newRow("our type twice, another program last") << QByteArray(
+        "[Default Applications]\napplication/x-tessell = tessell.desktop\n"
+        "[Default Applications]\ntext/x-other=other.desktop;\napplication/x-tessell=old.desktop;\n");
 }
 
 void FileAssociationXdgTest::defaultWithoutXdgMime()
@@ -193,6 +197,11 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
     const QString defaults = home->file("home/.config/mimeapps.list");
     if (!existing.isEmpty())
         writeText(defaults, existing);
+    // Another program that opens designs, named in some of the lists.
+    const QString old = home->file("home/.local/share/applications/old.desktop");
+    writeText(old,
+              "[Desktop Entry]\nType=Application\nName=Old\nExec=" + standIn("old").toUtf8() +
+                  " %f\nMimeType=application/x-tessell;\n");
     FreedesktopAssociation::Tools tools;
     tools.xdgMime = home->file("no-such-xdg-mime");
     const QString program = standIn("bin");
@@ -206,6 +215,7 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
         if (!line.startsWith("application/x-tessell"))
             QVERIFY2(nonEmptyLines(defaults).contains(line), qPrintable(line));
 
+    QFile::remove(old);
     a.dissociate();
     QCOMPARE(defaultApp(), QString());
 }

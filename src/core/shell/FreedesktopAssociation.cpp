@@ -157,9 +157,10 @@ std::optional<QStringList> FreedesktopAssociation::editDefaults(QStringList line
 {
     const QString type = FreedesktopAssociation::mimeType();
     const QString ours = FreedesktopAssociation::desktopName();
+    const QString entry = type + QLatin1Char('=') + ours + QLatin1Char(';');
     bool inSection = false;
     bool changed = false;
-    qsizetype header = -1;
+    qsizetype header = -1, setAt = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString trimmed = lines[i].trimmed();
         if (trimmed.startsWith(QLatin1Char('['))) {
@@ -173,10 +174,20 @@ std::optional<QStringList> FreedesktopAssociation::editDefaults(QStringList line
         QStringList apps =
             lines[i].section(QLatin1Char('='), 1).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
         if (set) {
-            if (apps.value(0) == ours && apps.size() == 1)
-                return std::nullopt;
-            lines[i] = type + QLatin1Char('=') + ours + QLatin1Char(';');
-            return lines;
+            // The desktop reads the last of repeated keys (sections of one name
+            // are one): a later default of our type would win over ours.
+            if (setAt >= 0) {
+                lines.removeAt(i--);
+                changed = true;
+                continue;
+            }
+            // Written as xdg-mime reads it: no blanks around "=".
+            setAt = i;
+            if (lines[i] != entry) {
+                lines[i] = entry;
+                changed = true;
+            }
+            continue;
         }
         if (apps.removeAll(ours) == 0)
             continue;
@@ -186,9 +197,8 @@ std::optional<QStringList> FreedesktopAssociation::editDefaults(QStringList line
         else
             lines[i] = type + QLatin1Char('=') + apps.join(QLatin1Char(';')) + QLatin1Char(';');
     }
-    if (!set)
+    if (!set || setAt >= 0)
         return changed ? std::optional(lines) : std::nullopt;
-    const QString entry = type + QLatin1Char('=') + ours + QLatin1Char(';');
     if (header >= 0) {
         lines.insert(header + 1, entry);
     } else {

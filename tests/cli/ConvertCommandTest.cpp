@@ -5,19 +5,11 @@
 #include "core/scan/PictureLoader.h"
 
 #include "support/CliRun.h"
-#include "support/PictureFiles.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
-
-#include <atomic>
-#include <csignal>
-#include <thread>
-
-#include <fcntl.h>
-#include <unistd.h>
 
 using namespace tessell;
 using namespace tessell::test;
@@ -71,7 +63,6 @@ private slots:
     void failures();
     void damagedPictures_data();
     void damagedPictures();
-    void pictureFromAPipe();
 };
 
 void ConvertCommandTest::convert_data()
@@ -180,60 +171,26 @@ void ConvertCommandTest::failures()
 void ConvertCommandTest::damagedPictures_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray png = encoded(picture(), "png"), jpeg = encoded(picture(), "jpeg", 90);
-    QTest::newRow("PNG cut short (libpng would say so)") << "cut.png" << png.left(png.size() / 2);
-    QTest::newRow("PNG short of image data") << "short.png" << blackPng(47, 29, false);
-    QTest::newRow("JPEG cut short") << "cut.jpg" << jpeg.left(jpeg.size() * 3 / 4);
-    QTest::newRow("JPEG claiming a larger size") << "patched.jpg" << jpegClaiming(3000, 2000);
-    QTest::newRow("TIFF strip cut short (libtiff would say so)")
-        << "cut.tif" << stripTiff(picture()).chopped(500);
-    QTest::newRow("GIF cut short") << "cut.gif" << stripedGif(47, 29).chopped(200);
-    QTest::newRow("run-length bitmap cut short") << "cut.bmp" << runLengthBitmap(47, 29, 10);
+    // The libraries would say so on the terminal, each in its own words.
+    QTest::newRow("PNG cut short (libpng)") << "cut.png";
+    QTest::newRow("JPEG cut short (Qt's plugin)") << "cut.jpg";
+    QTest::newRow("TIFF cut short (libtiff)") << "cut.tif";
 }
 
 // Refused with our one line: no blank or grey design, no library's own words.
 void ConvertCommandTest::damagedPictures()
 {
     QFETCH(QString, name);
-    QFETCH(QByteArray, bytes);
     Scratch scratch;
+    QVERIFY(picture().save(scratch.file(name)));
+    const QByteArray whole = readAll(scratch.file(name));
     const QString designPath = writeDesign(scratch);
     const QString out = scratch.write("out.tsl", "old");
-    const Run r = cli({"convert", scratch.write(name, bytes), "--design", designPath, "-o", out});
+    const Run r = cli({"convert", scratch.write(name, whole.left(whole.size() * 2 / 3)), "--design",
+                       designPath, "-o", out});
     QCOMPARE(r.err, texts::invalidBitmap() + '\n');
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(readAll(out), QByteArray("old"));
-}
-
-// A FIFO is refused at once, even while something writes a picture into it.
-void ConvertCommandTest::pictureFromAPipe()
-{
-    Scratch scratch;
-    const QString pipe = scratch.file("photo.bmp");
-    QVERIFY(makeNode(pipe, Node::Fifo));
-    const QByteArray bitmap = encoded(picture(), "bmp");
-    // A reader that goes away must not end this program.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::atomic<bool> done{false};
-    std::thread writer([&] {
-        const QByteArray name = QFile::encodeName(pipe);
-        for (int i = 0; i < 1000 && !done; ++i) {
-            if (const int fd = ::open(name.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
-                if (::write(fd, bitmap.constData(), size_t(bitmap.size())) < 0) {
-                }
-                ::close(fd);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
-    const Run r =
-        cli({"convert", pipe, "--design", writeDesign(scratch), "-o", scratch.file("out.tsl")}, 20000);
-    done = true;
-    writer.join();
-    QCOMPARE(r.err, texts::cannotOpen(pipe) + '\n');
-    QCOMPARE(r.exitCode, 2);
-    QVERIFY(!QFileInfo::exists(scratch.file("out.tsl")));
 }
 
 QTEST_GUILESS_MAIN(ConvertCommandTest)

@@ -1,24 +1,24 @@
-// Every writer of the program on a disk that fills up, and on a path that
-// names a pipe, a device or a folder: the old file stays byte for byte (the
-// node stays a node), no temporary file is left, and the failure is told in
-// the writer's own words. The disk is a small tmpfs this test mounts itself,
-// as root, as the tests run; the test fails when the mount is refused.
-#include "../ui/WindowFixture.h"
+// Every writer on a disk that fills up (from the start or half-way) and on a
+// path that names a FIFO, a device or a folder: the old file stays byte for
+// byte (the node a node), no temporary file is left, and the failure is told
+// in the writer's own words. The disk is a small tmpfs this test mounts itself,
+// as root, as the tests run; it fails when the mount is refused.
 #include "support/CliRun.h"
+#include "support/TestSupport.h"
 
 #include "core/Texts.h"
+#include "core/document/Design.h"
 #include "core/document/DesignFile.h"
 #include "core/document/History.h"
 #include "core/document/Recovery.h"
+#include "core/scan/PictureIntegrity.h"
 #include "core/settings/SettingsStore.h"
 #include "core/shell/FreedesktopAssociation.h"
-#include "ui/shell/PictureCheckWindow.h"
 
 #include <QDir>
 #include <QtTest>
 
 #include <sys/mount.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -27,78 +27,118 @@ using namespace tessell;
 using namespace tessell::test;
 
 namespace {
-enum class Place { FullDisk, NearlyFull, Fifo, Device, Folder };
+enum Place { FullDisk, HalfWay, Fifo, Device, Folder };
+const char *const kPlaces[] = {"full disk", "disk filling up half-way", "FIFO", "device node", "folder"};
+const QByteArray kOld = QByteArray("old contents, to be kept\r\n").repeated(300);
 
-// A tmpfs of the given size at a new folder, unmounted and removed with it.
-class SmallDisk {
-public:
-    explicit SmallDisk(qint64 size = 1024 * 1024)
-        : m_path(QDir::temp().filePath(QStringLiteral("tessell-fullfs-%1").arg(::getpid())))
+// A tmpfs of the given size, unmounted with it.
+struct SmallDisk {
+    QTemporaryDir dir;
+    QString error;
+    explicit SmallDisk(qint64 size)
     {
-        QDir().mkpath(m_path);
-        const QByteArray options = "size=" + QByteArray::number(size) + ",mode=0755";
-        if (::mount("tmpfs", QFile::encodeName(m_path).constData(), "tmpfs", 0, options.constData()) != 0)
-            m_error = QString::fromLocal8Bit(std::strerror(errno));
+        const QByteArray options = "size=" + QByteArray::number(size);
+        if (::mount("tmpfs", QFile::encodeName(dir.path()).constData(), "tmpfs", 0, options.constData()) != 0)
+            error = QString::fromLocal8Bit(std::strerror(errno));
     }
     ~SmallDisk()
     {
-        if (m_error.isEmpty())
-            ::umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
-        QDir().rmdir(m_path);
+        if (error.isEmpty())
+            ::umount2(QFile::encodeName(dir.path()).constData(), MNT_DETACH);
     }
-    const QString &error() const { return m_error; }
-    QString file(const QString &name) const { return QDir(m_path).filePath(name); }
-
-    // Fills all but about free bytes (whole pages) of the disk.
+    // Leaves about free bytes (whole pages): room kept aside, the rest filled, the room given back.
     bool fill(qint64 free) const
     {
-        QFile gap(file(QStringLiteral("gap")));
-        if (free > 0 &&
-            (!gap.open(QIODevice::WriteOnly) || gap.write(QByteArray(free, 'g')) != free || !gap.flush()))
+        QFile gap(dir.filePath("gap")), fill(dir.filePath("fill"));
+        if (!gap.open(QIODevice::WriteOnly) || gap.write(QByteArray(free, 'g')) != free || !gap.flush() ||
+            !fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
             return false;
-        gap.close();
-        QFile fill(file(QStringLiteral("fill")));
-        if (!fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray chunk(4096, 'f');
-        while (fill.write(chunk) > 0) {
+        while (fill.write(QByteArray(4096, 'f')) > 0) {
         }
-        fill.close();
-        return free == 0 || QFile::remove(gap.fileName());
+        return gap.remove();
     }
-
-private:
-    QString m_path;
-    QString m_error;
 };
 
-const QByteArray kOld = QByteArray("old contents, to be kept\r\n").repeated(300);
-
 // A design whose pages and pictures are large enough to fill what is left.
-Design &mural()
+const Design &mural()
 {
     static Design design;
-    static bool made = false;
-    if (!made) {
-        design.makeNew(160, 100);
-        Palette palette = distinctPalette();
-        for (int n = 0; n < 16; ++n)
-            palette[n].setName(QStringLiteral("色%1").arg(n));
-        design.setPalette(palette);
-        for (int r = 0; r < 100; ++r)
-            for (int c = 0; c < 160; ++c)
+    if (design.cell(1, 0) != "7") {
+        design.setPalette(distinctPalette());
+        for (int r = 0; r < design.rows(); ++r)
+            for (int c = 0; c < design.columns(); ++c)
                 design.setCell(c, r, CellGrid::digit((c * 7 + r * 3) % 16));
-        made = true;
     }
     return design;
 }
 
-QString cliOutcome(const QStringList &args)
+QString printCli(const QString &design, const QStringList &args, const QString &path)
 {
     // The command line speaks the locale's language; the texts compared are Japanese.
     qputenv("TESSELL_LANG", "ja");
-    const CliRun r = cli(args);
+    const CliRun r =
+        cli(QStringList{"print", design, "--classes", "7x7,7x7,8x7", "--color", "-o", path} + args);
     return QStringLiteral("exit %1: %2").arg(r.exitCode).arg(r.err.trimmed());
+}
+
+// Each writer: the file it writes, how, and what it says when it cannot.
+struct Writer {
+    const char *name;
+    QString file;
+    std::function<QString(const QString &design, const QString &path)> write;
+    std::function<QString(const QString &path)> said;
+};
+const QList<Writer> &allWriters()
+{
+    const auto created = [](const QString &p) { return texts::cannotCreate(p); };
+    const auto exit2 = [](const QString &p) { return "exit 2: " + texts::cannotCreate(p); };
+    const auto folder = [](const QString &p) { return QFileInfo(p).absolutePath(); };
+    static const QList<Writer> all{
+        {"PDF pages", "pages.pdf", [](const QString &d, const QString &p) { return printCli(d, {}, p); },
+         exit2},
+        {"PNG page", "page.png",
+         [](const QString &d, const QString &p) {
+             return printCli(d, {"--png-page", "3"}, p);
+         },
+         exit2},
+        {"picture check bitmap", "picture.bmp",
+         [](const QString &, const QString &p) {
+             return errorOf(
+                 [&] { PictureIntegrity::writePicture(QImage(800, 400, QImage::Format_RGB32), p, "BMP"); });
+         },
+         created},
+        {"design", "mural.tsl",
+         [](const QString &, const QString &p) { return errorOf([&] { DesignFile::write(mural(), p); }); },
+         created},
+        {"history entry", "log/0.log",
+         [folder](const QString &, const QString &p) {
+             History history(folder(p));
+             return errorOf([&] { history.makeLog("ペンツール", mural()); });
+         },
+         created},
+        {"recovery side file", "log/recovery.dat",
+         [folder](const QString &, const QString &p) {
+             return errorOf([&] { Recovery::writeSideFile(folder(p), mural(), 3); });
+         },
+         created},
+        // The store tells its caller, which goes on with the values it has.
+        {"settings store", "data.dat",
+         [](const QString &, const QString &p) {
+             return QString(SettingsStore(p).writeString("print", "title", QString(200, u'x')) ? "written"
+                                                                                               : "refused");
+         },
+         [](const QString &) { return QStringLiteral("refused"); }},
+        // The first of its files; without xdg-mime nothing outside is run.
+        {"association", "share/mime/packages/tessell.xml",
+         [](const QString &, const QString &p) {
+             FreedesktopAssociation::Tools tools;
+             tools.xdgMime = p + ".none";
+             const QString share = QDir::cleanPath(p + "/../../..");
+             return errorOf([&] { FreedesktopAssociation(share, share, tools).write("/usr/bin/tessell"); });
+         },
+         [](const QString &p) { return texts::settingFailed(p); }},
+    };
+    return all;
 }
 } // namespace
 
@@ -106,211 +146,69 @@ class WritersFullDiskTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void pdfPages_data() { places(true); }
-    void pdfPages();
-    void pngPage_data() { places(true); }
-    void pngPage();
-    void designFile_data() { places(false); }
-    void designFile();
-    void settingsStore_data() { places(false); }
-    void settingsStore();
-    void historyEntry_data() { places(false); }
-    void historyEntry();
-    void recoverySideFile_data() { places(false); }
-    void recoverySideFile();
-    void associationFiles_data() { places(false); }
-    void associationFiles();
-    void pictureCheckBitmap_data() { places(true); }
-    void pictureCheckBitmap();
+    void writers_data();
+    void writers();
 
 private:
-    // The rows of every writer; halfWay adds a disk with room left for half
-    // of what the writer writes, so that it fails in the middle.
-    static void places(bool halfWay);
-    // Prepares the file name as the row says, runs write on its path and
-    // checks what it said and what it left; folder is where it lies, made
-    // before the disk fills.
-    void check(const QString &name, const std::function<QString(const QString &)> &write,
-               const std::function<QString(const QString &)> &expected);
-
+    Scratch m_scratch;
     QString m_design;
-    std::unique_ptr<Scratch> m_scratch;
 };
 
 void WritersFullDiskTest::initTestCase()
 {
-    m_scratch = std::make_unique<Scratch>();
-    m_design = m_scratch->file("mural.tsl");
+    m_design = m_scratch.file("mural.tsl");
     DesignFile::write(mural(), m_design);
-    const SmallDisk disk;
-    QVERIFY2(disk.error().isEmpty(),
-             qPrintable("a tmpfs cannot be mounted (tests run as root): " + disk.error()));
+    QVERIFY2(SmallDisk(4096).error.isEmpty(), "a tmpfs cannot be mounted (tests run as root)");
 }
 
-void WritersFullDiskTest::places(bool halfWay)
+void WritersFullDiskTest::writers_data()
 {
-    QTest::addColumn<Place>("place");
-    QTest::newRow("full disk") << Place::FullDisk;
-    if (halfWay)
-        QTest::newRow("disk filling up half-way") << Place::NearlyFull;
-    QTest::newRow("FIFO") << Place::Fifo;
-    QTest::newRow("device node") << Place::Device;
-    QTest::newRow("folder") << Place::Folder;
+    QTest::addColumn<int>("writer");
+    QTest::addColumn<int>("place");
+    for (int w = 0; w < allWriters().size(); ++w)
+        for (int p = FullDisk; p <= Folder; ++p)
+            // Half-way for the writers of more than a page.
+            if (p != HalfWay || w < 3)
+                QTest::addRow("%s, %s", allWriters()[w].name, kPlaces[p]) << w << p;
 }
 
-void WritersFullDiskTest::check(const QString &name, const std::function<QString(const QString &)> &write,
-                                const std::function<QString(const QString &)> &expected)
+void WritersFullDiskTest::writers()
 {
-    QFETCH(Place, place);
-    const bool disk = place == Place::FullDisk || place == Place::NearlyFull;
+    QFETCH(int, writer);
+    QFETCH(int, place);
+    const Writer &w = allWriters()[writer];
     const Scratch nodes;
-    // Half of what the writer writes, written once where there is room.
     qint64 free = 0;
-    if (place == Place::NearlyFull) {
-        const QString probe = nodes.file(QStringLiteral("probe/") + name);
-        QVERIFY(QDir().mkpath(QFileInfo(probe).absolutePath()));
-        write(probe);
-        free = QFileInfo(probe).size() / 2;
-        QVERIFY2(free > 4096, qPrintable(QString::number(free)));
+    if (place == HalfWay) { // half of what it writes, written once where there is room
+        QVERIFY(QDir().mkpath(QFileInfo(nodes.file("probe/" + w.file)).absolutePath()));
+        w.write(m_design, nodes.file("probe/" + w.file));
+        free = QFileInfo(nodes.file("probe/" + w.file)).size() / 2;
+        QVERIFY(free > 4096);
     }
-    SmallDisk small(free + 1024 * 1024);
-    QVERIFY2(small.error().isEmpty(), qPrintable(small.error()));
-    const QString path = disk ? small.file(name) : nodes.file(name);
-    QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-    const QString folder = QFileInfo(path).absolutePath();
-    const QStringList before = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    switch (place) {
-    case Place::FullDisk:
-    case Place::NearlyFull: {
-        QFile old(path);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write(kOld) == kOld.size());
-        old.close();
-        QVERIFY(small.fill(free));
-        break;
-    }
-    case Place::Fifo:
-        QVERIFY(makeNode(path, Node::Fifo));
-        break;
-    case Place::Device:
-        QVERIFY(makeNode(path, Node::Device));
-        break;
-    case Place::Folder:
-        QVERIFY(QDir().mkdir(path));
-        break;
-    }
-
-    QCOMPARE(write(path), expected(path));
-
-    if (disk)
-        QCOMPARE(readAll(path), kOld);
-    else if (place == Place::Folder)
-        QVERIFY(QFileInfo(path).isDir());
+    const SmallDisk disk(free + 1024 * 1024);
+    QVERIFY2(disk.error.isEmpty(), qPrintable(disk.error));
+    const QString path = place <= HalfWay ? disk.dir.filePath(w.file) : nodes.file(w.file);
+    const QDir folder = QFileInfo(path).absoluteDir();
+    QVERIFY(QDir().mkpath(folder.path()));
+    if (place <= HalfWay)
+        QVERIFY(nodes.write("old", kOld) == nodes.file("old") && QFile::copy(nodes.file("old"), path) &&
+                disk.fill(free));
     else
-        QVERIFY(isNode(path, place == Place::Fifo ? Node::Fifo : Node::Device));
-    // Nothing new beside it: no temporary file.
-    QStringList after = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    after.removeAll(QStringLiteral("fill"));
-    QStringList expectedFiles = before;
-    if (place != Place::Folder)
-        expectedFiles << QFileInfo(path).fileName();
-    expectedFiles.sort();
-    QCOMPARE(after, expectedFiles);
+        QVERIFY(place == Folder ? QDir().mkdir(path)
+                                : makeNode(path, place == Fifo ? Node::Fifo : Node::Device));
+
+    QCOMPARE(w.write(m_design, path), w.said(path));
+
+    if (place <= HalfWay)
+        QCOMPARE(readAll(path), kOld);
+    else
+        QVERIFY(place == Folder ? QFileInfo(path).isDir()
+                                : isNode(path, place == Fifo ? Node::Fifo : Node::Device));
+    // Nothing beside it: no temporary file.
+    QStringList left = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    left.removeAll("fill");
+    QCOMPARE(left, place == Folder ? QStringList() : QStringList{QFileInfo(path).fileName()});
 }
 
-void WritersFullDiskTest::pdfPages()
-{
-    check(
-        "pages.pdf",
-        [&](const QString &path) {
-            return cliOutcome({"print", m_design, "--classes", "7x7,7x7,8x7", "--color", "-o", path});
-        },
-        [](const QString &path) { return QStringLiteral("exit 2: ") + texts::cannotCreate(path); });
-}
-
-void WritersFullDiskTest::pngPage()
-{
-    check(
-        "page.png",
-        [&](const QString &path) {
-            return cliOutcome(
-                {"print", m_design, "--classes", "7x7,7x7,8x7", "--color", "--png-page", "3", "-o", path});
-        },
-        [](const QString &path) { return QStringLiteral("exit 2: ") + texts::cannotCreate(path); });
-}
-
-void WritersFullDiskTest::designFile()
-{
-    check(
-        "mural.tsl", [](const QString &path) { return errorOf([&] { DesignFile::write(mural(), path); }); },
-        [](const QString &path) { return texts::cannotCreate(path); });
-}
-
-void WritersFullDiskTest::settingsStore()
-{
-    // The store tells its caller, which goes on with the values it has.
-    check(
-        "data.dat",
-        [](const QString &path) {
-            SettingsStore store(path);
-            return QString(store.writeString("print", "title", QString(200, u'x')) ? "written" : "refused");
-        },
-        [](const QString &) { return QStringLiteral("refused"); });
-}
-
-void WritersFullDiskTest::historyEntry()
-{
-    check(
-        "log/0.log",
-        [](const QString &path) {
-            History history(QFileInfo(path).absolutePath());
-            return errorOf([&] { history.makeLog("ペンツール", mural()); });
-        },
-        [](const QString &path) { return texts::cannotCreate(path); });
-}
-
-void WritersFullDiskTest::recoverySideFile()
-{
-    check(
-        "log/recovery.dat",
-        [](const QString &path) {
-            return errorOf([&] { Recovery::writeSideFile(QFileInfo(path).absolutePath(), mural(), 3); });
-        },
-        [](const QString &path) { return texts::cannotCreate(path); });
-}
-
-void WritersFullDiskTest::associationFiles()
-{
-    // The first of its files; xdg-mime is left out so that nothing outside is run.
-    check(
-        "share/mime/packages/tessell.xml",
-        [](const QString &path) {
-            const QDir packages = QFileInfo(path).dir();
-            FreedesktopAssociation::Tools tools;
-            tools.xdgMime = packages.filePath("no-xdg-mime");
-            FreedesktopAssociation store(QDir::cleanPath(packages.absoluteFilePath("../..")),
-                                         packages.filePath("config"), tools);
-            return errorOf([&] { store.write("/usr/bin/tessell"); });
-        },
-        [](const QString &path) { return texts::settingFailed(path); });
-}
-
-void WritersFullDiskTest::pictureCheckBitmap()
-{
-    WindowFixture f;
-    f.start();
-    f.window->design().setGrid(mural().grid());
-    f.window->design().setPalette(mural().palette());
-    check(
-        "picture.bmp",
-        [&](const QString &path) {
-            PictureCheckWindow window(f.window->editor(), f.window.get());
-            f.prompter->fileNames << path;
-            f.prompter->answers << Prompter::Answer::Yes; // replace what is there
-            window.save();
-            return f.prompter->texts(ScriptedPrompter::Kind::Message).value(0);
-        },
-        [](const QString &path) { return texts::cannotCreate(path) + u'.'; });
-}
-
-QTEST_MAIN(WritersFullDiskTest)
+QTEST_GUILESS_MAIN(WritersFullDiskTest)
 #include "WritersFullDiskTest.moc"

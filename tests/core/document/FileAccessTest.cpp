@@ -47,30 +47,17 @@ struct FifoRelease {
     ~FifoRelease() { done = true, thread.join(); }
 };
 
-QByteArray encodedBitmap()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    noisePicture(4, 3, 7).save(&buffer, "BMP");
-    return bytes;
-}
-
 bool make(const QString &path, const QString &kind)
 {
-    if (kind == "folder")
-        return QDir().mkdir(path);
-    if (kind == "link to /dev/zero")
-        return QFile::link("/dev/zero", path);
-    return makeNode(path, kind == "device" ? Node::Device : Node::Fifo);
+    return kind == "folder"              ? QDir().mkdir(path)
+           : kind == "link to /dev/zero" ? QFile::link("/dev/zero", path)
+                                         : makeNode(path, kind == "device" ? Node::Device : Node::Fifo);
 }
 bool still(const QString &path, const QString &kind)
 {
-    if (kind == "folder")
-        return QFileInfo(path).isDir();
-    if (kind == "link to /dev/zero")
-        return QFileInfo(path).symLinkTarget() == "/dev/zero";
-    return isNode(path, kind == "device" ? Node::Device : Node::Fifo);
+    return kind == "folder"              ? QFileInfo(path).isDir()
+           : kind == "link to /dev/zero" ? QFileInfo(path).symLinkTarget() == "/dev/zero"
+                                         : isNode(path, kind == "device" ? Node::Device : Node::Fifo);
 }
 } // namespace
 
@@ -125,26 +112,23 @@ void FileAccessTest::specialFiles()
              QStringList{"1.log"});
 
     // What a crashed run left: the side file is passed over, the entry still offered.
-    const QString left = scratch.file("left");
-    QVERIFY(QDir().mkpath(left));
-    Design work;
-    work.makeNew(3, 2);
-    work.setCell(1, 1, "5");
-    History(left).makeLog("ペンツール", work);
-    const QString side = Recovery::sideFilePath(left);
-    QVERIFY(make(side, kind));
+    const QString left = scratch.file("left"), side = Recovery::sideFilePath(left);
+    QVERIFY(QDir().mkpath(left) && make(side, kind));
+    History(left).makeLog("ペンツール", design);
     const FifoRelease releaseSide(QFile::encodeName(side),
-                                  "other.tsl\r\nA,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P\r\n0\r\n");
+                                  "other.tsl\r\nA,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P\r\n");
     const std::optional<RecoveredDesign> recovered = Recovery::readFolder(left);
     QVERIFY(recovered);
-    QCOMPARE(cellsOf(recovered->grid), cellsOf(work));
-    QCOMPARE(recovered->fileName, QString());
-    QCOMPARE(recovered->palette[1].name(), QStringLiteral("None"));
+    QCOMPARE(cellsOf(recovered->grid), cellsOf(design));
+    QCOMPARE(recovered->fileName + recovered->palette[1].name(), QStringLiteral("None"));
 
     // A picture: opened once, so a writer's bytes are not waited for twice.
     const QString picture = scratch.file("picture.bmp");
     QVERIFY(make(picture, kind));
-    const FifoRelease releasePicture(QFile::encodeName(picture), encodedBitmap());
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && noisePicture(4, 3, 7).save(&buffer, "BMP"));
+    const FifoRelease releasePicture(QFile::encodeName(picture), bitmap);
     QCOMPARE(errorOf([&] { PictureLoader::load(picture); }), texts::cannotOpen(picture));
     QCOMPARE(errorOf([&] { PictureLoader::openRows(picture); }), texts::cannotOpen(picture));
 }

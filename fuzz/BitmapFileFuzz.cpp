@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::require(picture.width() > 0 && picture.height() > 0 &&
                           qint64(picture.width()) * picture.height() <= PictureLoader::MaxPixels,
                       "a picture taken is within the pixel limit");
-        const QStringList lines = MosaicConversion::convert(*rows, 5, 3, means, ScanOptions{true, true});
+        const QStringList lines = MosaicConversion::convert(*rows, 5, 3, means, ScanOptions::fromItems(1, 1));
         fuzz::require(lines.size() == 3, "one line a row");
     } catch (const Error &) {
     }

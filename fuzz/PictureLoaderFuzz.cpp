@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::unique_ptr<PictureRows> rows =
             PictureLoader::openRows(std::move(device), QRect(1, 1, 7, 5));
         fuzz::require(rows->size().width() <= 7 && rows->size().height() <= 5, "cropped");
-        const QStringList lines = MosaicConversion::convert(*rows, 4, 3, means, ScanOptions{true, false});
+        const QStringList lines = MosaicConversion::convert(*rows, 4, 3, means, ScanOptions::fromItems(1, 0));
         fuzz::require(lines.size() == 3, "one line a row");
     } catch (const Error &) {
     }

@@ -3,9 +3,12 @@
 #include "XdgHome.h"
 
 #include "core/Texts.h"
+#include "core/Version.h"
 #include "core/shell/FileAssociation.h"
 #include "core/shell/FreedesktopAssociation.h"
+#include "core/shell/Installation.h"
 
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <memory>
@@ -40,6 +43,7 @@ private slots:
     void failuresKeepEarlierFilesAndNotifyNothing_data();
     void failuresKeepEarlierFilesAndNotifyNothing();
     void programPathNotUtf8Refused();
+    void installedEntryIsOnlyMadeTheDefault();
 
 private:
     QString standIn(const QString &folder) { return test::standIn(*home, folder); }
@@ -119,7 +123,7 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
 
     const QString file = design("a design.tsl");
     QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
-    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    QCOMPARE(defaultApp(), FreedesktopAssociation::desktopName());
     QCOMPARE(openFromDesktop(file), QStringList({program, file}));
 }
 
@@ -153,7 +157,8 @@ void FileAssociationXdgTest::offWhenNothingIsThereIsSilent()
     QCOMPARE(errorOf([&] { a.dissociate(); }), QStringLiteral("<no error>"));
     QVERIFY(!a.isOn());
     QVERIFY(!QFileInfo::exists(home->file("home/.config/mimeapps.list")));
-    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/applications/tessell.desktop")));
+    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/applications/") +
+                               FreedesktopAssociation::desktopName()));
 }
 
 void FileAssociationXdgTest::movedProgramReadsOffThenOnRewritesAll()
@@ -186,9 +191,10 @@ void FileAssociationXdgTest::defaultWithoutXdgMime_data()
     QTest::newRow("our type with another program")
         << QByteArray("[Default Applications]\napplication/x-tessell=other.desktop;\n");
     // The desktop takes the last of repeated keys.
-    QTest::newRow("our type twice, another program last") << QByteArray(
-        "[Default Applications]\napplication/x-tessell = tessell.desktop\n"
-        "[Default Applications]\ntext/x-other=other.desktop;\napplication/x-tessell=old.desktop;\n");
+    QTest::newRow("our type twice, another program last")
+        << "[Default Applications]\napplication/x-tessell = " +
+               FreedesktopAssociation::desktopName().toUtf8() +
+               "\n[Default Applications]\ntext/x-other=other.desktop;\napplication/x-tessell=old.desktop;\n";
 }
 
 void FileAssociationXdgTest::defaultWithoutXdgMime()
@@ -199,16 +205,15 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
         writeText(defaults, existing);
     // Another program that opens designs, named in some of the lists.
     const QString old = home->file("home/.local/share/applications/old.desktop");
-    writeText(old,
-              "[Desktop Entry]\nType=Application\nName=Old\nExec=" + standIn("old").toUtf8() +
-                  " %f\nMimeType=application/x-tessell;\n");
+    writeText(old, "[Desktop Entry]\nType=Application\nName=Old\nExec=" + standIn("old").toUtf8() +
+                       " %f\nMimeType=application/x-tessell;\n");
     FreedesktopAssociation::Tools tools;
     tools.xdgMime = home->file("no-such-xdg-mime");
     const QString program = standIn("bin");
     FileAssociation a(program, std::make_unique<FreedesktopAssociation>(home->file("home/.local/share"),
                                                                         home->file("home/.config"), tools));
     a.associate();
-    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    QCOMPARE(defaultApp(), FreedesktopAssociation::desktopName());
     const QString file = design("x.tsl");
     QCOMPARE(openFromDesktop(file), QStringList({program, file}));
     for (const QString &line : QString::fromUtf8(existing).split('\n', Qt::SkipEmptyParts))
@@ -227,7 +232,9 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing_data()
     QTest::addColumn<bool>("entryWritten");
     // As root no permission stops a write: a file where a folder must be does.
     QTest::newRow("desktop entry") << "home/.local/share/applications"
-                                   << "home/.local/share/applications/tessell.desktop" << false;
+                                   << "home/.local/share/applications/" +
+                                          FreedesktopAssociation::desktopName()
+                                   << false;
     QTest::newRow("default application") << "xdg-mime fails"
                                          << "home/.config/mimeapps.list" << true;
     QTest::newRow("no update-mime-database") << "update-mime-database missing"
@@ -275,6 +282,55 @@ void FileAssociationXdgTest::programPathNotUtf8Refused()
     QCOMPARE(errorOf([&] { a.associate(); }), texts::programPathNotUtf8(name));
     QVERIFY(!a.isOn());
     QVERIFY(!QFileInfo::exists(static_cast<FreedesktopAssociation &>(a.store()).desktopFile()));
+}
+
+// Installed, the package's desktop entry opens designs: switching the
+// association on only makes it the type's default, and off takes that back and
+// leaves the installed files alone.
+void FileAssociationXdgTest::installedEntryIsOnlyMadeTheDefault()
+{
+    // The installed files as the package lays them out, and the desktop's
+    // databases as the package's triggers build them.
+    const QString share = home->file("usr/share");
+    const QString program = standIn("usr/bin");
+    const QString entry = share + "/applications/" + FreedesktopAssociation::desktopName();
+    writeText(
+        entry,
+        readAll(TESSELL_SOURCE_DIR "/data/tessell.desktop.in").replace("@TESSELL_APP_ID@", kApplicationId));
+    writeText(share + "/mime/packages/tessell.xml", readAll(TESSELL_SOURCE_DIR "/data/tessell-mime.xml"));
+    QCOMPARE(runTool("update-mime-database", {share + "/mime"}).exitCode, 0);
+    QCOMPARE(runTool("update-desktop-database", {share + "/applications"}).exitCode, 0);
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS"), path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_DATA_DIRS", dataDirs);
+        qputenv("PATH", path);
+    });
+    qputenv("XDG_DATA_DIRS", (share + ":/usr/share").toUtf8());
+    // The entry runs "tessell %f" from the path.
+    qputenv("PATH", QFileInfo(program).path().toUtf8() + ':' + path);
+    // As the program finds it when it starts.
+    QCOMPARE(Installation::visibleDesktopEntry(QFileInfo(program).path()),
+             QFileInfo(entry).canonicalFilePath());
+
+    auto *store = new FreedesktopAssociation;
+    store->setInstalledEntry(entry);
+    FileAssociation a(program, std::unique_ptr<AssociationStore>(store));
+    QVERIFY(!a.isOn());
+    a.associate();
+    QVERIFY(a.isOn());
+    // xdg-mime ends the list with or without a semicolon.
+    QCOMPARE(nonEmptyLines(store->defaultsFile()).join('\n').remove(';'),
+             "[Default Applications]\napplication/x-tessell=" + FreedesktopAssociation::desktopName());
+    for (const QString &path : {store->desktopFile(), store->mimeFile(), store->iconFile()})
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    const QString file = design("x.tsl");
+    QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
+    QCOMPARE(openFromDesktop(file), QStringList({program, file}));
+
+    a.dissociate();
+    QVERIFY(!a.isOn());
+    QVERIFY(!nonEmptyLines(store->defaultsFile()).join('\n').contains("application/x-tessell"));
+    QVERIFY(QFileInfo::exists(entry));
 }
 
 QTEST_GUILESS_MAIN(FileAssociationXdgTest)

@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Texts.h"
+#include "core/Version.h"
 #include "core/document/FileAccess.h"
 #include "core/shell/ProgramIcon.h"
 
@@ -143,6 +144,47 @@ void editDefaultsFile(const QString &path, bool set)
         writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 
+// The lines of a desktop entry or default list, none when it is no regular
+// file of a size such files have.
+QStringList keyFileLines(const QString &path)
+{
+    try {
+        return QString::fromUtf8(FileAccess::read(path, kMaxKeyFileBytes)).split(QLatin1Char('\n'));
+    } catch (const Error &) {
+        return {};
+    }
+}
+
+// The Exec value of a desktop entry file; empty when there is none.
+QString execOf(const QString &path)
+{
+    bool inEntry = false;
+    for (const QString &line : keyFileLines(path)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inEntry = trimmed == QLatin1String("[Desktop Entry]");
+        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
+            return line.section(QLatin1Char('='), 1).trimmed();
+    }
+    return {};
+}
+
+// The default application of our type in a mimeapps.list as the desktop
+// reads it: of repeated keys the last.
+QString defaultApplication(const QString &path)
+{
+    QString found;
+    bool inSection = false;
+    for (const QString &line : keyFileLines(path)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inSection = trimmed == kDefaultsSection;
+        else if (inSection && keyOf(line) == FreedesktopAssociation::mimeType())
+            found = line.section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    }
+    return found;
+}
+
 QByteArray iconBytes()
 {
     QByteArray bytes;
@@ -226,9 +268,14 @@ FreedesktopAssociation::FreedesktopAssociation(const QString &dataHome, const QS
 {
 }
 
+QString FreedesktopAssociation::desktopName()
+{
+    return QLatin1String(kApplicationId) + QStringLiteral(".desktop");
+}
+
 QString FreedesktopAssociation::mimeFile() const
 {
-    return join(m_dataHome, QStringLiteral("mime/packages/tessell.xml"));
+    return join(m_dataHome, QStringLiteral("mime/packages/%1.xml").arg(QLatin1String(kApplicationId)));
 }
 
 QString FreedesktopAssociation::desktopFile() const
@@ -238,7 +285,9 @@ QString FreedesktopAssociation::desktopFile() const
 
 QString FreedesktopAssociation::iconFile() const
 {
-    return join(m_dataHome, QStringLiteral("icons/hicolor/%1x%1/apps/tessell.png").arg(kIconSize));
+    return join(
+        m_dataHome,
+        QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(kIconSize).arg(QLatin1String(kApplicationId)));
 }
 
 QString FreedesktopAssociation::defaultsFile() const
@@ -258,6 +307,10 @@ QString FreedesktopAssociation::commandFor(const QString &program) const
 
 void FreedesktopAssociation::write(const QString &program)
 {
+    if (!m_installedEntry.isEmpty()) {
+        setDefault();
+        return;
+    }
     // Desktop entries are UTF-8: bytes of the path that are not cannot be
     // written, and the entry would name a program that is not there.
     if (program.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(program))
@@ -268,11 +321,11 @@ void FreedesktopAssociation::write(const QString &program)
                        "  <mime-type type=\"%1\">\n"
                        "    <comment>%2</comment>\n"
                        "    <sub-class-of type=\"text/plain\"/>\n"
-                       "    <icon name=\"tessell\"/>\n"
+                       "    <icon name=\"%3\"/>\n"
                        "    <glob pattern=\"*.tsl\"/>\n"
                        "  </mime-type>\n"
                        "</mime-info>\n")
-            .arg(mimeType(), texts::designFileType().toHtmlEscaped());
+            .arg(mimeType(), texts::designFileType().toHtmlEscaped(), QLatin1String(kApplicationId));
     writeFile(mimeFile(), mime.toUtf8());
     writeFile(iconFile(), iconBytes());
     const QString entry = QStringLiteral("[Desktop Entry]\n"
@@ -280,12 +333,12 @@ void FreedesktopAssociation::write(const QString &program)
                                          "Name=Tessell\n"
                                          "Comment=%1\n"
                                          "Exec=%2\n"
-                                         "Icon=tessell\n"
+                                         "Icon=%4\n"
                                          "MimeType=%3;\n"
                                          "Terminal=false\n"
                                          "Categories=Graphics;\n")
                               .arg(keyFileString(CoreTexts::tr("モザイク壁画の図案を作るエディタ")),
-                                   commandFor(program), mimeType());
+                                   commandFor(program), mimeType(), QLatin1String(kApplicationId));
     writeFile(desktopFile(), entry.toUtf8());
     setDefault();
 }
@@ -303,6 +356,10 @@ void FreedesktopAssociation::setDefault()
 
 void FreedesktopAssociation::remove()
 {
+    if (!m_installedEntry.isEmpty()) {
+        editDefaultsFile(defaultsFile(), false);
+        return;
+    }
     // The desktop entry first: it holds the open command.
     removeFile(desktopFile());
     // xdg-mime cannot unset a default; older versions kept it beside the entries.
@@ -314,21 +371,10 @@ void FreedesktopAssociation::remove()
 
 QString FreedesktopAssociation::openCommand() const
 {
-    QByteArray bytes;
-    try {
-        bytes = FileAccess::read(desktopFile(), kMaxKeyFileBytes);
-    } catch (const Error &) {
-        return {};
-    }
-    bool inEntry = false;
-    for (const QString &line : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')))
-            inEntry = trimmed == QLatin1String("[Desktop Entry]");
-        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
-            return line.section(QLatin1Char('='), 1).trimmed();
-    }
-    return {};
+    // The installed entry is always there: it opens designs when it is the default.
+    if (!m_installedEntry.isEmpty())
+        return defaultApplication(defaultsFile()) == desktopName() ? execOf(m_installedEntry) : QString();
+    return execOf(desktopFile());
 }
 
 void FreedesktopAssociation::notify()

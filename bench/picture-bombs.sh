@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Peak memory and wall time of `tessell-cli convert` on pictures that claim far
 # more than their files hold (a 16-bit PNG of 10000 x 10000, a run-length
-# bitmap cut short, a JPEG whose size was patched to 10000 x 10000), and on
-# the largest pictures the loader still takes. Target: under 450 MB each.
+# bitmap cut short, a JPEG whose size was patched to 10000 x 10000, a PNG with
+# a chunk claiming 1.8 GB), and on the largest pictures the loader still takes.
+# Target: under 450 MB each.
 # Usage: bench/picture-bombs.sh [BUILD_DIR]   (default build-bench)
 set -euo pipefail
 build=${1:-build-bench}
@@ -16,7 +17,7 @@ trap 'rm -rf "$work"' EXIT
 "$bombs" "$work"
 
 printf '%-44s %9s %8s %5s  %s\n' "picture" "file" "peak MiB" "exit" "message"
-for name in png16.png rle-short.bmp jpeg-patched.jpg grey-100mp.png rgba-100mp.png; do
+for name in png16.png rle-short.bmp jpeg-patched.jpg png-long-chunk.png grey-100mp.png rgba-100mp.png; do
     start=$(date +%s%N)
     set +e
     /usr/bin/time -v -o "$work/time.txt" "$cli" convert "$work/$name" --design "$work/design.tsl" \

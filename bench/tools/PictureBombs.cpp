@@ -1,7 +1,7 @@
 // Writes what bench/picture-bombs.sh converts: small files that claim large
 // pictures (a 16-bit RGBA PNG of one colour, a run-length bitmap cut short, a
-// JPEG whose size was patched), 100-megapixel PNGs the loader still takes, and
-// a design.
+// JPEG whose size was patched) or a large chunk (a PNG), 100-megapixel PNGs the
+// loader still takes, and a design.
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
 
@@ -109,6 +109,21 @@ bool writePatchedJpeg(const QString &path)
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
+// A PNG of 12 x 9 followed by a text chunk that claims 1.8 GB and ends at once.
+bool writeLongChunk(const QString &path)
+{
+    QImage small(12, 9, QImage::Format_RGB32);
+    small.fill(qRgb(10, 200, 90));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!small.save(&buffer, "PNG"))
+        return false;
+    bytes.chop(12); // the end chunk
+    bytes += QByteArray("\x6e\0\0\0tEXtabc", 11);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -129,6 +144,7 @@ int main(int argc, char **argv)
     const bool ok = writePng(dir.filePath(QStringLiteral("png16.png")), 10000, 10000, 16, 6, false) &&
                     writeShortRle(dir.filePath(QStringLiteral("rle-short.bmp"))) &&
                     writePatchedJpeg(dir.filePath(QStringLiteral("jpeg-patched.jpg"))) &&
+                    writeLongChunk(dir.filePath(QStringLiteral("png-long-chunk.png"))) &&
                     writePng(dir.filePath(QStringLiteral("grey-100mp.png")), 10000, 10000, 8, 0) &&
                     writePng(dir.filePath(QStringLiteral("rgba-100mp.png")), 10000, 10000, 8, 6);
     return ok ? 0 : 1;

@@ -5,6 +5,7 @@
 
 #include <QIODevice>
 #include <QImage>
+#include <QtEndian>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -61,7 +62,7 @@ ImageMessages *s_current = nullptr;
 
 bool runLengthComplete(QIODevice &device, const BitmapHeader &header)
 {
-    if (!device.seek(header.dataStart))
+    if (header.dataStart >= device.size() || !device.seek(header.dataStart))
         return false;
     const bool fourBits = header.compression == 2;
     ByteReader in(device);
@@ -99,15 +100,35 @@ bool runLengthComplete(QIODevice &device, const BitmapHeader &header)
     }
 }
 
+bool pngChunksWhole(QIODevice &device)
+{
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    if (!device.seek(0) || device.read(8) != signature)
+        return true;
+    for (;;) {
+        const QByteArray head = device.read(8);
+        if (head.size() < 8)
+            return false;
+        const qint64 length = qFromBigEndian<quint32>(head.constData());
+        // The data and the CRC after it.
+        if (length > 0x7FFFFFFF || device.pos() + length + 4 > device.size())
+            return false;
+        if (head.endsWith("IEND"))
+            return true;
+        if (!device.seek(device.pos() + length + 4))
+            return false;
+    }
+}
+
 bool gifComplete(QIODevice &device)
 {
     if (!device.seek(0))
         return false;
-    char head[13];
-    if (device.read(head, sizeof head) != qint64(sizeof head))
-        return !QByteArray(head, 3).startsWith("GIF");
-    if (!QByteArray(head, 6).startsWith("GIF8"))
+    const QByteArray head = device.read(13);
+    if (!head.startsWith("GIF8"))
         return true;
+    if (head.size() < 13)
+        return false;
     ByteReader in(device);
     const auto colourTable = [](int flags) { return flags & 0x80 ? 3 * (qint64(2) << (flags & 7)) : 0; };
     // Data sub-blocks up to the empty one.

@@ -27,6 +27,12 @@ bool runLengthComplete(QIODevice &device, const BitmapHeader &header);
 // device from its start; true for what is not a GIF file.
 bool gifComplete(QIODevice &device);
 
+// Whether every chunk of a PNG file lies within the file, up to its end chunk.
+// libpng takes a chunk's length as it stands and allocates it before reading:
+// 300 bytes claiming a text chunk of 1.8 GB took 1.8 GB. Reads the device from
+// its start; true for what is not a PNG file.
+bool pngChunksWhole(QIODevice &device);
+
 // Whether a decoder's message says that data was missing or damaged.
 bool reportsDamage(const QString &messages);
 

@@ -95,7 +95,7 @@ Decoded decode(QIODevice &device, bool turnNow)
 {
     if (QImageReader::allocationLimit() < kAllocationLimitMb)
         QImageReader::setAllocationLimit(kAllocationLimitMb);
-    if (device.peek(4) == "GIF8" && !PictureIntegrity::gifComplete(device))
+    if (!PictureIntegrity::gifComplete(device) || !PictureIntegrity::pngChunksWhole(device))
         throw Error(texts::invalidBitmap());
     if (!device.seek(0))
         throw Error(texts::invalidBitmap());

@@ -245,6 +245,9 @@ void PictureLoaderTest::refused_data()
     const QByteArray jpeg = encoded(noisePicture(64, 48, 3), "jpeg", 90);
     QTest::newRow("JPEG cut short") << "short.jpg" << jpeg.left(jpeg.size() * 3 / 4) << invalid;
     QTest::newRow("GIF cut short") << "short.gif" << sample("stripes.gif").chopped(200) << invalid;
+    // libpng would allocate the 1.8 GB the chunk claims before finding it missing.
+    QTest::newRow("PNG chunk longer than the file")
+        << "chunk.png" << blackPng(12, 9, true).chopped(12) + QByteArray("\x6e\0\0\0tEXtabc", 11) << invalid;
 }
 
 void PictureLoaderTest::refused()

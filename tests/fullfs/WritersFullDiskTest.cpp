@@ -129,7 +129,7 @@ const QList<Writer> &allWriters()
          },
          [](const QString &) { return QStringLiteral("refused"); }},
         // The first of its files; without xdg-mime nothing outside is run.
-        {"association", "share/mime/packages/tessell.xml",
+        {"association", "share/mime/packages/org.tessell.Tessell.xml",
          [](const QString &, const QString &p) {
              FreedesktopAssociation::Tools tools;
              tools.xdgMime = p + ".none";

@@ -297,6 +297,8 @@ QString FreedesktopAssociation::defaultsFile() const
 
 QString FreedesktopAssociation::commandFor(const QString &program) const
 {
+    if (!m_installedEntry.isEmpty())
+        return execOf(m_installedEntry);
     // A launcher looks for the program named by the Exec line as it stands,
     // with "%%" where a "%" is meant (GLib does), and finds nothing there: a
     // path holding "%" is handed to env, which the launcher finds, and the

@@ -13,6 +13,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -656,7 +658,14 @@ void SelectionTest::fontChosenThroughPrompter()
     f.prompter->fonts.enqueue(chosen);
     QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
     QCOMPARE(f.prompter->lastMaxFontSize, 40);
-    QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{QStringLiteral("ＭＳ ゴシック")});
+    // The dialog starts at "ＭＳ ゴシック" 9 points (12 pixels) under the name of
+    // its stand-in: a family the dialog does not list would show another font.
+    QCOMPARE(f.prompter->fontStarts.size(), 1);
+    const QFont start = f.prompter->fontStarts.first();
+    QVERIFY(QFontDatabase::families().contains(start.family()));
+    QCOMPARE(start.family(), QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family());
+    QCOMPARE(start.pointSize(), 9);
+    QVERIFY(!start.bold() && !start.italic());
     f.prompter->shown.clear();
     QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     // The field takes the face and style, not the size.
@@ -669,6 +678,7 @@ void SelectionTest::fontChosenThroughPrompter()
     QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
     QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{chosen.family()});
+    QCOMPARE(f.prompter->fontStarts.last(), chosen);
     QCOMPARE(f.prompter->unexpected, 0);
     chooseTool(ToolKind::Pen);
     QCOMPARE(names().last(), QStringLiteral("文字入れ"));

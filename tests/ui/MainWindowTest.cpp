@@ -45,6 +45,9 @@ private slots:
     void toolButtonsSwitchTools();
     void viewSwitchDisablesToolBox();
     void undoAndRedoThroughTheButtons();
+    void undoAndRedoByKeys();
+    void screenCheck_data();
+    void screenCheck();
     void historyListJumpsToAnEntry();
     void helpOpensAtTheContents();
     void commandLineArgumentsAreJoinedWithBlanks();
@@ -284,6 +287,51 @@ void MainWindowTest::undoAndRedoThroughTheButtons()
                                                  QStringLiteral("ペンツール")}));
     QVERIFY(!redo->isEnabled());
     QCOMPARE(w().history().currentIndex(), 2);
+}
+
+// The keys users bring from other programs: Ctrl+Z undoes, Ctrl+Y and
+// Ctrl+Shift+Z redo; Ctrl+C stays the picture check.
+void MainWindowTest::undoAndRedoByKeys()
+{
+    QTest::mouseClick(w().editor().paletteBar()->button(2), Qt::LeftButton);
+    stroke(QPoint(1, 1));
+    stroke(QPoint(13, 1));
+    const auto cells = [this] { return w().design().cell(0, 0) + w().design().cell(2, 0); };
+    QTest::keyClick(&w(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cells(), QStringLiteral("20"));
+    QTest::keyClick(&w(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cells(), QStringLiteral("00"));
+    QTest::keyClick(&w(), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(cells(), QStringLiteral("20"));
+    QTest::keyClick(&w(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(cells(), QStringLiteral("22"));
+    QCOMPARE(modalDuring([this] { QTest::keyClick(&w(), Qt::Key_C, Qt::ControlModifier); }),
+             QStringLiteral("tessell::PictureCheckWindow"));
+    QCOMPARE(cells(), QStringLiteral("22"));
+}
+
+void MainWindowTest::screenCheck_data()
+{
+    QTest::addColumn<int>("screenHeight");
+    QTest::addColumn<QSize>("minimum");
+    QTest::addColumn<bool>("maximised");
+    QTest::newRow("1024 high") << 1024 << QSize(1024, 768) << false;
+    QTest::newRow("769 high") << 769 << QSize(1024, 768) << false;
+    QTest::newRow("768 high: fills the screen") << 768 << QSize(0, 0) << true;
+    QTest::newRow("600 high: scrolls") << 600 << QSize(0, 0) << false;
+}
+
+void MainWindowTest::screenCheck()
+{
+    QFETCH(int, screenHeight);
+    QFETCH(QSize, minimum);
+    QFETCH(bool, maximised);
+    f.stop();
+    MainWindow window(*f.prompter, f.historyDir());
+    window.fitScreen(screenHeight);
+    QCOMPARE(window.minimumSize(), minimum);
+    QCOMPARE(window.isMaximized(), maximised);
+    QVERIFY(window.height() >= minimum.height());
 }
 
 void MainWindowTest::historyListJumpsToAnEntry()

@@ -42,6 +42,7 @@ private slots:
     void directionTogglesAndPersists();
     void settingsComeBackAfterRestart();
     void oneReplaceDialogAtATime();
+    void numbersShowTileAndName();
 
     void canvasSizeKeepsCellsAndRecordsNothing();
     void canvasSizePlacesFloatingBlock();
@@ -336,7 +337,7 @@ void ReplaceRotateTest::directionTogglesAndPersists()
     QVERIFY(d);
     QCOMPARE(d->directionButton()->text(), QStringLiteral("⇔"));
     // The numbers start at 0 every time.
-    QCOMPARE(d->fromBox()->currentText(), QStringLiteral("0"));
+    QCOMPARE(d->fromBox()->currentIndex(), 0);
     QTest::mouseClick(d->directionButton(), Qt::LeftButton);
     QTest::keyClick(d, Qt::Key_Escape);
     QTRY_VERIFY(!w().replaceDialog());
@@ -365,7 +366,33 @@ void ReplaceRotateTest::settingsComeBackAfterRestart()
     QCOMPARE(rangeFields(d), (QStringList{"2", "30", "4", "50"}));
     QCOMPARE(d->directionButton()->text(), QStringLiteral("⇔"));
     QCOMPARE(d->pos(), QPoint(250, 160));
-    QCOMPARE(d->toBox()->currentText(), QStringLiteral("0"));
+    QCOMPARE(d->toBox()->currentIndex(), 0);
+}
+
+// Both lists show each number's tile and name, and follow a palette changed
+// while the dialog is open.
+void ReplaceRotateTest::numbersShowTileAndName()
+{
+    const QRgb navy = qRgb(20, 30, 110);
+    const auto setEntry9 = [this](QRgb colour, const QString &name) {
+        Palette p = w().design().palette();
+        p[9].fill(colour);
+        p[9].setName(name);
+        w().design().setPalette(p);
+        w().editor().changeSetting(true);
+    };
+    setEntry9(navy, QStringLiteral("紺"));
+    ReplaceDialog *d = openReplace();
+    QVERIFY(d);
+    for (QComboBox *box : {d->fromBox(), d->toBox()}) {
+        QCOMPARE(box->itemText(9), QStringLiteral("9 紺"));
+        QCOMPARE(box->itemText(0), QStringLiteral("0 None"));
+        const QImage icon = box->itemIcon(9).pixmap(17, 14).toImage();
+        QCOMPARE(icon.pixel(8, 7), navy);
+    }
+    setEntry9(qRgb(250, 250, 0), QStringLiteral("黄"));
+    QCOMPARE(d->toBox()->itemText(9), QStringLiteral("9 黄"));
+    QCOMPARE(d->toBox()->itemIcon(9).pixmap(17, 14).toImage().pixel(8, 7), qRgb(250, 250, 0));
 }
 
 void ReplaceRotateTest::oneReplaceDialogAtATime()

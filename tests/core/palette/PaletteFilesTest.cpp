@@ -3,7 +3,6 @@
 #include "core/palette/PaletteEdit.h"
 #include "support/TestSupport.h"
 
-#include <QColor>
 #include <QDir>
 #include <QFileInfo>
 #include <QTest>
@@ -72,8 +71,6 @@ private slots:
     void autoCreate();
     void stretch();
     void arrows();
-    void typedColour_data();
-    void typedColour();
 };
 
 void PaletteFilesTest::openSettings_data()
@@ -226,47 +223,6 @@ void PaletteFilesTest::arrows()
         QCOMPARE(p[selected].name(), QStringLiteral("old%1").arg(target));
         QCOMPARE(p[selected].pixel(2, 2), kOld);
         QCOMPARE(summary(p).count(u'.'), 15);
-    }
-}
-
-void PaletteFilesTest::typedColour_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("taken"); // as the field shows it again; empty: refused
-    QTest::newRow("upper case") << "#1E3C5A"
-                                << "#1E3C5A";
-    QTest::newRow("lower case, blanks around") << " #a0b1c2 "
-                                               << "#A0B1C2";
-    QTest::newRow("without #") << "00ff80"
-                               << "#00FF80";
-    QTest::newRow("black keeps its zeros") << "#000000"
-                                           << "#000000";
-    QTest::newRow("five digits") << "#12345"
-                                 << "";
-    QTest::newRow("seven digits") << "#1234567"
-                                  << "";
-    QTest::newRow("not hexadecimal") << "#12345G"
-                                     << "";
-    QTest::newRow("a sign") << "#+12345"
-                            << "";
-    QTest::newRow("0x form") << "0x1234"
-                             << "";
-    QTest::newRow("two #") << "##123456"
-                           << "";
-    QTest::newRow("full-width digits") << QString::fromUtf8("#１２３４５６") << "";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void PaletteFilesTest::typedColour()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, taken);
-    const std::optional<QRgb> colour = PaletteEdit::parseColour(typed);
-    QCOMPARE(colour.has_value(), !taken.isEmpty());
-    if (colour) {
-        QCOMPARE(*colour, QColor::fromString(taken).rgb());
-        QCOMPARE(PaletteEdit::colourText(*colour), taken);
     }
 }
 

@@ -46,7 +46,6 @@ private slots:
     void viewSwitchDisablesToolBox();
     void undoAndRedoThroughTheButtons();
     void undoAndRedoByKeys();
-    void screenCheck();
     void historyListJumpsToAnEntry();
     void helpOpensAtTheContents();
     void commandLineArgumentsAreJoinedWithBlanks();
@@ -301,15 +300,6 @@ void MainWindowTest::undoAndRedoByKeys()
     QCOMPARE(seen, QStringLiteral("0202"));
     QCOMPARE(modalDuring([this] { QTest::keyClick(&w(), Qt::Key_C, Qt::ControlModifier); }),
              QStringLiteral("tessell::PictureCheckWindow"));
-}
-
-// Taller than 768 pixels: at least 1024 x 768; exactly 768: the screen filled.
-void MainWindowTest::screenCheck()
-{
-    w().fitScreen(1024);
-    QCOMPARE(w().minimumSize(), QSize(1024, 768));
-    w().fitScreen(768);
-    QVERIFY(w().isMaximized() && w().minimumSize().isNull());
 }
 
 void MainWindowTest::historyListJumpsToAnEntry()

@@ -147,17 +147,18 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
                 setCurrentColour(*colour);
         });
 
-    // Under the strip: a colour typed as #RRGGBB, and the whole tile in the
-    // current colour at one click.
+    // Under the colour and its strip: a colour typed as #RRGGBB, and the whole
+    // tile in the current colour at one click. Both keep to the tile's column,
+    // clear of the groups on the right, also in English.
     m_colourField = new QLineEdit(this);
-    m_colourField->setGeometry(56, 278, 72, 22);
+    m_colourField->setGeometry(24, 278, 72, 22);
     m_colourField->setMaxLength(7);
     m_colourField->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{0,6}")), m_colourField));
     m_colourField->setToolTip(tr("色 (#RRGGBB)"));
     m_colourField->setText(PaletteEdit::colourText(m_current));
-    m_fill = button(tr("タイルを塗りつぶす"), QRect(134, 277, 0, 24), this);
-    m_fill->resize(qMax(100, m_fill->sizeHint().width()), 24);
+    m_fill = button(tr("タイルを塗りつぶす"), QRect(102, 277, 0, 24), this);
+    m_fill->resize(qBound(100, m_fill->sizeHint().width(), 224 - 102), 24);
 
     auto *listBox = group(tr("パレットリスト"), QRect(236, 4, 165, 153), this);
     const int listHeight = kListRows * kListRowHeight + 4;

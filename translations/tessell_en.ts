@@ -703,6 +703,14 @@ Do you want to save it?</translation>
         <source>フォルダを選択してください。</source>
         <translation>Choose a folder.</translation>
     </message>
+    <message>
+        <source>色 (#RRGGBB)</source>
+        <translation>Colour (#RRGGBB)</translation>
+    </message>
+    <message>
+        <source>タイルを塗りつぶす</source>
+        <translation>Fill the tile</translation>
+    </message>
 </context>
 <context>
     <name>tessell::PenTool</name>

@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QValidator>
 
@@ -109,7 +110,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
 {
     setWindowTitle(tr("パレットエディタ"));
     setModal(true);
-    setFixedSize(409, 281);
+    setFixedSize(409, 311);
 
     auto *previewBox = group(tr("プレビュー"), QRect(8, 4, 57, 52), this);
     m_preview = new PressArea(
@@ -160,6 +161,19 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
                 setCurrentColour(*colour);
         });
 
+    // Under the colour and its strip: a colour typed as #RRGGBB, and the whole
+    // tile in the current colour at one click. Both keep to the tile's column,
+    // clear of the groups on the right, also in English.
+    m_colourField = new QLineEdit(this);
+    m_colourField->setGeometry(24, 278, 72, 22);
+    m_colourField->setMaxLength(7);
+    m_colourField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{0,6}")), m_colourField));
+    m_colourField->setToolTip(tr("色 (#RRGGBB)"));
+    m_colourField->setText(PaletteEdit::colourText(m_current));
+    m_fill = button(tr("タイルを塗りつぶす"), QRect(102, 277, 0, 24), this);
+    m_fill->resize(qBound(100, m_fill->sizeHint().width(), 224 - 102), 24);
+
     auto *listBox = group(tr("パレットリスト"), QRect(236, 4, 165, 153), this);
     const int listHeight = kListRows * kListRowHeight + 4;
     m_list = new QListWidget(listBox);
@@ -185,6 +199,14 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
         if (!m_showing && row >= 0)
             showEntry(row);
     });
+    connect(m_colourField, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (const std::optional<QRgb> colour = PaletteEdit::parseColour(text))
+            setCurrentColour(*colour);
+    });
+    // A colour left half typed gives way to the current one.
+    connect(m_colourField, &QLineEdit::editingFinished, this,
+            [this] { m_colourField->setText(PaletteEdit::colourText(m_current)); });
+    connect(m_fill, &QPushButton::clicked, this, &PaletteEditor::fillTile);
     connect(m_upper, &QToolButton::clicked, this, [this] { moveByArrow(-1); });
     connect(m_lower, &QToolButton::clicked, this, [this] { moveByArrow(1); });
     connect(m_open, &QPushButton::clicked, this, &PaletteEditor::openSettings);
@@ -233,10 +255,23 @@ void PaletteEditor::paintSwatch(int k)
     m_preview->update();
 }
 
+void PaletteEditor::fillTile()
+{
+    Palette palette = m_host.design().palette();
+    palette[m_selected].fill(m_current);
+    setPalette(palette);
+    for (QWidget *s : m_swatches)
+        s->update();
+    m_preview->update();
+}
+
 void PaletteEditor::setCurrentColour(QRgb colour)
 {
     m_current = colour;
     m_colourSwatch->update();
+    // Not while the user types in the field: the cursor stays where it is.
+    if (PaletteEdit::parseColour(m_colourField->text()) != colour)
+        m_colourField->setText(PaletteEdit::colourText(colour));
 }
 
 void PaletteEditor::chooseColour()

@@ -25,30 +25,6 @@ int checkAndSave(Design &design, const QString &out)
     return Ok;
 }
 
-namespace {
-// "7x7,7x7,8x7": up to three groups of classes x columns, as the six fields
-// would hold them; rows not given have no classes.
-std::optional<Distribution> parseClasses(const QString &text)
-{
-    const QStringList groups = text.split(QLatin1Char(','));
-    if (groups.size() > 3)
-        return std::nullopt;
-    Distribution::Fields fields{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"),
-                                QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    for (int i = 0; i < groups.size(); ++i) {
-        const QStringList parts = groups[i].split(QLatin1Char('x'));
-        if (parts.size() != 2)
-            return std::nullopt;
-        fields[i] = parts[0];
-        fields[i + 3] = parts[1];
-    }
-    // Texts that are no integer are refused here rather than turned into 1 or 0 as
-    // the dialog would: a mistyped command should not print a different split.
-    Distribution::fromFields(fields);
-    return Distribution::fromFields(*Distribution::normalise(fields));
-}
-} // namespace
-
 std::optional<Distribution> distributionOption(const Invocation &call, int designColumns)
 {
     const QString classes = QStringLiteral("classes"), fair = QStringLiteral("classes-fair");
@@ -56,7 +32,7 @@ std::optional<Distribution> distributionOption(const Invocation &call, int desig
         throw UsageError(usageText::notTogether(dashed(classes), dashed(fair)));
     std::optional<Distribution> d;
     if (call.isSet(classes)) {
-        d = parseClasses(call.value(classes));
+        d = Distribution::fromText(call.value(classes));
         if (!d)
             throw call.malformed(classes);
     } else if (call.isSet(fair)) {
@@ -64,7 +40,8 @@ std::optional<Distribution> distributionOption(const Invocation &call, int desig
     } else {
         return std::nullopt;
     }
-    d->checkPositive();
+    // More pages than columns is refused at once, before any page is laid out.
+    d->check(designColumns);
     // The dialog would not print a split that gives away more columns than there are.
     if (d->remainder(designColumns) < 0)
         throw Error(d->totalLine(designColumns));

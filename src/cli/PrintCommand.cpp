@@ -8,19 +8,13 @@
 #include "core/document/DesignFile.h"
 #include "core/print/ClassPages.h"
 #include "core/print/PdfPrintTarget.h"
+#include "core/scan/PictureIntegrity.h"
 
 #include <QImage>
-#include <QSaveFile>
 
 namespace tessell::cli {
 
 namespace {
-void writePng(const QImage &image, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw Error(texts::cannotCreate(path));
-}
 
 int runPrint(const Invocation &call)
 {
@@ -55,7 +49,7 @@ int runPrint(const Invocation &call)
         const int page = call.integer(png);
         if (page < 1 || page > pages.pageCount())
             throw Error(texts::noSuchPage(page, pages.pageCount()));
-        writePng(pages.pageImage(page - 1), out);
+        PictureIntegrity::writePicture(pages.pageImage(page - 1), out, "PNG");
         return Ok;
     }
     PdfPrintTarget pdf(out);

@@ -198,7 +198,7 @@ void ClassPages::build()
 
 void ClassPages::preparePage()
 {
-    m_options.distribution.checkPositive();
+    m_options.distribution.check(m_grid.columns());
     m_block = m_options.distribution.block(m_page);
     const int first = m_block.first, width = m_block.width;
     // Neighbours only where they exist and the grid still has room for them.
@@ -313,7 +313,7 @@ QImage ClassPages::pageImage(int k)
 
 void ClassPages::checkPages()
 {
-    m_options.distribution.checkPositive();
+    m_options.distribution.check(m_grid.columns());
     const int page = m_page;
     for (int k = 0; k < pageCount(); ++k) {
         m_page = k;

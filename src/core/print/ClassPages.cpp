@@ -31,17 +31,17 @@ void formatTableCells(LRItem *left, LRItem *right)
 {
     for (LRItem *item : {left, right}) {
         item->setFont(pageFont(12));
-        item->setAlignment(taLeftJustify);
-        item->setLayout(tlCenter);
+        item->setAlignment(TextAlignment::LeftJustify);
+        item->setLayout(TextLayout::Center);
         item->setVMargin(2);
     }
-    left->setAlign(laLeft);
+    left->setAlign(LRAlign::Left);
     left->setWidth(33);
     left->setHMargin(15);
-    left->setLines(lsNone, lsDouble, lsNone, lsNone);
-    right->setAlign(laClient);
+    left->setLines(LineStyle::None, LineStyle::Double, LineStyle::None, LineStyle::None);
+    right->setAlign(LRAlign::Client);
     right->setHMargin(20);
-    right->setLines(lsNone, lsNone, lsDouble, lsNone);
+    right->setLines(LineStyle::None, LineStyle::None, LineStyle::Double, LineStyle::None);
 }
 
 int trunc(double v)
@@ -59,7 +59,7 @@ public:
 
     void printItem(QPainter &painter, const QRect &rect, PrintStatus status, double scale) override
     {
-        if (status != stPrint || picture.isNull())
+        if (status != PrintStatus::Print || picture.isNull())
             return;
         const QRect r(QPoint(trunc(rect.left() * scale), trunc(rect.top() * scale)),
                       QPoint(trunc((rect.left() + rect.width()) * scale) - 1,
@@ -99,8 +99,8 @@ ClassPages::~ClassPages() = default;
 void ClassPages::build()
 {
     LightRep &rep = m_report;
-    rep.setPaperSize(psA4);
-    rep.setOrientation(poPortrait);
+    rep.setPaperSize(PaperSize::A4);
+    rep.setOrientation(Orientation::Portrait);
     rep.setMarginTop(30);
     rep.setMarginBottom(30);
     rep.setMarginLeft(36);
@@ -109,20 +109,20 @@ void ClassPages::build()
 
     // Title and class number along the top.
     auto *header = rep.add<LRLayoutPanel>();
-    header->setAlign(laTop);
+    header->setAlign(LRAlign::Top);
     header->setHeight(44);
     m_title = header->add<LRItem>();
     m_classNumber = header->add<LRItem>();
-    m_classNumber->setAlign(laRight);
+    m_classNumber->setAlign(LRAlign::Right);
     m_classNumber->setWidth(112);
-    m_title->setAlign(laClient);
+    m_title->setAlign(LRAlign::Client);
     for (LRItem *item : {m_title, m_classNumber}) {
         item->setFont(pageFont(27));
-        item->setAlignment(taCenter);
-        item->setLayout(tlCenter);
+        item->setAlignment(TextAlignment::Center);
+        item->setLayout(TextLayout::Center);
     }
-    m_title->setLines(lsDouble, lsDouble, lsSingle, lsDouble);
-    m_classNumber->setLines(lsDouble, lsNone, lsDouble, lsDouble);
+    m_title->setLines(LineStyle::Double, LineStyle::Double, LineStyle::Single, LineStyle::Double);
+    m_classNumber->setLines(LineStyle::Double, LineStyle::None, LineStyle::Double, LineStyle::Double);
     header->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
         m_title->setText(m_options.title);
         m_classNumber->setText(QStringLiteral("No.") + QString::number(m_page + 1));
@@ -130,7 +130,7 @@ void ClassPages::build()
 
     // The right-hand column: number table, quantity table, notes and footer.
     auto *side = rep.add<LRLayoutPanel>();
-    side->setAlign(laRight);
+    side->setAlign(LRAlign::Right);
     side->setWidth(133);
     m_notes = side->add<LRItem>();
     m_notes->setBounds(0, 617, 133, 384);
@@ -138,14 +138,14 @@ void ClassPages::build()
     m_notes->setWordWrap(true);
     m_notes->setHMargin(20);
     m_notes->setVMargin(20);
-    m_notes->setLines(lsNone, lsDouble, lsDouble, lsNone);
+    m_notes->setLines(LineStyle::None, LineStyle::Double, LineStyle::Double, LineStyle::None);
     auto *footer = side->add<LRItem>();
     footer->setBounds(0, 1001, 133, 15);
     footer->setFont(pageFont(12, true, Qt::white));
-    footer->setAlignment(taCenter);
-    footer->setLayout(tlCenter);
+    footer->setAlignment(TextAlignment::Center);
+    footer->setLayout(TextLayout::Center);
     footer->setVMargin(0);
-    footer->setLines(lsHalf, lsDouble, lsDouble, lsDouble);
+    footer->setLines(LineStyle::Half, LineStyle::Double, LineStyle::Double, LineStyle::Double);
     footer->setColor(Qt::black);
     footer->setTransparent(false);
     footer->setText(QStringLiteral("Tessell"));
@@ -168,13 +168,13 @@ void ClassPages::build()
 
     // The block's cells fill the rest of the page.
     auto *body = rep.add<LRLayoutPanel>();
-    body->setAlign(laClient);
+    body->setAlign(LRAlign::Client);
     m_mainGrid = body->add<LRGridPanel>();
-    m_mainGrid->setAlign(laClient);
-    m_mainGrid->setPrintDirection(pdHorz);
+    m_mainGrid->setAlign(LRAlign::Client);
+    m_mainGrid->setPrintDirection(PrintDirection::Horz);
     m_cell = m_mainGrid->add<LRItem>();
-    m_cell->setAlignment(taCenter);
-    m_cell->setLayout(tlCenter);
+    m_cell->setAlignment(TextAlignment::Center);
+    m_cell->setLayout(TextLayout::Center);
     m_mainGrid->setOnPrintPanel(
         [this](LRGridPanel &, int col, int row, const QRect &, PrintStatus &) { setGridCell(col, row); });
 
@@ -234,7 +234,7 @@ LRGridPanel *ClassPages::addTable(LRLayoutPanel &side, int height, std::function
         const bool on = shown();
         left->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
         right->setText(on ? text(row) : QString());
-        const LineStyle bottom = row == 15 ? lsDouble : lsNone;
+        const LineStyle bottom = row == 15 ? LineStyle::Double : LineStyle::None;
         left->setLineBottom(bottom);
         right->setLineBottom(bottom);
     });
@@ -250,9 +250,9 @@ void ClassPages::setGridCell(int col, int row)
     // The block's edges stand out where a neighbour column meets them.
     const bool edge =
         (m_leftNeighbours && col == 1) || (m_rightNeighbours && col == m_block.width + m_leftNeighbours);
-    m_cell->setLineLeft(edge ? lsThick : lsDouble);
+    m_cell->setLineLeft(edge ? LineStyle::Thick : LineStyle::Double);
     const int rows = m_grid.rows();
-    m_cell->setLineBottom(row == rows ? lsDouble : row % 10 == 0 ? lsHalf : lsNone);
+    m_cell->setLineBottom(row == rows ? LineStyle::Double : row % 10 == 0 ? LineStyle::Half : LineStyle::None);
     m_cell->setTransparent(true);
     if (!inDesign) {
         // Columns past the design's edge belong to no one: an empty cell.

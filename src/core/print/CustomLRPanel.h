@@ -17,7 +17,7 @@ public:
 
 protected:
     // A new panel is docked at the top and 100 units high.
-    explicit CustomLRPanel(LRAlign align = laTop) : LRElement(QRect(0, 0, 100, 100), align) {}
+    explicit CustomLRPanel(LRAlign align = LRAlign::Top) : LRElement(QRect(0, 0, 100, 100), align) {}
 
     void runBeforePrint(const QRect &rect, PrintStatus &status);
     void runAfterPrint();

@@ -13,7 +13,7 @@ class LRGridPanel;
 // drawn once per cell.
 class LRChildPanel : public CustomLRPanel {
 public:
-    LRChildPanel() : CustomLRPanel(laNone) {}
+    LRChildPanel() : CustomLRPanel(LRAlign::None) {}
 
 protected:
     void checkPlacement(const LRElement &container) const override;
@@ -79,7 +79,7 @@ private:
     std::unique_ptr<LRChildPanel> m_template;
     int m_colCount = 1;
     int m_rowCount = 1;
-    PrintDirection m_direction = pdHorz;
+    PrintDirection m_direction = PrintDirection::Horz;
     PrintPanelEvent m_onPrintPanel;
     LRChildPanel *m_cellPanel = nullptr;
     std::vector<LRSubPanel *> m_subPanels;

@@ -60,13 +60,13 @@ void LRItem::setLines(LineStyle top, LineStyle left, LineStyle right, LineStyle 
 int LRItem::penWidth(LineStyle style, double scale)
 {
     switch (style) {
-    case lsSingle:
+    case LineStyle::Single:
         return trunc(1.2 * scale);
-    case lsHalf:
+    case LineStyle::Half:
         return trunc(0.5 * scale);
-    case lsDouble:
+    case LineStyle::Double:
         return trunc(2 * scale);
-    case lsThick:
+    case LineStyle::Thick:
         return trunc(4 * scale);
     default:
         return 0;
@@ -96,19 +96,19 @@ void LRItem::printItem(QPainter &painter, const QRect &rect, PrintStatus status,
                          trunc((rect.top() + rect.height() - 1) * scale) - 1));
     if (!m_transparent)
         painter.fillRect(r, color());
-    if (status == stPrint && !m_text.isEmpty())
+    if (status == PrintStatus::Print && !m_text.isEmpty())
         drawText(painter, r, scale);
-    if (status != stPrint && status != stLinesOnly)
+    if (status != PrintStatus::Print && status != PrintStatus::LinesOnly)
         return;
     const int w = trunc(scale);
     const int left = r.left(), top = r.top(), right = r.right() + 1, bottom = r.bottom() + 1;
-    if (m_lineTop != lsNone)
+    if (m_lineTop != LineStyle::None)
         drawLine(painter, m_lineColor, penWidth(m_lineTop, scale), {left - w, top - w}, {right, top - w});
-    if (m_lineLeft != lsNone)
+    if (m_lineLeft != LineStyle::None)
         drawLine(painter, m_lineColor, penWidth(m_lineLeft, scale), {left - w, top - w}, {left - w, bottom});
-    if (m_lineRight != lsNone)
+    if (m_lineRight != LineStyle::None)
         drawLine(painter, m_lineColor, penWidth(m_lineRight, scale), {right, top - w}, {right, bottom});
-    if (m_lineBottom != lsNone)
+    if (m_lineBottom != LineStyle::None)
         drawLine(painter, m_lineColor, penWidth(m_lineBottom, scale), {left - w, bottom}, {right, bottom});
 }
 
@@ -117,8 +117,8 @@ void LRItem::drawText(QPainter &painter, const QRect &r, double scale)
     painter.setFont(deviceFont(scale));
     painter.setPen(font().color);
     const int hm = trunc(m_hMargin * scale), vm = trunc(m_vMargin * scale);
-    const int halign = m_alignment == taCenter         ? Qt::AlignHCenter
-                       : m_alignment == taRightJustify ? Qt::AlignRight
+    const int halign = m_alignment == TextAlignment::Center         ? Qt::AlignHCenter
+                       : m_alignment == TextAlignment::RightJustify ? Qt::AlignRight
                                                        : Qt::AlignLeft;
     const int flags = halign | Qt::AlignTop | (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
     // Measured from one line height in a box less the margin.
@@ -131,18 +131,18 @@ void LRItem::drawText(QPainter &painter, const QRect &r, double scale)
     // Edges as the frame has them: right and bottom exclusive.
     int left = r.left(), top = r.top(), right = r.right() + 1;
     const int bottom = r.bottom() + 1;
-    if (m_alignment == taLeftJustify)
+    if (m_alignment == TextAlignment::LeftJustify)
         left += hm;
-    else if (m_alignment == taRightJustify)
+    else if (m_alignment == TextAlignment::RightJustify)
         right -= hm;
     switch (m_layout) {
-    case tlTop:
+    case TextLayout::Top:
         top += vm;
         break;
-    case tlBottom:
+    case TextLayout::Bottom:
         top = bottom - vm - h;
         break;
-    case tlCenter:
+    case TextLayout::Center:
         top += (bottom - top - h) / 2;
         break;
     }

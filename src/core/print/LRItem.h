@@ -16,7 +16,7 @@ public:
 
 protected:
     // A new item is 65 x 17 units and not docked.
-    CustomLRItem() : LRElement(QRect(0, 0, 65, 17), laNone) {}
+    CustomLRItem() : LRElement(QRect(0, 0, 65, 17), LRAlign::None) {}
     void checkPlacement(const LRElement &container) const override;
 };
 
@@ -69,15 +69,15 @@ private:
 
     QString m_text;
     bool m_transparent = true;
-    TextAlignment m_alignment = taLeftJustify;
-    TextLayout m_layout = tlTop;
+    TextAlignment m_alignment = TextAlignment::LeftJustify;
+    TextLayout m_layout = TextLayout::Top;
     int m_hMargin = 2;
     int m_vMargin = 2;
     bool m_wordWrap = false;
-    LineStyle m_lineTop = lsNone;
-    LineStyle m_lineLeft = lsNone;
-    LineStyle m_lineRight = lsNone;
-    LineStyle m_lineBottom = lsNone;
+    LineStyle m_lineTop = LineStyle::None;
+    LineStyle m_lineLeft = LineStyle::None;
+    LineStyle m_lineRight = LineStyle::None;
+    LineStyle m_lineBottom = LineStyle::None;
     QColor m_lineColor = Qt::black;
 
     // The font at the last scale drawn, so that a grid's cells share one.

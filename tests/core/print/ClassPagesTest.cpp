@@ -262,7 +262,7 @@ void ClassPagesTest::pageErrors()
         QCOMPARE(errorOf([&] { pages.paintPage(p, pages.pageCount() - 1); }), error);
     }
     QCOMPARE(image.pixel(400, 600) == qRgb(255, 0, 255), error != "<no error>");
-    QCOMPARE(pages.report().state(), LightRep::rsIdle);
+    QCOMPARE(pages.report().state(), LightRep::State::Idle);
     // A print run checks every page before the job opens.
     RecordingTarget target(QSize(10, 10), 1123);
     QCOMPARE(errorOf([&] { pages.print(target); }), error);

@@ -161,10 +161,12 @@ void ClassPages::build()
         *side, 305, [this](int row) { return m_palette[row].name(); },
         [this] { return m_options.numberTable; });
     m_quantityTable = addTable(
-        *side, 312, [this](int row) { return QString::number(m_quantities[row]) + QStringLiteral(" 枚"); },
-        [this] { return m_options.quantityTable; });
-    // Runs after the header and the number table, before every cell that depends on it.
-    m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) { preparePage(); });
+        *side, 312, [this](int row) { return m_quantityTexts[row]; }, [this] { return m_options.quantityTable; });
+    // The counts of the page, taken when the page was prepared.
+    m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
+        for (int n = 0; n < 16; ++n)
+            m_quantityTexts[n] = QString::number(m_quantities[n]) + QStringLiteral(" 枚");
+    });
 
     // The block's cells fill the rest of the page.
     auto *body = rep.add<LRLayoutPanel>();
@@ -196,8 +198,9 @@ void ClassPages::build()
                 m_overview->picture.setPixel(c, r, m_printColours[*n]);
 }
 
-void ClassPages::preparePage()
+void ClassPages::preparePage(int k)
 {
+    m_page = k;
     m_options.distribution.checkPositive();
     m_block = m_options.distribution.block(m_page);
     const int first = m_block.first, width = m_block.width;
@@ -275,32 +278,18 @@ void ClassPages::setGridCell(int col, int row)
 
 void ClassPages::paintPage(QPainter &painter, int k, double scale)
 {
-    m_report.beginPreview();
-    try {
-        // A page that cannot be drawn stops before anything is drawn.
-        m_page = k;
-        preparePage();
-        painter.fillRect(QRectF(0, 0, m_report.width() * scale, m_report.height() * scale), Qt::white);
-        m_report.drawPage(painter, scale);
-    } catch (...) {
-        m_report.endPreview();
-        throw;
-    }
-    m_report.endPreview();
+    const PreviewScope preview(m_report);
+    // A page that cannot be drawn stops before anything is drawn.
+    preparePage(k);
+    painter.fillRect(QRectF(0, 0, m_report.width() * scale, m_report.height() * scale), Qt::white);
+    m_report.drawPage(painter, scale);
 }
 
 void ClassPages::previewPageScaled(QPainter &painter, int k, int percent, const QPoint &at)
 {
-    m_report.beginPreview();
-    try {
-        m_page = k;
-        preparePage();
-        m_report.previewPageScaled(painter, at.x(), at.y(), percent);
-    } catch (...) {
-        m_report.endPreview();
-        throw;
-    }
-    m_report.endPreview();
+    const PreviewScope preview(m_report);
+    preparePage(k);
+    m_report.previewPageScaled(painter, at.x(), at.y(), percent);
 }
 
 QImage ClassPages::pageImage(int k)
@@ -315,10 +304,8 @@ void ClassPages::checkPages()
 {
     m_options.distribution.checkPositive();
     const int page = m_page;
-    for (int k = 0; k < pageCount(); ++k) {
-        m_page = k;
-        preparePage();
-    }
+    for (int k = 0; k < pageCount(); ++k)
+        preparePage(k);
     m_page = page;
 }
 
@@ -332,11 +319,8 @@ void ClassPages::print(PrintTarget &target, const std::function<void(int, int)> 
         for (int k = 0; k < pages; ++k) {
             if (progress)
                 progress(k, pages);
-            // Set after the progress call: the run prints from its own counter.
-            m_page = k;
-            // Before the page, as for a preview: the overview prints ahead of
-            // the quantity table that would otherwise take the page's block.
-            preparePage();
+            // After the progress call: the run prints from its own counter.
+            preparePage(k);
             m_report.printPage();
             if (k < pages - 1)
                 m_report.newPage();

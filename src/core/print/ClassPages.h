@@ -76,7 +76,8 @@ public:
 
 private:
     void build();
-    void preparePage();
+    // Lays out page k and takes its block and counts: once before the page is drawn.
+    void preparePage(int k);
     // The number or quantity table; while shown() is false its rows print empty.
     static LRGridPanel *addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
                                  std::function<bool()> shown);
@@ -103,6 +104,7 @@ private:
     int m_leftNeighbours = 0;
     int m_rightNeighbours = 0;
     PieceCounts m_quantities{};
+    std::array<QString, 16> m_quantityTexts;
 };
 
 } // namespace tessell

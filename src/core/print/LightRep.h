@@ -90,4 +90,17 @@ private:
     State m_state = State::Idle;
 };
 
+// The previewing state for a scope: begun when made (throws while a job
+// prints), ended however the drawing in between ends.
+class PreviewScope {
+public:
+    explicit PreviewScope(LightRep &report) : m_report(report) { report.beginPreview(); }
+    ~PreviewScope() { m_report.endPreview(); }
+    PreviewScope(const PreviewScope &) = delete;
+    PreviewScope &operator=(const PreviewScope &) = delete;
+
+private:
+    LightRep &m_report;
+};
+
 } // namespace tessell

@@ -161,7 +161,8 @@ void ClassPages::build()
         *side, 305, [this](int row) { return m_palette[row].name(); },
         [this] { return m_options.numberTable; });
     m_quantityTable = addTable(
-        *side, 312, [this](int row) { return m_quantityTexts[row]; }, [this] { return m_options.quantityTable; });
+        *side, 312, [this](int row) { return m_quantityTexts[row]; },
+        [this] { return m_options.quantityTable; });
     // The counts of the page, taken when the page was prepared.
     m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
         for (int n = 0; n < 16; ++n)
@@ -174,6 +175,8 @@ void ClassPages::build()
     m_mainGrid = body->add<LRGridPanel>();
     m_mainGrid->setAlign(LRAlign::Client);
     m_mainGrid->setPrintDirection(PrintDirection::Horz);
+    // Cells draw only their left and bottom lines, which no later fill reaches.
+    m_mainGrid->setDrawInPasses(true);
     m_cell = m_mainGrid->add<LRItem>();
     m_cell->setAlignment(TextAlignment::Center);
     m_cell->setLayout(TextLayout::Center);
@@ -229,6 +232,7 @@ LRGridPanel *ClassPages::addTable(LRLayoutPanel &side, int height, std::function
     // 16 rows of "r :" and a text; row 15 closes the table with a double line.
     auto *table = side.add<LRGridPanel>();
     table->setHeight(height);
+    table->setDrawInPasses(true);
     table->setRowCount(16);
     auto *left = table->add<LRItem>();
     auto *right = table->add<LRItem>();
@@ -255,7 +259,9 @@ void ClassPages::setGridCell(int col, int row)
         (m_leftNeighbours && col == 1) || (m_rightNeighbours && col == m_block.width + m_leftNeighbours);
     m_cell->setLineLeft(edge ? LineStyle::Thick : LineStyle::Double);
     const int rows = m_grid.rows();
-    m_cell->setLineBottom(row == rows ? LineStyle::Double : row % 10 == 0 ? LineStyle::Half : LineStyle::None);
+    m_cell->setLineBottom(row == rows     ? LineStyle::Double
+                          : row % 10 == 0 ? LineStyle::Half
+                                          : LineStyle::None);
     m_cell->setTransparent(true);
     if (!inDesign) {
         // Columns past the design's edge belong to no one: an empty cell.

@@ -2,9 +2,13 @@
 
 #include "core/print/LRElement.h"
 
+#include <vector>
+
 class QPainter;
 
 namespace tessell {
+
+struct ItemDrawing;
 
 // Base of every report panel. print draws the panel at its rectangle on the
 // page; this base draws nothing.
@@ -23,6 +27,10 @@ protected:
     void runAfterPrint();
     // The items placed on this panel, each at its rectangle moved by origin.
     void printItems(QPainter &painter, const QPoint &origin, PrintStatus status, double scale) const;
+    // The same, kept in `drawings` to be drawn later; items that are no text
+    // boxes are drawn at once.
+    void recordItems(std::vector<ItemDrawing> &drawings, QPainter &painter, const QPoint &origin,
+                     PrintStatus status, double scale) const;
 
 private:
     // A grid prints its cell panel once per cell.

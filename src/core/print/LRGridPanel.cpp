@@ -1,6 +1,7 @@
 #include "core/print/LRGridPanel.h"
 
 #include "core/Texts.h"
+#include "core/print/ItemDrawing.h"
 #include "core/print/LRError.h"
 #include "core/print/LRLayoutPanel.h"
 
@@ -110,6 +111,9 @@ void LRGridPanel::print(QPainter &painter, const QRect &rect, double scale)
     runBeforePrint(rect, status);
     if (status == PrintStatus::Skip)
         return;
+    std::vector<ItemDrawing> drawings;
+    if (m_inPasses)
+        drawings.reserve(size_t(m_colCount) * m_rowCount * m_template->children().size());
     const bool byColumn = m_direction == PrintDirection::Vert;
     const int outer = byColumn ? m_colCount : m_rowCount, inner = byColumn ? m_rowCount : m_colCount;
     for (int i = 0; i < outer; ++i)
@@ -125,9 +129,14 @@ void LRGridPanel::print(QPainter &painter, const QRect &rect, double scale)
             panel.runBeforePrint(cell, status);
             if (status == PrintStatus::Skip)
                 continue;
-            panel.printItems(painter, cell.topLeft(), status, scale);
+            if (m_inPasses)
+                panel.recordItems(drawings, painter, cell.topLeft(), status, scale);
+            else
+                panel.printItems(painter, cell.topLeft(), status, scale);
             panel.runAfterPrint();
         }
+    if (m_inPasses)
+        ItemPainter(painter, scale).drawInPasses(drawings);
     runAfterPrint();
 }
 

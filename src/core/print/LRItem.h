@@ -1,8 +1,7 @@
 #pragma once
 
+#include "core/print/ItemDrawing.h"
 #include "core/print/LRElement.h"
-
-#include <QFont>
 
 class QPainter;
 
@@ -58,15 +57,11 @@ public:
     QColor lineColor() const { return m_lineColor; }
     void setLineColor(const QColor &color) { m_lineColor = color; }
 
-    // Device pixels of a frame line at the scale; 0 draws the thinnest line.
-    static int penWidth(LineStyle style, double scale);
-
+    // What the item draws at rect (page units) with the status, as it stands now.
+    ItemDrawing drawing(const QRect &rect, PrintStatus status) const;
     void printItem(QPainter &painter, const QRect &rect, PrintStatus status, double scale) override;
 
 private:
-    void drawText(QPainter &painter, const QRect &r, double scale);
-    const QFont &deviceFont(double scale);
-
     QString m_text;
     bool m_transparent = true;
     TextAlignment m_alignment = TextAlignment::LeftJustify;
@@ -79,11 +74,6 @@ private:
     LineStyle m_lineRight = LineStyle::None;
     LineStyle m_lineBottom = LineStyle::None;
     QColor m_lineColor = Qt::black;
-
-    // The font at the last scale drawn, so that a grid's cells share one.
-    QFont m_deviceFont;
-    LRFont m_deviceFontOf;
-    double m_deviceFontScale = -1;
 };
 
 } // namespace tessell

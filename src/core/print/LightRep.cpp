@@ -111,7 +111,8 @@ void LightRep::applyPaperSettings()
             m_onSetPrinter(*this);
         return;
     }
-    const auto orientation = m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const auto orientation =
+        m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!m_printer || !m_printer->setPaper(pageSize(m_paperSize), orientation))
         throw LRError(texts::paperSettingsFailed());
 }

@@ -1,4 +1,5 @@
 #include "core/print/ClassPages.h"
+#include "core/print/LRGridPanel.h"
 #include "core/print/PagePixels.h"
 #include "core/print/RecordingTarget.h"
 #include "support/TestSupport.h"
@@ -46,6 +47,15 @@ ClassPageOptions optionsOf(const Distribution &d, bool colour = false, bool neig
     return o;
 }
 
+// Every grid of the report drawn in passes, or cell by cell as the engine describes.
+void drawInPasses(LRElement &element, bool passes)
+{
+    if (auto *grid = dynamic_cast<LRGridPanel *>(&element))
+        grid->setDrawInPasses(passes);
+    for (const auto &child : element.children())
+        drawInPasses(*child, passes);
+}
+
 // Row r of the main grid at 100 rows starts at 75 + Trunc(r x 1017 / 101).
 int rowTop(int r)
 {
@@ -74,6 +84,8 @@ private slots:
     void neighbourLook();
     void overview();
     void optionsOffGiveTodaysPages();
+    void drawnInPasses_data();
+    void drawnInPasses();
 };
 
 void ClassPagesTest::mainGridLines_data()
@@ -418,6 +430,49 @@ void ClassPagesTest::optionsOffGiveTodaysPages()
         for (int k : {0, 14, 21})
             QVERIFY2(toggled.pageImage(k) == today.pageImage(k), qPrintable(QString::number(k)));
     }
+}
+
+void ClassPagesTest::drawnInPasses_data()
+{
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<Distribution>("split");
+    QTest::addColumn<int>("page");
+    QTest::addColumn<bool>("colour");
+    QTest::addColumn<bool>("extras");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("monochrome") << 160 << kSplit22 << 14 << false << false << 1.0;
+    QTest::newRow("colour, overview and neighbours") << 160 << kSplit22 << 1 << true << true << 1.0;
+    QTest::newRow("58 columns, colour")
+        << 999 << Distribution({17, 58}, {0, 1}, {0, 1}) << 16 << true << false << 1.0;
+    // A printer of 600 per inch; a part of the page.
+    QTest::newRow("600 dpi") << 160 << kSplit22 << 21 << true << true << 6.25;
+}
+
+void ClassPagesTest::drawnInPasses()
+{
+    // The grids' fast drawing gives the page the engine draws cell by cell.
+    QFETCH(int, columns);
+    QFETCH(Distribution, split);
+    QFETCH(int, page);
+    QFETCH(bool, colour);
+    QFETCH(bool, extras);
+    QFETCH(double, scale);
+    ClassPages pages(diagonal(columns), testPalette());
+    pages.setOptions(optionsOf(split, colour, extras, extras));
+    const auto draw = [&] {
+        QImage image(scale == 1.0 ? QSize(794, 1123) : QSize(900, 700), QImage::Format_RGB32);
+        QPainter painter(&image);
+        // At 600 dpi: the grid's top right corner and the first rows of the tables.
+        if (scale != 1.0)
+            painter.translate(-3300, -380);
+        pages.paintPage(painter, page, scale);
+        return image;
+    };
+    const QImage inPasses = draw();
+    drawInPasses(pages.report(), false);
+    const QImage cellByCell = draw();
+    QVERIFY(darkPixels(cellByCell, cellByCell.rect()) > 1000);
+    QVERIFY(inPasses == cellByCell);
 }
 
 QTEST_MAIN(ClassPagesTest)

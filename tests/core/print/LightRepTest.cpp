@@ -113,8 +113,11 @@ void LightRepTest::docking()
 {
     QFETCH(QString, panels);
     QFETCH(QList<QRect>, expected);
-    static const QMap<char, LRAlign> sides{
-        {'T', LRAlign::Top}, {'B', LRAlign::Bottom}, {'L', LRAlign::Left}, {'R', LRAlign::Right}, {'C', LRAlign::Client}};
+    static const QMap<char, LRAlign> sides{{'T', LRAlign::Top},
+                                           {'B', LRAlign::Bottom},
+                                           {'L', LRAlign::Left},
+                                           {'R', LRAlign::Right},
+                                           {'C', LRAlign::Client}};
     LightRep rep;
     setClassPageMargins(rep);
     QList<LRLayoutPanel *> made;
@@ -176,7 +179,8 @@ void LightRepTest::paperSizes_data()
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("applied");
-    QTest::newRow("A4") << int(PaperSize::A4) << int(Orientation::Portrait) << QSize(794, 1123) << "paper A4 portrait";
+    QTest::newRow("A4") << int(PaperSize::A4) << int(Orientation::Portrait) << QSize(794, 1123)
+                        << "paper A4 portrait";
     QTest::newRow("A4 landscape") << int(PaperSize::A4) << int(Orientation::Landscape) << QSize(1123, 794)
                                   << "paper A4 landscape";
     QTest::newRow("B5 is the JIS size")
@@ -255,10 +259,11 @@ void LightRepTest::statuses_data()
     QTest::newRow("all print") << "" << int(PrintStatus::Print)
                                << "L a0@37,41 b0@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
     QTest::newRow("layout skips") << "L" << int(PrintStatus::Skip) << "L";
-    QTest::newRow("layout lines only")
-        << "L" << int(PrintStatus::LinesOnly) << "L a1@37,41 b1@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
+    QTest::newRow("layout lines only") << "L" << int(PrintStatus::LinesOnly)
+                                       << "L a1@37,41 b1@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
     QTest::newRow("grid skips") << "G" << int(PrintStatus::Skip) << "L a0@37,41 b0@37,61 G l";
-    QTest::newRow("cell skips") << "C0" << int(PrintStatus::Skip) << "L a0@37,41 b0@37,61 G C0 C1 P x0@87,141 p g l";
+    QTest::newRow("cell skips") << "C0" << int(PrintStatus::Skip)
+                                << "L a0@37,41 b0@37,61 G C0 C1 P x0@87,141 p g l";
     QTest::newRow("cell lines only") << "C0" << int(PrintStatus::LinesOnly)
                                      << "L a0@37,41 b0@37,61 G C0 P x1@37,141 p C1 P x0@87,141 p g l";
     QTest::newRow("cell panel skips")
@@ -350,9 +355,11 @@ void LightRepTest::lineWidths_data()
     QTest::newRow("double, preview") << int(LineStyle::Double) << 96 << QList<int>{79, 80};
     // 600 per inch: A4 is 7016 pixels high, scale 6.2476; the line is centred on row 499.
     QTest::newRow("half, 600 dpi") << int(LineStyle::Half) << 600 << QList<int>{498, 499, 500};
-    QTest::newRow("single, 600 dpi") << int(LineStyle::Single) << 600 << QList<int>{496, 497, 498, 499, 500, 501, 502};
-    QTest::newRow("double, 600 dpi") << int(LineStyle::Double) << 600 << QList<int>{493, 494, 495, 496, 497, 498,
-                                                                           499, 500, 501, 502, 503, 504};
+    QTest::newRow("single, 600 dpi") << int(LineStyle::Single) << 600
+                                     << QList<int>{496, 497, 498, 499, 500, 501, 502};
+    QTest::newRow("double, 600 dpi") << int(LineStyle::Double) << 600
+                                     << QList<int>{493, 494, 495, 496, 497, 498,
+                                                   499, 500, 501, 502, 503, 504};
 }
 
 void LightRepTest::lineWidths()

@@ -685,14 +685,6 @@ Do you want to save it?</translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>プレビューは作成されていません</source>
-        <translation>No preview made yet</translation>
-    </message>
-    <message>
-        <source>0 / 0 ページ</source>
-        <translation>0 / 0 pages</translation>
-    </message>
-    <message>
         <source>分配</source>
         <translation>Distribution</translation>
     </message>
@@ -720,6 +712,37 @@ Do you want to save it?</translation>
         <source>合計 154列 : 余り 6列</source>
         <translation>Total 154 columns : 6 left</translation>
     </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDFに保存(&amp;D)</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PrintOptionsPanel</name>
     <message>
         <source>色</source>
         <translation>Colour</translation>
@@ -764,37 +787,20 @@ Do you want to save it?</translation>
         <source>備考</source>
         <translation>Notes</translation>
     </message>
+</context>
+<context>
+    <name>tessell::PrintPreviewPane</name>
     <message>
-        <source>操作</source>
-        <translation>Actions</translation>
+        <source>プレビューは作成されていません</source>
+        <translation>No preview made yet</translation>
     </message>
     <message>
-        <source>印刷(&amp;P)</source>
-        <translation>&amp;Print...</translation>
-    </message>
-    <message>
-        <source>プレビュー(&amp;V)</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>PDFに保存(&amp;D)</source>
-        <translation>Save as P&amp;DF...</translation>
-    </message>
-    <message>
-        <source>閉じる(&amp;C)</source>
-        <translation>&amp;Close</translation>
+        <source>0 / 0 ページ</source>
+        <translation>0 / 0 pages</translation>
     </message>
     <message>
         <source>%1/%2ページ</source>
         <translation>Page %1/%2</translation>
-    </message>
-    <message>
-        <source>PDFに保存</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>PDF ファイル (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -1213,6 +1213,179 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>tessell::cli</name>
+    <message>
+        <source>この使い方を表示します</source>
+        <translation>show this help</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>終了コード: 0 成功、1 図案に数値でないセルがある、
+2 ファイルを読み書きできない、または引数の誤り。</source>
+        <translation>Exit status: 0 success, 1 a cell of the design is not a palette number,
+2 a file could not be read or written, or the arguments are wrong.</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 というコマンドはありません</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>%1 には %2 を指定してください</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>%1 には値を付けられません</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>余分な引数 %1 があります</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>%1 と %2 は同時に指定できません</source>
+        <translation>%1 and %2 cannot be used together</translation>
+    </message>
+    <message>
+        <source>%1 か %2 のどちらかを指定してください</source>
+        <translation>give either %1 or %2</translation>
+    </message>
+    <message>
+        <source>「%1 help %2」で引数とオプションの説明を表示します。</source>
+        <translation>"%1 help %2" describes the arguments and options.</translation>
+    </message>
+    <message>
+        <source>引数:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>コマンド:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>「%1 help COMMAND」または「%1 COMMAND --help」で、コマンドの引数とオプションを表示します。</source>
+        <translation>"%1 help COMMAND" or "%1 COMMAND --help" shows a command's arguments and options.</translation>
+    </message>
+    <message>
+        <source>画像を図案のパレットと大きさでセルに変換して保存します</source>
+        <translation>convert a picture into cells with a design's palette and size, and save it</translation>
+    </message>
+    <message>
+        <source>変換する画像 (BMP、PNG、JPEG など)</source>
+        <translation>the picture to convert (BMP, PNG, JPEG, ...)</translation>
+    </message>
+    <message>
+        <source>パレットと大きさを使う図案ファイル</source>
+        <translation>the design whose palette and size are used</translation>
+    </message>
+    <message>
+        <source>書き込む図案ファイル</source>
+        <translation>the design file to write</translation>
+    </message>
+    <message>
+        <source>誤差拡散モードで読み取ります (既定はペイントモード)</source>
+        <translation>read in error diffusion mode (default: paint mode)</translation>
+    </message>
+    <message>
+        <source>強調色を比較します (既定は平均色を比較)</source>
+        <translation>compare emphasized colours (default: mean colours)</translation>
+    </message>
+    <message>
+        <source>画像のこの範囲だけを変換します (ピクセル)</source>
+        <translation>convert only this part of the picture (pixels)</translation>
+    </message>
+    <message>
+        <source>すべてのセルが 0 の新しい図案を作ります</source>
+        <translation>make a new design with every cell 0</translation>
+    </message>
+    <message>
+        <source>列数と行数 (1〜999)、たとえば 160x100</source>
+        <translation>columns and rows (1 to 999), for instance 160x100</translation>
+    </message>
+    <message>
+        <source>図案の大きさ、パレット、個数、最初の不正なセルを JSON で表示します</source>
+        <translation>print a design's size, palette, counts and first invalid cell as JSON</translation>
+    </message>
+    <message>
+        <source>読む図案ファイル</source>
+        <translation>the design file to read</translation>
+    </message>
+    <message>
+        <source>図案を読み、セルを検査して書き直します</source>
+        <translation>read a design, check its cells and write it again</translation>
+    </message>
+    <message>
+        <source>配置ファイルの数値を図案のセルに読み込みます</source>
+        <translation>lay the numbers of an arrangement file into a design's cells</translation>
+    </message>
+    <message>
+        <source>配置ファイル (CSV またはテキスト)</source>
+        <translation>the arrangement file (CSV or text)</translation>
+    </message>
+    <message>
+        <source>クラスごとの下絵を A4 の PDF に書き出します</source>
+        <translation>write the class pages as an A4 PDF</translation>
+    </message>
+    <message>
+        <source>印刷する図案ファイル</source>
+        <translation>the design file to print</translation>
+    </message>
+    <message>
+        <source>書き込む PDF (--png-page では PNG)</source>
+        <translation>the PDF to write (a PNG with --png-page)</translation>
+    </message>
+    <message>
+        <source>クラス数 x 1クラスの列数、3組まで</source>
+        <translation>classes x columns each, up to three groups</translation>
+    </message>
+    <message>
+        <source>すべての列を N クラスで均等に分けます</source>
+        <translation>share every column fairly among N classes</translation>
+    </message>
+    <message>
+        <source>カラーで印刷します (セルをタイルの平均色で塗ります)</source>
+        <translation>print in colour (cells filled with the tiles' mean colours)</translation>
+    </message>
+    <message>
+        <source>番号表を空欄にします</source>
+        <translation>leave the number table empty</translation>
+    </message>
+    <message>
+        <source>数量表を空欄にします</source>
+        <translation>leave the quantity table empty</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>the title</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>the notes</translation>
+    </message>
+    <message>
+        <source>全体図をつけ、クラスの範囲を枠で示します</source>
+        <translation>add the overview with the class's strip framed</translation>
+    </message>
+    <message>
+        <source>隣の列を灰色で表示します</source>
+        <translation>show the column on each side in grey</translation>
+    </message>
+    <message>
+        <source>K ページ目だけを PNG で書き出します</source>
+        <translation>write page K alone as a PNG</translation>
+    </message>
+</context>
+<context>
     <name>tessell::texts</name>
     <message>
         <source>クリップボードの内容が正しくありません。</source>

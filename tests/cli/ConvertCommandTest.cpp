@@ -113,7 +113,7 @@ void ConvertCommandTest::convert()
 void ConvertCommandTest::failures_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("error"); // empty: the usage text
+    QTest::addColumn<QString>("error"); // the whole of standard error, or how it starts with the usage
     // DESIGN, PICTURE, BROKEN, MISSING and OUT stand for files of the scratch folder.
     const auto args = [](const QString &line) { return QStringList{"convert"} + line.split(' '); };
     const QString invalid = texts::invalidBitmap() + '\n', missing = texts::cannotOpen("MISSING") + '\n';
@@ -122,14 +122,22 @@ void ConvertCommandTest::failures_data()
     QTest::newRow("design missing") << args("PICTURE --design MISSING -o OUT") << missing;
     QTest::newRow("crop outside the picture")
         << args("PICTURE --design DESIGN --crop 47,0,5,5 -o OUT") << texts::cropOutsidePicture() + '\n';
-    QTest::newRow("no design") << args("PICTURE -o OUT") << "";
-    QTest::newRow("no output") << args("PICTURE --design DESIGN") << "";
-    QTest::newRow("no picture") << args("--design DESIGN -o OUT") << "";
-    QTest::newRow("two pictures") << args("PICTURE PICTURE --design DESIGN -o OUT") << "";
-    QTest::newRow("crop of three numbers") << args("PICTURE --design DESIGN --crop 1,2,3 -o OUT") << "";
-    QTest::newRow("crop of no width") << args("PICTURE --design DESIGN --crop 1,2,0,3 -o OUT") << "";
-    QTest::newRow("crop without value") << args("PICTURE --design DESIGN -o OUT --crop") << "";
-    QTest::newRow("unknown flag") << args("PICTURE --design DESIGN --dither -o OUT") << "";
+    // Usage errors name what is wrong; the usage follows.
+    const auto usage = [](const char *message) { return QString::fromUtf8(message) + "\n使い方:"; };
+    QTest::newRow("no design") << args("PICTURE -o OUT")
+                               << usage("convert には --design DESIGN.tsl を指定してください");
+    QTest::newRow("no output") << args("PICTURE --design DESIGN")
+                               << usage("convert には -o OUT.tsl を指定してください");
+    QTest::newRow("no picture") << args("--design DESIGN -o OUT")
+                                << usage("convert には PICTURE を指定してください");
+    QTest::newRow("two pictures") << args("PICTURE PICTURE --design DESIGN -o OUT")
+                                  << usage("余分な引数 PICTURE があります");
+    const QString crop = usage("--crop には X,Y,W,H を指定してください");
+    QTest::newRow("crop of three numbers") << args("PICTURE --design DESIGN --crop 1,2,3 -o OUT") << crop;
+    QTest::newRow("crop of no width") << args("PICTURE --design DESIGN --crop 1,2,0,3 -o OUT") << crop;
+    QTest::newRow("crop without value") << args("PICTURE --design DESIGN -o OUT --crop") << crop;
+    QTest::newRow("unknown flag") << args("PICTURE --design DESIGN --dither -o OUT")
+                                  << usage("--dither というオプションはありません");
 }
 
 void ConvertCommandTest::failures()
@@ -146,12 +154,13 @@ void ConvertCommandTest::failures()
     QVERIFY(picture().save(files["PICTURE"]));
     for (QString &a : args)
         a = files.value(a, a);
-    error.replace(QLatin1String("MISSING"), files["MISSING"]);
+    error.replace(QLatin1String("MISSING"), files["MISSING"])
+        .replace(QString::fromUtf8("引数 PICTURE"), QString::fromUtf8("引数 ") + files["PICTURE"]);
 
     const Run r = cli(args);
     QCOMPARE(r.exitCode, 2);
-    if (error.isEmpty())
-        QVERIFY(r.err.startsWith(QLatin1String("Usage:")));
+    if (error.endsWith(QString::fromUtf8("使い方:")))
+        QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     else
         QCOMPARE(r.err, error);
     QVERIFY(!QFileInfo::exists(files["OUT"]));

@@ -1,13 +1,9 @@
 #include "core/print/ItemDrawing.h"
 
-#include <QFontMetrics>
-#include <QGlyphRun>
+#include "core/print/TextLayouts.h"
+
 #include <QHash>
-#include <QPaintDevice>
-#include <QPaintEngine>
 #include <QPainter>
-#include <QRawFont>
-#include <QTextLayout>
 
 #include <cmath>
 #include <vector>
@@ -20,170 +16,12 @@ int trunc(double v)
     return int(std::trunc(v));
 }
 
-struct FontKey {
-    QString family;
-    int pixelSize = 0;
-    bool bold = false;
-    int dpi = 0;
-    bool operator==(const FontKey &) const = default;
-};
-
-size_t qHash(const FontKey &key, size_t seed = 0)
+int alignment(const ItemDrawing &item)
 {
-    return qHashMulti(seed, key.family, key.pixelSize, key.bold, key.dpi);
+    return item.alignment == TextAlignment::Center         ? Qt::AlignHCenter
+           : item.alignment == TextAlignment::RightJustify ? Qt::AlignRight
+                                                           : Qt::AlignLeft;
 }
-
-// Where the painter puts a text in a box, learnt by drawing it once on a
-// device that only records: the start of the text's baseline, and whether the
-// text was clipped to the box.
-class PlacementRecorder : public QPaintEngine {
-public:
-    PlacementRecorder() : QPaintEngine(QPaintEngine::AllFeatures) {}
-    bool begin(QPaintDevice *) override { return true; }
-    bool end() override { return true; }
-    void updateState(const QPaintEngineState &) override {}
-    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
-    void drawTextItem(const QPointF &p, const QTextItem &) override
-    {
-        if (!seen) {
-            baseline = p;
-            clipped = painter()->hasClipping();
-            seen = true;
-        }
-    }
-    Type type() const override { return User; }
-
-    QPointF baseline;
-    bool clipped = false;
-    bool seen = false;
-};
-
-class RecordingDevice : public QPaintDevice {
-public:
-    explicit RecordingDevice(int dpi) : m_dpi(dpi) {}
-    QPaintEngine *paintEngine() const override { return &m_engine; }
-    PlacementRecorder &recorder() { return m_engine; }
-
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 1 << 20;
-        case PdmWidthMM:
-        case PdmHeightMM:
-            return int((1 << 20) * 25.4 / m_dpi);
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return m_dpi;
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(QPaintDevice::devicePixelRatioFScale());
-        default:
-            return 0;
-        }
-    }
-
-private:
-    int m_dpi;
-    mutable PlacementRecorder m_engine;
-};
-
-// A text in a box of some size: where its layout's top-left goes, from the
-// box's top-left, and whether ink leaves the box (the painter then clips it).
-struct Placement {
-    QPointF offset;
-    bool clipped = false;
-    // Whether the painter draws it at all.
-    bool drawn = false;
-};
-
-struct BoxKey {
-    QSize size;
-    int flags = 0;
-    bool operator==(const BoxKey &) const = default;
-};
-
-size_t qHash(const BoxKey &key, size_t seed = 0)
-{
-    return qHashMulti(seed, key.size.width(), key.size.height(), key.flags);
-}
-
-// A text on one line as the text engine lays it out from its top-left corner,
-// and where the painter puts it in the boxes met so far.
-struct LaidOut {
-    QList<QGlyphRun> runs;
-    // The glyphs' outlines.
-    QRectF ink;
-    QHash<BoxKey, Placement> placements;
-};
-
-struct FontLayouts {
-    QFont font;
-    int dpi = 0;
-    // One line's height: what an item measures its text from.
-    int lineHeight = 0;
-    QHash<QString, LaidOut> texts;
-
-    LaidOut &of(const QString &text, QPaintDevice *device)
-    {
-        if (const auto it = texts.find(text); it != texts.end())
-            return *it;
-        // Digits, headings and names: a few hundred; anything more starts afresh.
-        if (texts.size() >= 4096)
-            texts.clear();
-        QTextLayout layout(text, font, device);
-        QTextOption option;
-        option.setWrapMode(QTextOption::NoWrap);
-        option.setFlags(QTextOption::IncludeTrailingSpaces);
-        layout.setTextOption(option);
-        layout.beginLayout();
-        QTextLine line = layout.createLine();
-        line.setLineWidth(0x01000000);
-        line.setPosition(QPointF(0, 0));
-        layout.endLayout();
-        LaidOut out;
-        out.runs = layout.glyphRuns();
-        for (const QGlyphRun &run : out.runs) {
-            const QRawFont font = run.rawFont();
-            const QList<quint32> glyphs = run.glyphIndexes();
-            const QList<QPointF> positions = run.positions();
-            for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i)
-                out.ink |= font.boundingRect(glyphs[i]).translated(positions[i]);
-        }
-        return *texts.insert(text, out);
-    }
-
-    // Exactly where QPainter::drawText puts the text in a box of that size.
-    const Placement &place(LaidOut &text, const QString &string, const QSize &box, int flags)
-    {
-        const BoxKey key{box, flags};
-        if (const auto it = text.placements.constFind(key); it != text.placements.constEnd())
-            return *it;
-        RecordingDevice device(dpi);
-        QPainter painter(&device);
-        painter.setFont(font);
-        painter.drawText(QRect(QPoint(0, 0), box), flags, string);
-        painter.end();
-        const PlacementRecorder &seen = device.recorder();
-        Placement placement;
-        placement.drawn = seen.seen && !text.runs.isEmpty() && !text.runs.first().positions().isEmpty();
-        if (placement.drawn)
-            placement.offset = seen.baseline - text.runs.first().positions().first();
-        // A clip that cuts no ink changes no pixel: only those texts are clipped.
-        placement.clipped =
-            seen.clipped && !QRectF(QPointF(0, 0), box).contains(text.ink.translated(placement.offset));
-        return *text.placements.insert(key, placement);
-    }
-};
 
 // The frame line from `from` to `to` (end point not drawn) as a filled band
 // centred on the line, so that printer, PDF and preview cover the same pixels.
@@ -222,37 +60,6 @@ std::vector<QRect> joined(std::vector<QRect> bands, int along)
     return out;
 }
 
-// The kept layouts of every font in use.
-struct Fonts {
-    QHash<FontKey, FontLayouts> byFont;
-
-    FontLayouts &of(const LRFont &f, double scale, QPaintDevice *device)
-    {
-        // Character height in page units, so text keeps its size on paper.
-        const FontKey key{f.family, qMax(1, qRound(f.height * scale)), f.bold,
-                          device ? device->logicalDpiY() : 0};
-        if (const auto it = byFont.find(key); it != byFont.end())
-            return *it;
-        // A report uses a handful of fonts; many scales start afresh.
-        if (byFont.size() >= 64)
-            byFont.clear();
-        QFont font(f.family);
-        font.setPixelSize(key.pixelSize);
-        font.setBold(f.bold);
-        FontLayouts layouts;
-        layouts.dpi = key.dpi;
-        layouts.font = device ? QFont(font, device) : font;
-        layouts.lineHeight = QFontMetrics(layouts.font, device).height();
-        return *byFont.insert(key, layouts);
-    }
-};
-
-// Never destroyed: fonts must not outlive the application's font system at exit.
-Fonts &keptLayouts()
-{
-    static Fonts *fonts = new Fonts;
-    return *fonts;
-}
 } // namespace
 
 struct ItemPainter::Placed {
@@ -306,15 +113,10 @@ std::array<QRect, 4> ItemPainter::lineBands(const ItemDrawing &item, const QRect
     return bands;
 }
 
-bool ItemPainter::place(const ItemDrawing &item, const QRect &r, Placed &placed)
+QRect ItemPainter::textBox(const ItemDrawing &item, const QRect &r, int h) const
 {
-    if (item.status != PrintStatus::Print || item.text.isEmpty() || item.wordWrap)
-        return false;
-    QPaintDevice *device = m_painter.device();
-    FontLayouts &layouts = keptLayouts().of(item.font, m_scale, device);
+    // Edges as the frame has them: right and bottom exclusive.
     const int hm = trunc(item.hMargin * m_scale), vm = trunc(item.vMargin * m_scale);
-    // Measured from one line height; edges as the frame has them.
-    const int h = layouts.lineHeight;
     int left = r.left(), top = r.top(), right = r.right() + 1;
     const int bottom = r.bottom() + 1;
     if (item.alignment == TextAlignment::LeftJustify)
@@ -327,19 +129,24 @@ bool ItemPainter::place(const ItemDrawing &item, const QRect &r, Placed &placed)
         top = bottom - vm - h;
     else
         top += (bottom - top - h) / 2;
-    const QRect box(left, top, right - left, bottom - top);
-    const int halign = item.alignment == TextAlignment::Center         ? Qt::AlignHCenter
-                       : item.alignment == TextAlignment::RightJustify ? Qt::AlignRight
-                                                                       : Qt::AlignLeft;
-    LaidOut &text = layouts.of(item.text, device);
-    const Placement &placement =
-        layouts.place(text, item.text, box.size(), halign | Qt::AlignTop | Qt::TextSingleLine);
-    if (!placement.drawn)
+    return QRect(left, top, right - left, bottom - top);
+}
+
+bool ItemPainter::place(const ItemDrawing &item, const QRect &r, Placed &placed)
+{
+    if (item.status != PrintStatus::Print || item.text.isEmpty() || item.wordWrap)
         return false;
-    placed.runs = text.runs;
-    placed.origin = box.topLeft() + placement.offset;
+    TextLayouts &layouts = TextLayouts::of(item.font, m_scale, m_painter.device());
+    // Measured from one line height.
+    const QRect box = textBox(item, r, layouts.lineHeight());
+    const std::optional<TextLayouts::Placed> text =
+        layouts.place(item.text, box, alignment(item) | Qt::AlignTop | Qt::TextSingleLine);
+    if (!text)
+        return false;
+    placed.runs = text->runs;
+    placed.origin = text->origin;
     placed.box = box;
-    placed.clipped = placement.clipped;
+    placed.clipped = text->clipped;
     placed.colour = item.font.color;
     return true;
 }
@@ -361,31 +168,15 @@ void ItemPainter::drawWrapped(const ItemDrawing &item, const QRect &r)
 {
     if (item.status != PrintStatus::Print || item.text.isEmpty() || !item.wordWrap)
         return;
-    const FontLayouts &layouts = keptLayouts().of(item.font, m_scale, m_painter.device());
-    m_painter.setFont(layouts.font);
+    m_painter.setFont(TextLayouts::of(item.font, m_scale, m_painter.device()).font());
     m_painter.setPen(item.font.color);
-    const int hm = trunc(item.hMargin * m_scale), vm = trunc(item.vMargin * m_scale);
-    const int halign = item.alignment == TextAlignment::Center         ? Qt::AlignHCenter
-                       : item.alignment == TextAlignment::RightJustify ? Qt::AlignRight
-                                                                       : Qt::AlignLeft;
-    const int flags = halign | Qt::AlignTop | Qt::TextWordWrap;
+    const int hm = trunc(item.hMargin * m_scale);
+    const int flags = alignment(item) | Qt::AlignTop | Qt::TextWordWrap;
     // Measured from one line height in a box less the margin.
     const int line = m_painter.fontMetrics().height();
     const int h = qMax(
         line, m_painter.boundingRect(QRect(0, 0, qMax(1, r.width() - hm), line), flags, item.text).height());
-    int left = r.left(), top = r.top(), right = r.right() + 1;
-    const int bottom = r.bottom() + 1;
-    if (item.alignment == TextAlignment::LeftJustify)
-        left += hm;
-    else if (item.alignment == TextAlignment::RightJustify)
-        right -= hm;
-    if (item.layout == TextLayout::Top)
-        top += vm;
-    else if (item.layout == TextLayout::Bottom)
-        top = bottom - vm - h;
-    else
-        top += (bottom - top - h) / 2;
-    m_painter.drawText(QRect(left, top, right - left, bottom - top), flags, item.text);
+    m_painter.drawText(textBox(item, r, h), flags, item.text);
 }
 
 void ItemPainter::draw(const ItemDrawing &item)

@@ -59,6 +59,8 @@ private:
     struct Placed;
     QRect deviceRect(const QRect &rect) const;
     std::array<QRect, 4> lineBands(const ItemDrawing &item, const QRect &r) const;
+    // The box an item's text is drawn in, for a text h high.
+    QRect textBox(const ItemDrawing &item, const QRect &r, int h) const;
     // Where a text on one line goes, or nothing for a wrapped or empty text.
     bool place(const ItemDrawing &item, const QRect &r, Placed &placed);
     void drawPlaced(const Placed &placed);

@@ -787,6 +787,18 @@ Do you want to save it?</translation>
         <source>備考</source>
         <translation>Notes</translation>
     </message>
+    <message>
+        <source>大きく印刷</source>
+        <translation>Large print</translation>
+    </message>
+    <message>
+        <source>1枚の行数</source>
+        <translation>Rows per sheet</translation>
+    </message>
+    <message>
+        <source>行ごとの説明</source>
+        <translation>Row by row</translation>
+    </message>
 </context>
 <context>
     <name>tessell::PrintPreviewPane</name>
@@ -1258,7 +1270,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>「%1 help %2」で引数とオプションの説明を表示します。</source>
-        <translation>"%1 help %2" describes the arguments and options.</translation>
+        <translation>&quot;%1 help %2&quot; describes the arguments and options.</translation>
     </message>
     <message>
         <source>引数:</source>
@@ -1274,11 +1286,11 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>「%1 help COMMAND」または「%1 COMMAND --help」で、コマンドの引数とオプションを表示します。</source>
-        <translation>"%1 help COMMAND" or "%1 COMMAND --help" shows a command's arguments and options.</translation>
+        <translation>&quot;%1 help COMMAND&quot; or &quot;%1 COMMAND --help&quot; shows a command&apos;s arguments and options.</translation>
     </message>
     <message>
         <source>画像を図案のパレットと大きさでセルに変換して保存します</source>
-        <translation>convert a picture into cells with a design's palette and size, and save it</translation>
+        <translation>convert a picture into cells with a design&apos;s palette and size, and save it</translation>
     </message>
     <message>
         <source>変換する画像 (BMP、PNG、JPEG など)</source>
@@ -1314,7 +1326,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>図案の大きさ、パレット、個数、最初の不正なセルを JSON で表示します</source>
-        <translation>print a design's size, palette, counts and first invalid cell as JSON</translation>
+        <translation>print a design&apos;s size, palette, counts and first invalid cell as JSON</translation>
     </message>
     <message>
         <source>読む図案ファイル</source>
@@ -1326,7 +1338,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>配置ファイルの数値を図案のセルに読み込みます</source>
-        <translation>lay the numbers of an arrangement file into a design's cells</translation>
+        <translation>lay the numbers of an arrangement file into a design&apos;s cells</translation>
     </message>
     <message>
         <source>配置ファイル (CSV またはテキスト)</source>
@@ -1354,7 +1366,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>カラーで印刷します (セルをタイルの平均色で塗ります)</source>
-        <translation>print in colour (cells filled with the tiles' mean colours)</translation>
+        <translation>print in colour (cells filled with the tiles&apos; mean colours)</translation>
     </message>
     <message>
         <source>番号表を空欄にします</source>
@@ -1374,7 +1386,7 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>全体図をつけ、クラスの範囲を枠で示します</source>
-        <translation>add the overview with the class's strip framed</translation>
+        <translation>add the overview with the class&apos;s strip framed</translation>
     </message>
     <message>
         <source>隣の列を灰色で表示します</source>
@@ -1383,6 +1395,18 @@ Do you want to save it?</translation>
     <message>
         <source>K ページ目だけを PNG で書き出します</source>
         <translation>write page K alone as a PNG</translation>
+    </message>
+    <message>
+        <source>大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します</source>
+        <translation>Large print: each class on as many sheets of big cells as it needs</translation>
+    </message>
+    <message>
+        <source>大きく印刷の1枚の行数 (10〜50、既定 25)</source>
+        <translation>Rows on a large-print sheet (10-50, default 25)</translation>
+    </message>
+    <message>
+        <source>大きく印刷の各紙のあとに、行ごとの説明のページをつけます</source>
+        <translation>After each large-print sheet, a page of its rows as runs</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1584,30 @@ Do you want to restore your work?</translation>
     <message>
         <source>パネル上にのみ配置できます。</source>
         <translation>Can only be placed on a panel.</translation>
+    </message>
+    <message>
+        <source>この紙</source>
+        <translation>This sheet</translation>
+    </message>
+    <message>
+        <source>クラス全体</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>列 %1–%2&#x3000;行 %3–%4</source>
+        <translation>Columns %1–%2, rows %3–%4</translation>
+    </message>
+    <message>
+        <source>行ごとの説明</source>
+        <translation>Row by row</translation>
+    </message>
+    <message>
+        <source>行 %1:</source>
+        <translation>Row %1:</translation>
+    </message>
+    <message>
+        <source>1枚の行数は %1 から %2 までです。</source>
+        <translation>Rows per sheet must be from %1 to %2.</translation>
     </message>
 </context>
 </TS>

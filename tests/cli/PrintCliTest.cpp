@@ -2,11 +2,14 @@
 #include "support/PrintedPages.h"
 #include "support/TestSupport.h"
 
+#include "core/print/LargeSheet.h"
+
 #include <QDir>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTest>
 
+using namespace tessell;
 using namespace tessell::test;
 
 namespace {
@@ -26,6 +29,8 @@ private slots:
     void failures();
     void unwritableOutput_data();
     void unwritableOutput();
+    void largePrint();
+    void largePrintOfAnySize();
 };
 
 void PrintCliTest::pdfPages22()
@@ -125,6 +130,12 @@ void PrintCliTest::failures_data()
     const QString classes = QString::fromUtf8("--classes には CxW[,CxW[,CxW]] を指定してください") + usage;
     QTest::newRow("four groups") << none << QStringList{"--classes", "1x1,1x1,1x1,1x1"} << 2 << classes;
     QTest::newRow("group without x") << none << QStringList{"--classes", "7-7"} << 2 << classes;
+    QTest::newRow("runs without large print")
+        << none << QStringList{"--classes", "7x7", "--runs"} << 2
+        << QString::fromUtf8("--runs には --large を指定してください") + usage;
+    QTest::newRow("9 rows a sheet") << none
+                                    << QStringList{"--classes", "7x7", "--large", "--rows-per-page", "9"} << 2
+                                    << line("1枚の行数は 10 から 50 までです。");
 }
 
 void PrintCliTest::failures()
@@ -166,6 +177,122 @@ void PrintCliTest::unwritableOutput()
     const CliRun r = cli(args);
     QCOMPARE(r.exitCode, 2);
     QCOMPARE(r.err, QString::fromUtf8("ファイル %1 を作成できません\n").arg(out));
+}
+
+void PrintCliTest::largePrint()
+{
+    // 12 columns, 30 rows: row r repeats each number 1 + r mod 4 times.
+    const auto cell = [](int c, int r) { return (c / (1 + r % 4)) % 16; };
+    const auto digit = [&](int c, int r) { return QString(QChar(u"0123456789ABCDEF"[cell(c, r)])); };
+    Scratch scratch;
+    const QString in = scratch.write("runs.tsl", designOf(12, 30, cell));
+    const QString out = scratch.file("large.pdf");
+    const CliRun r = cli({"print", in, "--classes", "1x12", "--large", "--runs", "-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    // Rows 1-25 and 26-30, each sheet followed by its rows as runs.
+    QCOMPARE(pdfPages(out), 4);
+
+    // The sheet as poppler reads it: the heading box, the column numbers, then
+    // each row between its row numbers, every cell as the design has it.
+    const QList<QStringList> grid = pdfLines(out, 1, QRectF(0, 75, 624, 1100));
+    QCOMPARE(grid.size(), 2 + 25);
+    QCOMPARE(grid[0].join(u' '), QString::fromUtf8("列 1–12 行 1–25"));
+    QStringList columns;
+    for (int c = 1; c <= 12; ++c)
+        columns << QString::number(c);
+    QCOMPARE(grid[1], columns);
+    for (int row = 0; row < 25; ++row) {
+        QStringList expected{QString::number(row + 1)};
+        for (int c = 0; c < 12; ++c)
+            expected << digit(c, row);
+        QCOMPARE(grid[2 + row], expected << QString::number(row + 1));
+    }
+    QCOMPARE(pdfLines(out, 1, QRectF(0, 0, 800, 75)).value(0), (QStringList{"No.1", "1/2"}));
+    QCOMPARE(pdfLines(out, 3, QRectF(0, 75, 624, 100)).value(0).join(u' '),
+             QString::fromUtf8("列 1–12 行 26–30"));
+    // The counts of this sheet and of the whole class beside each number.
+    std::array<int, 16> sheet{}, whole{};
+    for (int row = 0; row < 30; ++row)
+        for (int c = 0; c < 12; ++c)
+            ++(row < 25 ? sheet : whole)[cell(c, row)];
+    int found = 0;
+    for (const QStringList &line : pdfLines(out, 1, QRectF(624, 380, 200, 700))) {
+        const auto m = QRegularExpression("^([0-9A-F]) ?: (\\d+) (\\d+)$").match(line.join(u' '));
+        if (!m.hasMatch())
+            continue;
+        const int n = m.captured(1).toInt(nullptr, 16);
+        QCOMPARE(m.captured(2).toInt(), sheet[n]);
+        QCOMPARE(m.captured(3).toInt(), sheet[n] + whole[n]);
+        ++found;
+    }
+    QCOMPARE(found, 16);
+
+    // The runs read out again give every row's cells, on both pages of runs.
+    for (int page : {2, 4}) {
+        QMap<int, QStringList> rows;
+        int row = -1;
+        for (const QStringList &line : pdfLines(out, page, QRectF(0, 110, 800, 1100))) {
+            QStringList runs = line;
+            if (!runs.isEmpty() && runs.first() == QString::fromUtf8("行")) {
+                row = runs.value(1).chopped(1).toInt() - 1;
+                runs = runs.mid(2);
+            }
+            for (const QString &run : runs) {
+                const QStringList parts = run.split(QChar(0x00D7));
+                for (int n = 0; n < parts.value(0).toInt(); ++n)
+                    rows[row] << parts.value(1);
+            }
+        }
+        QCOMPARE(rows.size(), page == 2 ? 25 : 5);
+        for (auto it = rows.cbegin(); it != rows.cend(); ++it) {
+            QStringList expected;
+            for (int c = 0; c < 12; ++c)
+                expected << digit(c, it.key());
+            QCOMPARE(it.value(), expected);
+        }
+    }
+
+    // The sheet as poppler draws it, one unit a pixel: cells from the grid's corner.
+    const QImage image = pdfPageImage(out, 1, scratch.path());
+    const QSize size = LargeSheet::cellSize(12, 25);
+    const QPoint corner(37 + LargeSheet::NumberWidth + LargeSheet::FrameRoom, 75 + LargeSheet::HeadingHeight);
+    // Bold digits of at least 60 % of the cell's height (the first row's "0").
+    int top = 10000, bottom = -1;
+    for (int y = corner.y() + size.height() + 2; y < corner.y() + 2 * size.height() - 2; ++y)
+        for (int x = corner.x() + 3; x < corner.x() + size.width() - 3; ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                top = qMin(top, y), bottom = qMax(bottom, y);
+    QVERIFY2(bottom - top + 1 >= 0.6 * size.height(),
+             qPrintable(QStringLiteral("%1 of %2").arg(bottom - top + 1).arg(size.height())));
+    // A thin line under every row, a heavy one under every fifth and after every fifth column.
+    const int x = corner.x() + size.width() / 2, y = corner.y() + 3 * size.height() / 2;
+    const auto grey = [&](int x, int y) { return qGray(image.pixel(x, y)); };
+    const int underFirst = corner.y() + 2 * size.height() - 1,
+              underFifth = corner.y() + 6 * size.height() - 1;
+    QVERIFY(grey(x, underFirst) < 245 && grey(x, underFirst) > 128);
+    QVERIFY(grey(x, underFifth) < 128 && grey(x, underFifth - 1) < 128);
+    QVERIFY(grey(corner.x() + 5 * size.width() - 1, y) < 128);
+    // A double frame round the cells: two heavy lines with light between.
+    QVERIFY(grey(corner.x() - 1, y) < 128 && grey(corner.x() - 5, y) < 128);
+    QVERIFY(grey(corner.x() - 3, y) > 200);
+}
+
+void PrintCliTest::largePrintOfAnySize()
+{
+    // One class of all 999 columns of a 999 x 999 design: 50 bands of 20
+    // columns by 40 of 25 rows; the last sheet holds column 999 and row 999.
+    Scratch scratch;
+    const QString in =
+        scratch.write("big.tsl", designOf(999, 999, [](int c, int r) { return (c + r) % 16; }));
+    const QString out = scratch.file("last.png");
+    const CliRun r = cli({"print", in, "--classes", "1x999", "--large", "--png-page", "2000", "-o", out});
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+    QCOMPARE(QImage(out).size(), QSize(794, 1123));
+    const CliRun beyond =
+        cli({"print", in, "--classes", "1x999", "--large", "--png-page", "2001", "-o", out});
+    QCOMPARE(beyond.err, line("ページ 2001 はありません (1〜2000)"));
 }
 
 QTEST_MAIN(PrintCliTest)

@@ -16,6 +16,7 @@
 #include "ui/shell/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -181,8 +182,9 @@ void PrintDialog::fairSplit()
         if (!ok)
             throw Error(texts::positiveIntegerRequired());
         const Distribution d = Distribution::fair(classes, m_columns);
-        // A block the page cannot hold would not even fit the two-character fields.
-        if (d.row(0).columns > ClassPages::MaxBlockColumns)
+        // A block an ordinary page cannot hold; large print takes any the
+        // two-character fields can.
+        if (d.row(0).columns > (largePrintBox()->isChecked() ? 99 : ClassPages::MaxBlockColumns))
             throw Error(texts::columnCountOutOfRange());
         const Distribution::Fields fields = d.fields();
         for (int i = 0; i < 6; ++i)
@@ -236,10 +238,9 @@ int PrintDialog::preparePages()
     // A run in progress prints from the options it started with.
     if (m_printing)
         throw Error(texts::printerBusy());
-    const Distribution d = readDistribution();
-    m_pages->setOptions(pageOptions(d));
+    m_pages->setOptions(pageOptions(readDistribution()));
     m_pages->checkPages();
-    return d.pageCount();
+    return m_pages->pageCount();
 }
 
 void PrintDialog::startPreview()
@@ -255,19 +256,18 @@ void PrintDialog::stepPage(int step)
     m_runner.run(this, [&] { makePreview(m_page + step); });
 }
 
-Distribution PrintDialog::previewDistribution()
+int PrintDialog::previewPages()
 {
     if (m_printing)
         throw Error(texts::previewWhilePrinting());
-    const Distribution d = readDistribution();
-    m_pages->setOptions(pageOptions(d));
-    return d;
+    m_pages->setOptions(pageOptions(readDistribution()));
+    return m_pages->pageCount();
 }
 
 void PrintDialog::makePreview(int k)
 {
     // A field that stops the preview leaves the page where the label says it is.
-    const int pages = previewDistribution().pageCount();
+    const int pages = previewPages();
     if (k < 0)
         k = pages - 1;
     if (k > pages - 1)
@@ -281,7 +281,7 @@ void PrintDialog::makePreview(int k)
 void PrintDialog::showFullSize()
 {
     m_runner.run(this, [this] {
-        const int pages = previewDistribution().pageCount();
+        const int pages = previewPages();
         // A page the distribution no longer has is shown as the page buttons would.
         if (m_page >= pages) {
             m_page = 0;

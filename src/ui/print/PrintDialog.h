@@ -19,6 +19,7 @@ class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSpinBox;
 
 namespace tessell {
 
@@ -80,6 +81,9 @@ public:
     QCheckBox *quantityTableBox() const { return m_options->quantityTableBox(); }
     QCheckBox *overviewBox() const { return m_options->overviewBox(); }
     QCheckBox *neighboursBox() const { return m_options->neighboursBox(); }
+    QCheckBox *largePrintBox() const { return m_options->largePrintBox(); }
+    QSpinBox *rowsPerSheetBox() const { return m_options->rowsPerSheetBox(); }
+    QCheckBox *runsBox() const { return m_options->runsBox(); }
     QLineEdit *titleField() const { return m_options->titleField(); }
     QPlainTextEdit *notesField() const { return m_options->notesField(); }
     QPushButton *printButton() const { return m_print; }
@@ -114,8 +118,9 @@ private:
     ClassPageOptions pageOptions(const Distribution &distribution) const;
     // The options of now on the pages, every page checked; throws before anything is drawn.
     int preparePages();
-    // The fields and options on the pages for a preview; throws while a run prints.
-    Distribution previewDistribution();
+    // The fields and options on the pages for a preview, and the pages they
+    // make (class pages, or sheets); throws while a run prints.
+    int previewPages();
     // Page k at half size, k wrapping around the pages.
     void makePreview(int k);
     // Sends every page to the target with the progress window up.

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 
 namespace tessell {
 
@@ -46,14 +47,29 @@ PrintOptionsPanel::PrintOptionsPanel(QWidget *parent) : QWidget(parent)
     colours->addButton(m_colour[1], 1);
 
     auto *other = new QGroupBox(tr("その他"), this);
-    other->setGeometry(0, 48, 194, 98);
+    other->setGeometry(0, 48, 194, 158);
     m_numberTable = checkBox(tr("番号表をつける"), other, 20);
     m_quantityTable = checkBox(tr("数量表をつける"), other, 38);
     m_overview = checkBox(tr("全体図をつける"), other, 56);
     m_neighbours = checkBox(tr("隣の列を表示"), other, 74);
+    // Large print: big cells on as many sheets as a class needs.
+    m_large = checkBox(tr("大きく印刷"), other, 96);
+    m_large->setObjectName(QStringLiteral("largePrintBox"));
+    label(tr("1枚の行数"), other, QRect(30, 116, 92, 20));
+    m_rows = new QSpinBox(other);
+    m_rows->setObjectName(QStringLiteral("rowsPerSheetBox"));
+    m_rows->setRange(SheetSplit::MinRows, SheetSplit::MaxRows);
+    m_rows->setGeometry(124, 116, 60, 20);
+    m_runs = checkBox(tr("行ごとの説明"), other, 136);
+    m_runs->setObjectName(QStringLiteral("runsBox"));
+    m_runs->setGeometry(30, 136, 154, 18);
+    connect(m_large, &QCheckBox::toggled, this, [this](bool on) {
+        m_rows->setEnabled(on);
+        m_runs->setEnabled(on);
+    });
 
     auto *text = new QGroupBox(tr("テキスト"), this);
-    text->setGeometry(0, 150, 194, 196);
+    text->setGeometry(0, 210, 194, 136);
     label(tr("タイトル"), text, QRect(10, 20, 80, 16));
     m_title = new QLineEdit(text);
     m_title->setObjectName(QStringLiteral("titleField"));
@@ -61,7 +77,7 @@ PrintOptionsPanel::PrintOptionsPanel(QWidget *parent) : QWidget(parent)
     label(tr("備考"), text, QRect(10, 61, 80, 16));
     m_notes = new QPlainTextEdit(text);
     m_notes->setObjectName(QStringLiteral("notesField"));
-    m_notes->setGeometry(8, 78, 178, 112);
+    m_notes->setGeometry(8, 78, 178, 52);
     m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_notes->setTabChangesFocus(true);
 }
@@ -76,6 +92,11 @@ void PrintOptionsPanel::readSettings(const SettingsStore &store)
     m_notes->setPlainText(notes.isEmpty() ? QString() : CommaList::split(notes).join(QLatin1Char('\n')));
     m_overview->setChecked(store.readBool(kSection, QStringLiteral("overview"), false));
     m_neighbours->setChecked(store.readBool(kSection, QStringLiteral("neighbours"), false));
+    m_large->setChecked(store.readBool(kSection, QStringLiteral("large"), false));
+    m_rows->setValue(store.readInteger(kSection, QStringLiteral("rowsperpage"), SheetSplit::DefaultRows));
+    m_runs->setChecked(store.readBool(kSection, QStringLiteral("runs"), false));
+    m_rows->setEnabled(m_large->isChecked());
+    m_runs->setEnabled(m_large->isChecked());
 }
 
 void PrintOptionsPanel::writeSettings(SettingsStore &store) const
@@ -89,6 +110,9 @@ void PrintOptionsPanel::writeSettings(SettingsStore &store) const
                       notes.isEmpty() ? QString() : CommaList::join(notes.split(QLatin1Char('\n'))));
     store.writeBool(kSection, QStringLiteral("overview"), m_overview->isChecked());
     store.writeBool(kSection, QStringLiteral("neighbours"), m_neighbours->isChecked());
+    store.writeBool(kSection, QStringLiteral("large"), m_large->isChecked());
+    store.writeInteger(kSection, QStringLiteral("rowsperpage"), m_rows->value());
+    store.writeBool(kSection, QStringLiteral("runs"), m_runs->isChecked());
 }
 
 void PrintOptionsPanel::fill(ClassPageOptions &o) const
@@ -100,6 +124,9 @@ void PrintOptionsPanel::fill(ClassPageOptions &o) const
     o.notes = m_notes->toPlainText();
     o.overview = m_overview->isChecked();
     o.neighbours = m_neighbours->isChecked();
+    o.largePrint = m_large->isChecked();
+    o.rowsPerSheet = m_rows->value();
+    o.runs = o.largePrint && m_runs->isChecked();
 }
 
 QString PrintOptionsPanel::title() const

@@ -6,6 +6,7 @@ class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
+class QSpinBox;
 
 namespace tessell {
 
@@ -13,8 +14,9 @@ class SettingsStore;
 struct ClassPageOptions;
 
 // The print dialog's options under the distribution: "色" (monochrome or
-// colour), "その他" (the tables, the overview, the neighbour columns) and
-// "テキスト" (title and notes). Kept in section "print" of the settings store.
+// colour), "その他" (the tables, the overview, the neighbour columns, large
+// print with its rows a sheet and the pages of runs) and "テキスト" (title and
+// notes). Kept in section "print" of the settings store.
 class PrintOptionsPanel : public QWidget {
     Q_OBJECT
 public:
@@ -32,6 +34,9 @@ public:
     QCheckBox *quantityTableBox() const { return m_quantityTable; }
     QCheckBox *overviewBox() const { return m_overview; }
     QCheckBox *neighboursBox() const { return m_neighbours; }
+    QCheckBox *largePrintBox() const { return m_large; }
+    QSpinBox *rowsPerSheetBox() const { return m_rows; }
+    QCheckBox *runsBox() const { return m_runs; }
     QLineEdit *titleField() const { return m_title; }
     QPlainTextEdit *notesField() const { return m_notes; }
 
@@ -41,6 +46,9 @@ private:
     QCheckBox *m_quantityTable = nullptr;
     QCheckBox *m_overview = nullptr;
     QCheckBox *m_neighbours = nullptr;
+    QCheckBox *m_large = nullptr;
+    QSpinBox *m_rows = nullptr;
+    QCheckBox *m_runs = nullptr;
     QLineEdit *m_title = nullptr;
     QPlainTextEdit *m_notes = nullptr;
 };

@@ -1609,5 +1609,13 @@ Do you want to restore your work?</translation>
         <source>1枚の行数は %1 から %2 までです。</source>
         <translation>Rows per sheet must be from %1 to %2.</translation>
     </message>
+    <message>
+        <source>%1 列</source>
+        <translation>Col %1</translation>
+    </message>
+    <message>
+        <source>%1 枚</source>
+        <translation>%1 pcs</translation>
+    </message>
 </context>
 </TS>

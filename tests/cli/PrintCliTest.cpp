@@ -31,6 +31,7 @@ private slots:
     void unwritableOutput();
     void largePrint();
     void largePrintOfAnySize();
+    void englishPages();
 };
 
 void PrintCliTest::pdfPages22()
@@ -293,6 +294,30 @@ void PrintCliTest::largePrintOfAnySize()
     const CliRun beyond =
         cli({"print", in, "--classes", "1x999", "--large", "--png-page", "2001", "-o", out});
     QCOMPARE(beyond.err, line("ページ 2001 はありません (1〜2000)"));
+}
+
+void PrintCliTest::englishPages()
+{
+    // In English the pages say "Col N" and "n pcs"; the Japanese ones are above.
+    Scratch scratch;
+    const QString in = scratch.write("mural.tsl", patternDesign(160, 100));
+    const QString out = scratch.file("pages.pdf");
+    const QByteArray language = qgetenv("TESSELL_LANG");
+    qputenv("TESSELL_LANG", "en");
+    const CliRun r = cli({"print", in, "--classes", "7x7,7x7,8x7", "-o", out});
+    qputenv("TESSELL_LANG", language);
+    QCOMPARE(r.exitCode, 0);
+    const QString first = pdfPageText(out, 1);
+    QStringList headings;
+    auto it = QRegularExpression("Col ?(\\d+)").globalMatch(first);
+    while (it.hasNext())
+        headings << it.next().captured(1);
+    QCOMPARE(headings, (QStringList{"1", "2", "3", "4", "5", "6", "7"}));
+    // Columns 1 to 7 hold 0 to 6, a hundred each.
+    QCOMPARE(first.count(QRegularExpression("(^|\\s)100 ?pcs")), 7);
+    QCOMPARE(first.count(QRegularExpression("(^|\\s)0 ?pcs")), 9);
+    QVERIFY2(!first.contains(QString::fromUtf8("列")) && !first.contains(QString::fromUtf8("枚")),
+             qPrintable(first));
 }
 
 QTEST_MAIN(PrintCliTest)

@@ -16,9 +16,9 @@
 
 namespace tessell::test {
 
-inline const char *const kPatternNames[16] = {"Red",   "Orange", "Yellow", "Lime", "Green",  "Teal",
-                                              "Cyan",  "Sky",    "Blue",   "Navy", "Purple", "Pink",
-                                              "Brown", "Grey",   "Black",  "White"};
+inline const char *const kPatternNames[16] = {"Red",  "Orange", "Yellow", "Lime", "Green", "Teal",
+                                              "Cyan", "Sky",    "Blue",   "Navy", "Purple", "Pink",
+                                              "Brown", "Grey",  "Black",  "White"};
 
 // A design file: column c holds c mod 16 and the palette runs from black to
 // grey; cells listed in `cells` ("c,r,text") replace that.
@@ -26,8 +26,7 @@ inline QByteArray patternDesign(int columns, int rows, const QStringList &cells 
 {
     QStringList lines{QStringLiteral("tsfile,%1,%2").arg(columns).arg(rows)};
     for (int n = 0; n < 16; ++n)
-        lines << QStringLiteral("$00%1%1%1,").arg(n * 16, 2, 16, QLatin1Char('0')).repeated(20) +
-                     kPatternNames[n];
+        lines << QStringLiteral("$00%1%1%1,").arg(n * 16, 2, 16, QLatin1Char('0')).repeated(20) + kPatternNames[n];
     QList<QStringList> grid(rows);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < columns; ++c)

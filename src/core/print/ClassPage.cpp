@@ -1,5 +1,7 @@
 #include "core/print/ClassPage.h"
 
+#include "core/Texts.h"
+
 #include "core/print/LRGridPanel.h"
 #include "core/print/LRLayoutPanel.h"
 
@@ -35,7 +37,7 @@ ClassPage::ClassPage(LightRep &report, PageSource &source) : PageKind(report, so
     // The counts of the page, taken when the page was prepared.
     m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
         for (int n = 0; n < 16; ++n)
-            m_quantityTexts[n] = QString::number(m_quantities[n]) + QStringLiteral(" 枚");
+            m_quantityTexts[n] = texts::pieces(m_quantities[n]);
     });
 
     // The block's cells fill the rest of the page.
@@ -96,7 +98,7 @@ void ClassPage::setGridCell(int col, int row)
         return;
     }
     if (row == 0) {
-        m_cell->setText(QString::number(column + 1) + QStringLiteral(" 列"));
+        m_cell->setText(texts::columnHeading(column + 1));
         return;
     }
     const QString &text = grid.cell(column, row - 1);

@@ -12,22 +12,14 @@ using namespace pageparts;
 ClassPage::ClassPage(LightRep &report, PageSource &source) : PageKind(report, source)
 {
     m_header = addHeader(*m_root, false);
-    m_header.panel->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        m_header.title->setText(m_source.options.title);
-        m_header.classNumber->setText(QStringLiteral("No.") + QString::number(m_page.classIndex + 1));
-    });
+    m_header.panel->setBeforePrint(
+        [this](CustomLRPanel &, const QRect &, PrintStatus &) { fillHeader(m_header, m_source, m_page); });
 
     // The right-hand column: number table, quantity table, notes and footer.
     auto *side = m_root->add<LRLayoutPanel>();
     side->setAlign(LRAlign::Right);
     side->setWidth(133);
     m_notes = addNotes(*side, 617, m_source);
-    side->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        if (!m_source.options.notes.isEmpty())
-            m_source.shownNotes = m_source.options.notes;
-        m_notes.notes->setText(m_source.shownNotes);
-        m_notes.overview->setVisible(m_source.options.overview);
-    });
     m_numberTable = addTable(
         *side, 305, [this](int row) { return m_source.palette[row].name(); },
         [this] { return m_source.options.numberTable; });

@@ -51,11 +51,8 @@ public:
 LargeSheet::LargeSheet(LightRep &report, PageSource &source) : PageKind(report, source)
 {
     m_header = addHeader(*m_root, true);
-    m_header.panel->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        m_header.title->setText(m_source.options.title);
-        m_header.classNumber->setText(QStringLiteral("No.") + QString::number(m_page.classIndex + 1));
-        m_header.sheet->setText(QStringLiteral("%1/%2").arg(m_page.sheet.index + 1).arg(m_page.sheet.count));
-    });
+    m_header.panel->setBeforePrint(
+        [this](CustomLRPanel &, const QRect &, PrintStatus &) { fillHeader(m_header, m_source, m_page); });
     buildSide();
 
     auto *body = m_root->add<LRLayoutPanel>();
@@ -112,12 +109,6 @@ void LargeSheet::buildSide()
     side->setWidth(SideWidth);
     const int tableTop = 305, countsTop = tableTop + 24, notesTop = countsTop + 16 * TableRowHeight;
     m_notes = addNotes(*side, notesTop, m_source);
-    side->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        if (!m_source.options.notes.isEmpty())
-            m_source.shownNotes = m_source.options.notes;
-        m_notes.notes->setText(m_source.shownNotes);
-        m_notes.overview->setVisible(m_source.options.overview);
-    });
     addTable(
         *side, tableTop, [this](int row) { return m_source.palette[row].name(); },
         [this] { return m_source.options.numberTable; });

@@ -142,6 +142,14 @@ Header addHeader(LRLayoutPanel &root, bool sheets)
     return h;
 }
 
+void fillHeader(const Header &header, const PageSource &source, const PageRef &page)
+{
+    header.title->setText(source.options.title);
+    header.classNumber->setText(QStringLiteral("No.") + QString::number(page.classIndex + 1));
+    if (header.sheet)
+        header.sheet->setText(QStringLiteral("%1/%2").arg(page.sheet.index + 1).arg(page.sheet.count));
+}
+
 LRGridPanel *addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
                       std::function<bool()> shown)
 {
@@ -205,7 +213,7 @@ void OverviewItem::printItem(QPainter &painter, const QRect &rect, PrintStatus s
     painter.fillRect(QRect(x1, y0, frame, y1 - y0), Qt::black);
 }
 
-Notes addNotes(LRLayoutPanel &side, int top, const PageSource &source)
+Notes addNotes(LRLayoutPanel &side, int top, PageSource &source)
 {
     const int width = side.width();
     Notes n;
@@ -239,6 +247,13 @@ Notes addNotes(LRLayoutPanel &side, int top, const PageSource &source)
     h += 2 * OverviewItem::Inset;
     n.overview->setBounds((width - w) / 2, 1001 - 8 - h, w, h);
     n.overview->picture = source.picture;
+    side.setBeforePrint([n, &source](CustomLRPanel &, const QRect &, PrintStatus &) {
+        // Emptied notes keep what the box showed last.
+        if (!source.options.notes.isEmpty())
+            source.shownNotes = source.options.notes;
+        n.notes->setText(source.shownNotes);
+        n.overview->setVisible(source.options.overview);
+    });
     return n;
 }
 

@@ -115,6 +115,8 @@ struct Header {
     LRItem *sheet = nullptr;
 };
 Header addHeader(LRLayoutPanel &root, bool sheets);
+// The header's texts for the page: the title, "No.k" and the sheet.
+void fillHeader(const Header &header, const PageSource &source, const PageRef &page);
 
 // 16 rows of "r :" and a text on the side column; while shown() is false its
 // rows print empty but keep their lines. Row 15 closes it with a double line.
@@ -133,12 +135,13 @@ public:
     static constexpr int Inset = 3;
 };
 
-// The notes box, the footer and the overview in the side column below `top`.
+// The notes box, the footer and the overview in the side column below `top`;
+// the side column's before-print handler fills them in.
 struct Notes {
     LRItem *notes = nullptr;
     OverviewItem *overview = nullptr;
 };
-Notes addNotes(LRLayoutPanel &side, int top, const PageSource &source);
+Notes addNotes(LRLayoutPanel &side, int top, PageSource &source);
 
 } // namespace pageparts
 

@@ -41,11 +41,8 @@ bool fits(const QString &text, int height, const QSize &box)
 RunsPage::RunsPage(LightRep &report, PageSource &source) : PageKind(report, source)
 {
     m_header = addHeader(*m_root, true);
-    m_header.panel->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        m_header.title->setText(m_source.options.title);
-        m_header.classNumber->setText(QStringLiteral("No.") + QString::number(m_page.classIndex + 1));
-        m_header.sheet->setText(QStringLiteral("%1/%2").arg(m_page.sheet.index + 1).arg(m_page.sheet.count));
-    });
+    m_header.panel->setBeforePrint(
+        [this](CustomLRPanel &, const QRect &, PrintStatus &) { fillHeader(m_header, m_source, m_page); });
     m_caption = m_root->add<LRItem>();
     m_caption->setAlign(LRAlign::Top);
     m_caption->setHeight(CaptionHeight);

@@ -34,32 +34,34 @@ QRect band(int pen, QPoint from, QPoint to)
     return QRect(from.x() - p / 2, from.y() - e, p, to.y() - from.y() + 2 * e);
 }
 
-// Bands on the same line that touch or overlap become one: the same pixels in
-// fewer calls. `along` is 0 for bands along a row, 1 along a column.
-std::vector<QRect> joined(std::vector<QRect> bands, int along)
-{
-    const auto key = [along](const QRect &r) {
-        return along == 0 ? std::tuple(r.top(), r.height(), r.left())
-                          : std::tuple(r.left(), r.width(), r.top());
-    };
-    std::sort(bands.begin(), bands.end(), [&](const QRect &a, const QRect &b) { return key(a) < key(b); });
-    std::vector<QRect> out;
-    for (const QRect &r : bands) {
-        if (!out.empty()) {
-            QRect &last = out.back();
-            const bool sameLine = along == 0 ? last.top() == r.top() && last.height() == r.height()
-                                             : last.left() == r.left() && last.width() == r.width();
-            const bool touching = along == 0 ? r.left() <= last.right() + 1 : r.top() <= last.bottom() + 1;
-            if (sameLine && touching) {
-                last = last.united(r);
-                continue;
+// Frame lines of one colour, the bands on the same line that touch or
+// overlap joined into one as they come: the same pixels in fewer calls. A
+// grid gives a row's bands from the left and a column's from the top.
+class Bands {
+public:
+    // Along a row (top and bottom lines) or a column (left and right lines).
+    void add(const QRect &band, bool alongRow)
+    {
+        const quint64 key = alongRow ? quint64(quint32(band.top())) << 32 | quint32(band.height())
+                                     : quint64(quint32(band.left())) << 32 | quint32(band.width());
+        auto &last = m_last[alongRow ? 0 : 1];
+        if (const auto it = last.constFind(key); it != last.constEnd()) {
+            QRect &joined = m_bands[*it];
+            if (alongRow ? band.left() <= joined.right() + 1 && band.right() >= joined.left() - 1
+                         : band.top() <= joined.bottom() + 1 && band.bottom() >= joined.top() - 1) {
+                joined = joined.united(band);
+                return;
             }
         }
-        out.push_back(r);
+        last.insert(key, int(m_bands.size()));
+        m_bands.push_back(band);
     }
-    return out;
-}
+    const std::vector<QRect> &bands() const { return m_bands; }
 
+private:
+    std::vector<QRect> m_bands;
+    QHash<quint64, int> m_last[2];
+};
 } // namespace
 
 struct ItemPainter::Placed {
@@ -136,7 +138,12 @@ bool ItemPainter::place(const ItemDrawing &item, const QRect &r, Placed &placed)
 {
     if (item.status != PrintStatus::Print || item.text.isEmpty() || item.wordWrap)
         return false;
-    TextLayouts &layouts = TextLayouts::of(item.font, m_scale, m_painter.device());
+    // Cells of a grid mostly share their font.
+    if (!m_layouts || !(item.font == m_layoutsFont)) {
+        m_layouts = &TextLayouts::of(item.font, m_scale, m_painter.device());
+        m_layoutsFont = item.font;
+    }
+    TextLayouts &layouts = *m_layouts;
     // Measured from one line height.
     const QRect box = textBox(item, r, layouts.lineHeight());
     const std::optional<TextLayouts::Placed> text =
@@ -198,20 +205,21 @@ void ItemPainter::draw(const ItemDrawing &item)
 
 void ItemPainter::drawInPasses(std::span<const ItemDrawing> items)
 {
+    std::vector<QRect> rects;
+    rects.reserve(items.size());
+    for (const ItemDrawing &item : items)
+        rects.push_back(deviceRect(item.rect));
     m_painter.save();
     m_painter.setPen(Qt::NoPen);
     // Fills, one call for each colour: cells of a grid never overlap.
     QHash<QRgb, QList<QRect>> fills;
     std::vector<QRgb> fillOrder;
-    for (const ItemDrawing &item : items)
-        if (item.filled) {
-            const QRect r = deviceRect(item.rect);
-            if (r.isEmpty())
-                continue;
-            auto &list = fills[item.fill.rgba()];
+    for (size_t i = 0; i < items.size(); ++i)
+        if (items[i].filled && !rects[i].isEmpty()) {
+            auto &list = fills[items[i].fill.rgba()];
             if (list.isEmpty())
-                fillOrder.push_back(item.fill.rgba());
-            list << r;
+                fillOrder.push_back(items[i].fill.rgba());
+            list << rects[i];
         }
     for (QRgb colour : fillOrder) {
         m_painter.setBrush(QColor::fromRgba(colour));
@@ -227,11 +235,10 @@ void ItemPainter::drawInPasses(std::span<const ItemDrawing> items)
     };
     std::vector<Run> runs;
     std::vector<Placed> clipped;
-    for (const ItemDrawing &item : items) {
-        const QRect r = deviceRect(item.rect);
+    for (size_t i = 0; i < items.size(); ++i) {
         Placed placed;
-        if (!place(item, r, placed)) {
-            drawWrapped(item, r);
+        if (!place(items[i], rects[i], placed)) {
+            drawWrapped(items[i], rects[i]);
             continue;
         }
         if (placed.clipped) {
@@ -263,27 +270,26 @@ void ItemPainter::drawInPasses(std::span<const ItemDrawing> items)
 
     // Lines: a row's or a column's in one band.
     m_painter.setPen(Qt::NoPen);
-    QHash<QRgb, std::array<std::vector<QRect>, 2>> lines;
-    std::vector<QRgb> lineOrder;
-    for (const ItemDrawing &item : items) {
+    std::vector<std::pair<QRgb, Bands>> lines;
+    for (size_t i = 0; i < items.size(); ++i) {
+        const ItemDrawing &item = items[i];
         if (item.status != PrintStatus::Print && item.status != PrintStatus::LinesOnly)
             continue;
-        const std::array<QRect, 4> bands = lineBands(item, deviceRect(item.rect));
-        auto &mine = lines[item.lineColor.rgba()];
+        const std::array<QRect, 4> bands = lineBands(item, rects[i]);
+        const QRgb colour = item.lineColor.rgba();
+        auto mine =
+            std::find_if(lines.begin(), lines.end(), [&](const auto &l) { return l.first == colour; });
         for (int side = 0; side < 4; ++side)
             if (!bands[side].isEmpty()) {
-                if (mine[0].empty() && mine[1].empty())
-                    lineOrder.push_back(item.lineColor.rgba());
+                if (mine == lines.end())
+                    mine = lines.insert(lines.end(), {colour, Bands()});
                 // Top and bottom lines run along a row.
-                mine[side == 0 || side == 3 ? 0 : 1].push_back(bands[side]);
+                mine->second.add(bands[side], side == 0 || side == 3);
             }
     }
-    for (QRgb colour : lineOrder) {
+    for (const auto &[colour, bands] : lines) {
         m_painter.setBrush(QColor::fromRgba(colour));
-        for (int along : {0, 1}) {
-            const std::vector<QRect> bands = joined(lines[colour][along], along);
-            m_painter.drawRects(bands.data(), int(bands.size()));
-        }
+        m_painter.drawRects(bands.bands().data(), int(bands.bands().size()));
     }
     m_painter.restore();
 }

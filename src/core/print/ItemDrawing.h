@@ -13,6 +13,8 @@ class QPainter;
 
 namespace tessell {
 
+class TextLayouts;
+
 // What an item draws at one place on the page: its fill, text and frame lines
 // as they stand when it is drawn. A grid records one for each cell and draws
 // them together.
@@ -68,6 +70,9 @@ private:
 
     QPainter &m_painter;
     double m_scale;
+    // The layouts of the font drawn last.
+    TextLayouts *m_layouts = nullptr;
+    LRFont m_layoutsFont;
 };
 
 } // namespace tessell

@@ -6,6 +6,7 @@
 #include "core/print/PageFont.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <cmath>
@@ -66,10 +67,16 @@ QColor dimmed(QRgb c)
 
 QColor inkOn(QRgb fill)
 {
+    // A page has a few fills and thousands of cells.
+    static QHash<QRgb, QColor> known;
+    if (const auto it = known.constFind(fill); it != known.constEnd())
+        return *it;
+    if (known.size() > 4096)
+        known.clear();
     const double l =
         0.2126 * linear(qRed(fill)) + 0.7152 * linear(qGreen(fill)) + 0.0722 * linear(qBlue(fill));
     // Contrast with black (l + 0.05) / 0.05 against white 1.05 / (l + 0.05).
-    return (l + 0.05) * (l + 0.05) < 0.05 * 1.05 ? QColor(Qt::white) : QColor(Qt::black);
+    return *known.insert(fill, (l + 0.05) * (l + 0.05) < 0.05 * 1.05 ? QColor(Qt::white) : QColor(Qt::black));
 }
 
 namespace {

@@ -121,6 +121,10 @@ Do you want to replace it?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tessell はフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降の条件で、再配布や改変ができます。</source>
+        <translation>Tessell is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>tessell::BucketTool</name>
@@ -515,6 +519,78 @@ Do you want to save it?</translation>
         <source>画像を読み取り中</source>
         <translation>Reading picture</translation>
     </message>
+    <message>
+        <source>結果を表示</source>
+        <translation>Preview result</translation>
+    </message>
+    <message>
+        <source>写真の代わりに変換した結果を表示します</source>
+        <translation>Shows the converted design instead of the photo</translation>
+    </message>
+    <message>
+        <source>縦横比を合わせる</source>
+        <translation>Keep design shape</translation>
+    </message>
+    <message>
+        <source>切り抜く範囲をデザインの縦横比にします</source>
+        <translation>Keeps the crop frame at the design&apos;s columns to rows</translation>
+    </message>
+    <message>
+        <source>見た目で比較</source>
+        <translation>As eyes see</translation>
+    </message>
+    <message>
+        <source>色の差を人の目の感じ方で比べます (CIEDE2000)</source>
+        <translation>Compares colours as the eye sees them (CIEDE2000)</translation>
+    </message>
+    <message>
+        <source>なめらかに拡散</source>
+        <translation>Smooth diffusion</translation>
+    </message>
+    <message>
+        <source>誤差をパレットの16色に対して直接拡散します</source>
+        <translation>Diffuses the error straight against the sixteen palette colours</translation>
+    </message>
+    <message>
+        <source>明るさ</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>コントラスト</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>あざやかさ</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>明るさ・コントラスト・あざやかさを0に戻します</source>
+        <translation>Sets brightness, contrast and saturation back to 0</translation>
+    </message>
+    <message>
+        <source>選ぶ色の数</source>
+        <translation>How many colours to choose</translation>
+    </message>
+    <message>
+        <source>写真から色を選ぶ</source>
+        <translation>Colours from photo</translation>
+    </message>
+    <message>
+        <source>写真の色からパレットの0番から先を作り、変換し直します</source>
+        <translation>Makes the palette from entry 0 on out of the photo&apos;s colours and converts again</translation>
+    </message>
+    <message>
+        <source>各セルの色と選ばれたタイルの色との差 (CIEDE2000) の平均</source>
+        <translation>The mean difference (CIEDE2000) between each cell&apos;s colour and its tile&apos;s colour</translation>
+    </message>
+    <message>
+        <source>色の差 ΔE %1</source>
+        <translation>Colour difference ΔE %1</translation>
+    </message>
 </context>
 <context>
     <name>tessell::MainWindow</name>
@@ -776,18 +852,6 @@ Do you want to save it?</translation>
         <translation>Neighbour columns</translation>
     </message>
     <message>
-        <source>テキスト</source>
-        <translation>Text</translation>
-    </message>
-    <message>
-        <source>タイトル</source>
-        <translation>Title</translation>
-    </message>
-    <message>
-        <source>備考</source>
-        <translation>Notes</translation>
-    </message>
-    <message>
         <source>大きく印刷</source>
         <translation>Large print</translation>
     </message>
@@ -798,6 +862,18 @@ Do you want to save it?</translation>
     <message>
         <source>行ごとの説明</source>
         <translation>Row by row</translation>
+    </message>
+    <message>
+        <source>テキスト</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>Notes</translation>
     </message>
 </context>
 <context>
@@ -1305,14 +1381,6 @@ Do you want to save it?</translation>
         <translation>the design file to write</translation>
     </message>
     <message>
-        <source>誤差拡散モードで読み取ります (既定はペイントモード)</source>
-        <translation>read in error diffusion mode (default: paint mode)</translation>
-    </message>
-    <message>
-        <source>強調色を比較します (既定は平均色を比較)</source>
-        <translation>compare emphasized colours (default: mean colours)</translation>
-    </message>
-    <message>
         <source>画像のこの範囲だけを変換します (ピクセル)</source>
         <translation>convert only this part of the picture (pixels)</translation>
     </message>
@@ -1395,6 +1463,42 @@ Do you want to save it?</translation>
     <message>
         <source>K ページ目だけを PNG で書き出します</source>
         <translation>write page K alone as a PNG</translation>
+    </message>
+    <message>
+        <source>比較方法: 平均色、強調色、見た目 (CIEDE2000) (既定は average)</source>
+        <translation>comparison: mean colours, emphasised colours, as eyes see (CIEDE2000) (default average)</translation>
+    </message>
+    <message>
+        <source>強調色を比較します (--compare emphasized と同じ)</source>
+        <translation>compares emphasised colours (the same as --compare emphasized)</translation>
+    </message>
+    <message>
+        <source>誤差拡散: 誤差拡散モード、なめらかに拡散、なし (既定は none、ペイントモード)</source>
+        <translation>error diffusion: through the halftone palette, smooth, or none (default none, paint mode)</translation>
+    </message>
+    <message>
+        <source>誤差拡散モードで読み取ります (--dither halftone と同じ)</source>
+        <translation>reads in error diffusion mode (the same as --dither halftone)</translation>
+    </message>
+    <message>
+        <source>明るさ -100〜100 (既定は 0)</source>
+        <translation>brightness -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>コントラスト -100〜100 (既定は 0)</source>
+        <translation>contrast -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>あざやかさ -100〜100 (既定は 0)</source>
+        <translation>saturation -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>画像から K 色 (2〜16) を選び、パレットの0番から書き込んでから変換します</source>
+        <translation>chooses K colours (2 to 16) from the picture, writes them into the palette from entry 0, then converts</translation>
+    </message>
+    <message>
+        <source>色の差の平均 (ΔE) と各番号の枚数を JSON で表示します</source>
+        <translation>prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
     </message>
     <message>
         <source>大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します</source>
@@ -1586,6 +1690,86 @@ Do you want to restore your work?</translation>
         <translation>Can only be placed on a panel.</translation>
     </message>
     <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>灰</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>桃</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>橙</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>黄緑</source>
+        <translation>Yellow green</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>深緑</source>
+        <translation>Dark green</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>Light blue</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>Navy</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>茶</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>こげ茶</source>
+        <translation>Dark brown</translation>
+    </message>
+    <message>
+        <source>肌色</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>ベージュ</source>
+        <translation>Beige</translation>
+    </message>
+    <message>
+        <source>%1 列</source>
+        <translation>Col %1</translation>
+    </message>
+    <message>
+        <source>%1 枚</source>
+        <translation>%1 pcs</translation>
+    </message>
+    <message>
         <source>この紙</source>
         <translation>This sheet</translation>
     </message>
@@ -1608,14 +1792,6 @@ Do you want to restore your work?</translation>
     <message>
         <source>1枚の行数は %1 から %2 までです。</source>
         <translation>Rows per sheet must be from %1 to %2.</translation>
-    </message>
-    <message>
-        <source>%1 列</source>
-        <translation>Col %1</translation>
-    </message>
-    <message>
-        <source>%1 枚</source>
-        <translation>%1 pcs</translation>
     </message>
 </context>
 </TS>

@@ -289,7 +289,9 @@ void ItemPainter::drawInPasses(std::span<const ItemDrawing> items)
     }
     for (const auto &[colour, bands] : lines) {
         m_painter.setBrush(QColor::fromRgba(colour));
-        m_painter.drawRects(bands.bands().data(), int(bands.bands().size()));
+        // A band a path: PDF viewers draw a lone thin rectangle as a crisp line.
+        for (const QRect &band : bands.bands())
+            m_painter.drawRect(band);
     }
     m_painter.restore();
 }

@@ -291,7 +291,28 @@ void PrintCliTest::largePrintOfAnySize()
     const CliRun r = cli({"print", in, "--classes", "1x999", "--large", "--png-page", "2000", "-o", out});
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
-    QCOMPARE(QImage(out).size(), QSize(794, 1123));
+    const QImage last(out);
+    QCOMPARE(last.size(), QSize(794, 1123));
+    // "2000/2000" fits its header box (the right 96 units): the columns with ink
+    // in the header's middle are the box's two lines and, clear of both, the text.
+    QList<QPair<int, int>> inked;
+    for (int x = 640; x < 780; ++x) {
+        bool dark = false;
+        for (int y = 40; y < 64 && !dark; ++y)
+            dark = qGray(last.pixel(x, y)) < 128;
+        if (dark && !inked.isEmpty() && inked.last().second == x - 1)
+            inked.last().second = x;
+        else if (dark)
+            inked.append({x, x});
+    }
+    QStringList runs;
+    for (const auto &[from, to] : inked)
+        runs << QStringLiteral("%1-%2").arg(from).arg(to);
+    const auto bare = [](const QPair<int, int> &run) { return run.second - run.first <= 2; };
+    QVERIFY2(inked.size() >= 3 && bare(inked.first()) && bare(inked.last()) &&
+                 inked[1].first - inked.first().second > 3 &&
+                 inked.last().first - inked[inked.size() - 2].second > 3,
+             qPrintable(runs.join(u' ')));
     const CliRun beyond =
         cli({"print", in, "--classes", "1x999", "--large", "--png-page", "2001", "-o", out});
     QCOMPARE(beyond.err, line("ページ 2001 はありません (1〜2000)"));

@@ -129,10 +129,14 @@ void LargeSheet::buildSide()
         head[i]->setLines(LineStyle::None, i == 0 ? LineStyle::Double : LineStyle::None,
                           i == 2 ? LineStyle::Double : LineStyle::None, LineStyle::Half);
     }
-    heads->setBeforePrint([this, head](CustomLRPanel &, const QRect &, PrintStatus &) {
+    heads->setBeforePrint([this, head, headTexts](CustomLRPanel &, const QRect &, PrintStatus &) {
         const bool on = m_source.options.quantityTable;
-        head[1]->setText(on ? texts::thisSheet() : QString());
-        head[2]->setText(on ? texts::wholeClass() : QString());
+        // The heads in the largest type up to 10 that keeps them off the lines.
+        const std::array<int, 3> room{0, CountColumn - 4, SideWidth - DigitColumn - CountColumn - 4};
+        for (int i : {1, 2}) {
+            head[i]->setFont(font(fittingHeight(headTexts[i], true, room[i], 10), true));
+            head[i]->setText(on ? headTexts[i] : QString());
+        }
     });
     auto *counts = side->add<LRGridPanel>();
     counts->setHeight(16 * TableRowHeight);

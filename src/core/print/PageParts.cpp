@@ -153,8 +153,13 @@ void fillHeader(const Header &header, const PageSource &source, const PageRef &p
 {
     header.title->setText(source.options.title);
     header.classNumber->setText(QStringLiteral("No.") + QString::number(page.classIndex + 1));
-    if (header.sheet)
-        header.sheet->setText(QStringLiteral("%1/%2").arg(page.sheet.index + 1).arg(page.sheet.count));
+    if (header.sheet) {
+        // A wide class of a tall design has sheets up to "120/120": smaller type, never cut.
+        const QString text = QStringLiteral("%1/%2").arg(page.sheet.index + 1).arg(page.sheet.count);
+        const int room = header.sheet->width() - 2 * header.sheet->hMargin() - 6;
+        header.sheet->setFont(font(fittingHeight(text, false, room, 27)));
+        header.sheet->setText(text);
+    }
 }
 
 LRGridPanel *addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,

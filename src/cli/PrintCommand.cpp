@@ -28,6 +28,18 @@ int runPrint(const Invocation &call)
     options.quantityTable = !call.isSet(QStringLiteral("no-quantities"));
     options.overview = call.isSet(QStringLiteral("overview"));
     options.neighbours = call.isSet(QStringLiteral("neighbours"));
+    const QString large = QStringLiteral("large"), rows = QStringLiteral("rows-per-page"),
+                  runs = QStringLiteral("runs");
+    options.largePrint = call.isSet(large);
+    for (const QString &option : {rows, runs})
+        if (call.isSet(option) && !options.largePrint)
+            throw UsageError(usageText::needs(dashed(option), dashed(large)));
+    options.runs = call.isSet(runs);
+    if (call.isSet(rows)) {
+        options.rowsPerSheet = call.integer(rows);
+        if (options.rowsPerSheet < SheetSplit::MinRows || options.rowsPerSheet > SheetSplit::MaxRows)
+            throw Error(texts::rowsPerSheetOutOfRange(SheetSplit::MinRows, SheetSplit::MaxRows));
+    }
     const QString out = call.required(QStringLiteral("o"));
     if (call.isSet(classes) && call.isSet(fair))
         throw UsageError(usageText::notTogether(dashed(classes), dashed(fair)));
@@ -84,6 +96,15 @@ const Command printCommand{
          {},
          QT_TRANSLATE_NOOP("tessell::cli", "全体図をつけ、クラスの範囲を枠で示します")},
         {{QStringLiteral("neighbours")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "隣の列を灰色で表示します")},
+        {{QStringLiteral("large")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します")},
+        {{QStringLiteral("rows-per-page")},
+         QStringLiteral("N"),
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷の1枚の行数 (10〜50、既定 25)")},
+        {{QStringLiteral("runs")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷の各紙のあとに、行ごとの説明のページをつけます")},
         {{QStringLiteral("png-page")},
          QStringLiteral("K"),
          QT_TRANSLATE_NOOP("tessell::cli", "K ページ目だけを PNG で書き出します")},

@@ -93,6 +93,21 @@ inline QString planCartonsOf(const QString &colour) { return CoreTexts::tr("%1 (
 inline QString planLeftOver() { return CoreTexts::tr("どのクラスにもない列"); }
 // The stock cannot cover every cell of the design.
 inline QString stockTooSmall(int missing) { return CoreTexts::tr("在庫が足りません (あと %1 枚)").arg(missing); }
+// Texts on the class pages: a column heading "12 列" and a count "5 枚".
+inline QString columnHeading(int column) { return CoreTexts::tr("%1 列").arg(column); }
+inline QString pieces(int count) { return CoreTexts::tr("%1 枚").arg(count); }
+// Large-print sheets and their pages of runs.
+inline QString thisSheet() { return CoreTexts::tr("この紙"); }
+inline QString wholeClass() { return CoreTexts::tr("クラス全体"); }
+// "列 1–8　行 1–25": the design's columns and rows on a sheet.
+inline QString sheetCells(int firstColumn, int lastColumn, int firstRow, int lastRow)
+{
+    return CoreTexts::tr("列 %1–%2　行 %3–%4").arg(firstColumn).arg(lastColumn).arg(firstRow).arg(lastRow);
+}
+inline QString runsCaption() { return CoreTexts::tr("行ごとの説明"); }
+// "行 12:" before a row's runs.
+inline QString runsRow(int row) { return CoreTexts::tr("行 %1:").arg(row); }
+inline QString rowsPerSheetOutOfRange(int low, int high) { return CoreTexts::tr("1枚の行数は %1 から %2 までです。").arg(low).arg(high); }
 } // namespace texts
 
 } // namespace tessell

@@ -946,6 +946,10 @@ Do you want to save it?</translation>
         <source>備考</source>
         <translation>Notes</translation>
     </message>
+    <message>
+        <source>まとめページをつける</source>
+        <translation>Add summary page</translation>
+    </message>
 </context>
 <context>
     <name>tessell::PrintPreviewPane</name>
@@ -1615,6 +1619,10 @@ Do you want to save it?</translation>
         <source>大きく印刷の各紙のあとに、行ごとの説明のページをつけます</source>
         <translation>After each large-print sheet, a page of its rows as runs</translation>
     </message>
+    <message>
+        <source>まとめページを先頭につけます (箱数はエディタの「集める数」の1箱の枚数で数えます)</source>
+        <translation>add summary pages first (cartons counted with the pieces per carton kept in the editor&apos;s Pieces to Collect)</translation>
+    </message>
 </context>
 <context>
     <name>tessell::texts</name>
@@ -1963,6 +1971,18 @@ Do you want to restore your work?</translation>
     <message>
         <source>1枚の行数は %1 から %2 までです。</source>
         <translation>Rows per sheet must be from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>まとめ</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>まとめ %1/%2</source>
+        <translation>Summary %1/%2</translation>
+    </message>
+    <message>
+        <source>クラスごとの枚数 (箱数)</source>
+        <translation>Pieces (cartons) per class</translation>
     </message>
 </context>
 </TS>

@@ -91,6 +91,10 @@ inline QString planPiecesOf(const QString &colour) { return CoreTexts::tr("%1 (�
 inline QString planCartonsOf(const QString &colour) { return CoreTexts::tr("%1 (箱)").arg(colour); }
 // The columns right of the last class.
 inline QString planLeftOver() { return CoreTexts::tr("どのクラスにもない列"); }
+// The summary page before the class pages.
+inline QString summaryHeading() { return CoreTexts::tr("まとめ"); }
+inline QString summaryPageOf(int page, int pages) { return CoreTexts::tr("まとめ %1/%2").arg(page).arg(pages); }
+inline QString summaryClasses() { return CoreTexts::tr("クラスごとの枚数 (箱数)"); }
 // The stock cannot cover every cell of the design.
 inline QString stockTooSmall(int missing) { return CoreTexts::tr("在庫が足りません (あと %1 枚)").arg(missing); }
 // Texts on the class pages: a column heading "12 列" and a count "5 枚".

@@ -703,6 +703,14 @@ Do you want to save it?</translation>
         <source>フォルダを選択してください。</source>
         <translation>Choose a folder.</translation>
     </message>
+    <message>
+        <source>色 (#RRGGBB)</source>
+        <translation>Colour (#RRGGBB)</translation>
+    </message>
+    <message>
+        <source>タイルを塗りつぶす</source>
+        <translation>Fill the tile</translation>
+    </message>
 </context>
 <context>
     <name>tessell::PenTool</name>
@@ -1688,6 +1696,10 @@ Do you want to restore your work?</translation>
     <message>
         <source>パネル上にのみ配置できます。</source>
         <translation>Can only be placed on a panel.</translation>
+    </message>
+    <message>
+        <source>プログラムのパス &apos;%1&apos; に UTF-8 で表せない文字があるため、関連付けできません</source>
+        <translation>The program&apos;s path &apos;%1&apos; holds characters that are not UTF-8, so design files cannot be associated with it</translation>
     </message>
     <message>
         <source>白</source>

@@ -36,6 +36,11 @@ inline QString recoveredEntry() { return CoreTexts::tr("復元"); }
 // The display name of the design file type on the desktop.
 inline QString designFileType() { return CoreTexts::tr("Tessellファイル"); }
 inline QString settingFailed(const QString &name) { return CoreTexts::tr("'%1' の設定に失敗しました").arg(name); }
+// The path as far as it could be read; bytes that are not UTF-8 show as a stand-in sign.
+inline QString programPathNotUtf8(const QString &path)
+{
+    return CoreTexts::tr("プログラムのパス '%1' に UTF-8 で表せない文字があるため、関連付けできません").arg(path);
+}
 inline QString pictureTooLarge(qint64 width, qint64 height, int megapixels)
 {
     return CoreTexts::tr("画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。")
@@ -53,7 +58,7 @@ inline QString transferFailed() { return CoreTexts::tr("転送中にエラー発
 // Class pages and the page layout engine.
 inline QString positiveIntegerRequired() { return CoreTexts::tr("正の整数値を入力してください。"); }
 inline QString classesExceedColumns() { return CoreTexts::tr("クラス数が列数を超えています。"); }
-inline QString distributionTotal(int total, int remainder)
+inline QString distributionTotal(qint64 total, qint64 remainder)
 {
     return CoreTexts::tr("合計 %1列 : 余り%2列").arg(total).arg(remainder);
 }

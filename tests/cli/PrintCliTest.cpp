@@ -110,6 +110,15 @@ void PrintCliTest::failures_data()
                                     << line("'q' は整数ではありません");
     QTest::newRow("more columns than the design")
         << none << QStringList{"--classes", "30x7"} << 2 << line("合計 210列 : 余り-50列");
+    // Counts as large as an int holds: refused at once, never laid out or wrapped around.
+    QTest::newRow("more class pages than columns")
+        << none << QStringList{"--classes", "2147483647x2"} << 2 << line("列数が有効範囲を超えています");
+    QTest::newRow("class counts whose sum wraps around")
+        << none << QStringList{"--classes", "1x1,2147483647x1,2147483647x1"} << 2
+        << line("列数が有効範囲を超えています");
+    QTest::newRow("columns whose total wraps around")
+        << none << QStringList{"--classes", "1x2147483647,1x2147483647,1x2"} << 2
+        << line("合計 4294967296列 : 余り-4294967136列");
     QTest::newRow("more classes than columns")
         << none << QStringList{"--classes-fair", "161"} << 2 << line("クラス数が列数を超えています。");
     QTest::newRow("no such page") << none << QStringList{"--classes", "7x7,7x7,8x7", "--png-page", "23"} << 2
@@ -149,7 +158,7 @@ void PrintCliTest::failures()
     const QString in = scratch.write("mural.tsl", patternDesign(160, 100, cells));
     // An old file of that name stays as it was.
     const QString out = scratch.write("pages.pdf", "old");
-    const CliRun r = cli(QStringList{"print", in} + options + QStringList{"-o", out});
+    const CliRun r = cli(QStringList{"print", in} + options + QStringList{"-o", out}, 30000);
     QCOMPARE(r.exitCode, exitCode);
     if (error.endsWith(QString::fromUtf8("使い方:")))
         QVERIFY2(r.err.startsWith(error), qPrintable(r.err));

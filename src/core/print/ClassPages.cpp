@@ -30,13 +30,14 @@ ClassPages::~ClassPages() = default;
 int ClassPages::pageCount() const
 {
     const ClassPageOptions &o = m_source.options;
+    // Past an int only for a split that every page refuses (Distribution::check).
     if (!o.largePrint)
-        return o.distribution.pageCount();
+        return int(o.distribution.pageCount());
     try {
-        o.distribution.checkPositive();
+        o.distribution.check(m_source.grid.columns());
     } catch (const Error &) {
         // Every page then stops with the message.
-        return o.distribution.pageCount();
+        return int(o.distribution.pageCount());
     }
     const int sheets = SheetSplit(o.distribution, m_source.grid.rows(), o.rowsPerSheet).sheetCount();
     return o.runs ? 2 * sheets : sheets;
@@ -50,7 +51,7 @@ const PieceCounts &ClassPages::quantities() const
 void ClassPages::preparePage(int k)
 {
     const ClassPageOptions &o = m_source.options;
-    o.distribution.checkPositive();
+    o.distribution.check(m_source.grid.columns());
     PageRef page;
     PageKind *kind = m_classPage.get();
     if (o.largePrint) {
@@ -97,7 +98,7 @@ QImage ClassPages::pageImage(int k)
 
 void ClassPages::checkPages()
 {
-    m_source.options.distribution.checkPositive();
+    m_source.options.distribution.check(m_source.grid.columns());
     for (int k = 0; k < pageCount(); ++k)
         preparePage(k);
 }

@@ -30,7 +30,7 @@ public:
     static constexpr int DefaultRows = 25;
 
     // rowsPerSheet is taken within MinRows..MaxRows. The distribution must
-    // hold no negative count (Distribution::checkPositive).
+    // pass Distribution::check for the design.
     SheetSplit(const Distribution &distribution, int designRows, int rowsPerSheet);
 
     int rowsPerSheet() const { return m_rowsPerSheet; }

@@ -48,7 +48,11 @@ FileCommands::FileCommands(Design &design, History &history, DesignEditor &edito
 
 void FileCommands::fillRecentMenu()
 {
-    m_recentMenu->clear();
+    // Refilled also from a slot of one of these actions: each goes later.
+    for (QAction *a : m_recentMenu->actions()) {
+        m_recentMenu->removeAction(a);
+        a->deleteLater();
+    }
     const QStringList files = RecentFiles(m_store).files();
     for (const QString &path : files) {
         // An "&" in a path is shown as it is, not taken as a mnemonic.
@@ -107,6 +111,15 @@ QString FileCommands::startFolder() const
 void FileCommands::rememberFolder(const QString &path)
 {
     m_store.writeString(kFilesSection, kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void FileCommands::rememberFile(const QString &path)
+{
+    rememberFolder(path);
+    RecentFiles(m_store).add(path);
+    // Filled now, not only when it opens: an empty list leaves the menu
+    // disabled, and a disabled menu never opens.
+    fillRecentMenu();
 }
 
 void FileCommands::setTitle()
@@ -184,8 +197,7 @@ bool FileCommands::fileOpen(const QString &path)
         return false;
     DesignFile::apply(contents, m_design);
     m_design.setFileName(path);
-    rememberFolder(path);
-    RecentFiles(m_store).add(path);
+    rememberFile(path);
     m_editor.changeSetting(false);
     delHistory(tr("ファイルを開く"));
     m_editor.refreshPicture();
@@ -240,8 +252,7 @@ bool FileCommands::save()
     if (!m_runner.run(m_window, [&] { DesignFile::write(m_design, m_design.fileName()); }))
         return false;
     m_design.changeFirstContent();
-    rememberFolder(m_design.fileName());
-    RecentFiles(m_store).add(m_design.fileName());
+    rememberFile(m_design.fileName());
     setTitle();
     QCoreApplication::processEvents();
     delHistory(tr("保存"));

@@ -1,11 +1,10 @@
 // The summary pages of tessell-cli print --summary, read back by poppler: the
 // words against the plan's own JSON, the picture by its pixels.
 #include "core/Texts.h"
-#include "core/document/Design.h"
-#include "core/document/DesignFile.h"
 #include "core/plan/CollectionPlan.h"
 #include "core/settings/SettingsStore.h"
 
+#include "support/PlanDesign.h"
 #include "support/PrintedPages.h"
 
 #include <QFile>
@@ -22,21 +21,6 @@ namespace {
 int patch(int c, int r)
 {
     return 1 + (c / 8 + r / 10) % 15;
-}
-
-QString number(const QJsonValue &v)
-{
-    return v.isNull() ? QString() : QString::number(v.toInt());
-}
-
-// The top of the first word `word` on the page, in page units; -1 when absent.
-double wordTop(const QString &pdf, int page, const QString &word)
-{
-    const Run r = runProgram("pdftotext",
-                             {"-bbox", "-f", QString::number(page), "-l", QString::number(page), pdf, "-"});
-    const auto m = QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>%1<").arg(word))
-                       .match(QString::fromUtf8(r.out));
-    return m.hasMatch() ? m.captured(1).toDouble() * 4 / 3 : -1;
 }
 
 bool near(QRgb a, QRgb b, int tolerance)
@@ -86,9 +70,9 @@ void SummaryPageTest::summaryPages()
     const QString program = scratch.file("tessell-cli");
     QVERIFY(QFile::copy(TESSELL_CLI_PATH, program));
     CollectionPlan plan;
-    for (int n = 0; n < 16; ++n)
-        plan.perCarton[n] =
-            CollectionPlan::parseEntries(perCarton, CollectionPlan::parsePerCarton)->at(n).value_or(1);
+    const Stock per = *CollectionPlan::parseEntries(perCarton, CollectionPlan::parsePerCarton);
+    for (std::size_t n = 0; n < 16; ++n)
+        plan.perCarton[n] = per[n].value_or(1);
     plan.stock = CollectionPlan::parseEntries(stock, CollectionPlan::parseStock).value_or(Stock{});
     SettingsStore store(scratch.file("data.dat"));
     QVERIFY(plan.write(store));
@@ -106,8 +90,8 @@ void SummaryPageTest::summaryPages()
     QCOMPARE(jsonClasses.size(), classes);
 
     // The summary pages come first; the class pages follow unchanged.
-    const int pages = pdfPages(out), summaries = pages - classes;
-    QVERIFY2(summaries >= 1, qPrintable(QString::number(pages)));
+    const int summaries = pdfPages(out) - classes;
+    QVERIFY2(summaries >= 1, qPrintable(QString::number(summaries)));
     QVERIFY(pdfPageText(out, summaries + 1).contains("No.1"));
 
     // Page 1: the title, the class numbers over the picture, every colour's line as the plan has it.
@@ -124,49 +108,47 @@ void SummaryPageTest::summaryPages()
     }
     QVERIFY(numbered);
     for (int n = 0; n < 16; ++n) {
-        const QJsonObject e = json["colours"][n].toObject();
-        QStringList expected{CellGrid::digit(n),     design.palette()[n].name(),   number(e["pieces"]),
-                             number(e["perCarton"]), number(e["cartons"]),         number(e["stock"]),
-                             number(e["toCollect"]), number(e["cartonsToCollect"])};
+        QStringList expected{CellGrid::digit(n), design.palette()[n].name()};
+        for (const char *key : kPlanLineKeys)
+            expected << jsonNumber(json["colours"][n][key]);
         expected.removeAll(QString());
         QVERIFY2(first.contains(expected), qPrintable(expected.join(' ')));
     }
 
     // The class table over every summary page: each class's column of "pieces (cartons)" as the plan has it.
-    QStringList seen;
+    QStringList seen, heads;
     for (int page = 1; page <= summaries; ++page) {
         const QList<QStringList> lines = pdfLines(out, page);
         for (int i = 0; i < lines.size(); ++i) {
             if (lines[i].value(0) != texts::planClass())
                 continue;
-            const QStringList heads = lines[i].mid(1);
-            seen << heads;
+            seen << lines[i].mid(1);
             for (int n = 0; n < 16; ++n) {
                 QStringList expected{CellGrid::digit(n)};
-                for (const QString &head : heads) {
-                    const QJsonObject c = jsonClasses[head.mid(3).toInt() - 1].toObject();
-                    const int pieces = c["pieces"][n].toInt();
-                    expected << (pieces ? QStringList{number(pieces),
-                                                      QStringLiteral("(%1)").arg(number(c["cartons"][n]))}
-                                        : QStringList{"–"});
+                for (const QString &head : lines[i].mid(1)) {
+                    const QJsonValue c = jsonClasses[head.mid(3).toInt() - 1];
+                    expected << (c["pieces"][n].toInt() ? QStringList{jsonNumber(c["pieces"][n]),
+                                                                      "(" + jsonNumber(c["cartons"][n]) + ")"}
+                                                        : QStringList{"–"});
                 }
                 QCOMPARE(lines.value(i + 2 + n), expected);
             }
         }
     }
-    QStringList heads;
     for (int k = 1; k <= classes; ++k)
         heads << QStringLiteral("No.%1").arg(k);
     QCOMPARE(seen, heads);
 
-    // The picture: the tiles' colours in the design's places and shape, a
-    // frame at every class edge.
+    // The picture, above the colour table: the tiles' colours in the design's
+    // places and shape, a frame at every class edge.
     const QImage image = pdfPageImage(out, 1, scratch.path());
     QVERIFY(!image.isNull());
-    const int tableTop = int(wordTop(out, 1, texts::planColourHeaders()[0]));
-    QVERIFY(tableTop > 0);
+    const auto top =
+        QRegularExpression(QStringLiteral("yMin=\"([\\d.]+)\"[^>]*>%1<").arg(texts::planColourHeaders()[0]))
+            .match(QString::fromUtf8(runProgram("pdftotext", {"-bbox", "-f", "1", "-l", "1", out, "-"}).out));
+    QVERIFY(top.hasMatch());
     QRect picture;
-    for (int y = 0; y < tableTop; ++y)
+    for (int y = 0; y < top.captured(1).toDouble() * 4 / 3; ++y)
         for (int x = 0; x < image.width(); ++x)
             for (int n = 1; n < 16; ++n)
                 if (near(image.pixel(x, y), design.palette()[n].meanColor(), 8))

@@ -14,21 +14,24 @@ namespace {
 QString lineText(const QString &name, const PlanLine &l)
 {
     return QStringLiteral("%1:%2/%3/%4/%5/%6/%7")
-        .arg(name)
-        .arg(l.pieces)
-        .arg(l.perCarton)
-        .arg(l.cartons)
-        .arg(l.stock ? QString::number(*l.stock) : QStringLiteral("-"))
-        .arg(l.toCollect)
-        .arg(l.cartonsToCollect);
+        .arg(name, QString::number(l.pieces), QString::number(l.perCarton), QString::number(l.cartons),
+             l.stock ? QString::number(*l.stock) : QStringLiteral("-"), QString::number(l.toCollect),
+             QString::number(l.cartonsToCollect));
 }
 
-CellGrid gridOf(const QStringList &rows)
+// "n=value,..." of the items set, n in decimal.
+QString itemsOf(const Stock &values)
 {
-    CellGrid grid(int(rows.first().count(u',')) + 1, int(rows.size()));
-    for (int r = 0; r < rows.size(); ++r)
-        grid.setRowFromText(r, rows[r]);
-    return grid;
+    QStringList items;
+    for (std::size_t n = 0; n < 16; ++n)
+        if (values[n])
+            items << QStringLiteral("%1=%2").arg(n).arg(*values[n]);
+    return items.join(u',');
+}
+
+Stock parsed(const QString &text, std::optional<int> (*parse)(const QString &))
+{
+    return CollectionPlan::parseEntries(text, parse).value_or(Stock{});
 }
 } // namespace
 
@@ -39,80 +42,68 @@ private slots:
     void numbers();
     void entries_data();
     void entries();
-    void settings_data();
-    void settings();
-    void storedDistribution_data();
-    void storedDistribution();
+    void stored_data();
+    void stored();
     void classesAsClassPagesCount();
 };
 
 void CollectionPlanTest::numbers_data()
 {
-    QTest::addColumn<QStringList>("rows");
+    QTest::addColumn<QString>("rows"); // "|" between rows
     QTest::addColumn<QString>("perCarton");
     QTest::addColumn<QString>("stock");
-    QTest::addColumn<QStringList>("lines"); // the lines of entries 0, 1, 2, then the total
+    QTest::addColumn<QString>("lines"); // the lines of entries 0, 1, 2, then the total
     // Entry 0: 13 cells, entry 1: 12 cells, entry 2: 5 cells.
-    const QStringList rows{"0,0,0,0,0,0,0,0,0,0", "0,0,0,1,1,1,1,1,1,1", "1,1,1,1,1,2,2,2,2,2"};
-    QTest::newRow("one a carton, no stock")
-        << rows << ""
-        << "" << QStringList{"0:13/1/13/-/0/0", "1:12/1/12/-/0/0", "2:5/1/5/-/0/0", "T:30/0/30/-/0/0"};
-    QTest::newRow("cartons rounded up")
-        << rows << "0=12,1=12,2=12"
-        << "" << QStringList{"0:13/12/2/-/0/0", "1:12/12/1/-/0/0", "2:5/12/1/-/0/0", "T:30/0/4/-/0/0"};
+    const QString rows = "0,0,0,0,0,0,0,0,0,0|0,0,0,1,1,1,1,1,1,1|1,1,1,1,1,2,2,2,2,2";
+    QTest::newRow("cartons rounded up") << rows << "0=12,1=12,2=12" << QString()
+                                        << "0:13/12/2/-/0/0 1:12/12/1/-/0/0 2:5/12/1/-/0/0 T:30/0/4/-/0/0";
     QTest::newRow("stock below, at and above the need")
         << rows << "0=4,1=4,2=4"
         << "0=2,1=12,2=40"
-        << QStringList{"0:13/4/4/2/11/3", "1:12/4/3/12/0/0", "2:5/4/2/40/0/0", "T:30/0/9/54/11/3"};
+        << "0:13/4/4/2/11/3 1:12/4/3/12/0/0 2:5/4/2/40/0/0 T:30/0/9/54/11/3";
     QTest::newRow("no stock at all") << rows << "A=9"
                                      << "0=0"
-                                     << QStringList{"0:13/1/13/0/13/13", "1:12/1/12/-/0/0", "2:5/1/5/-/0/0",
-                                                    "T:30/0/30/0/13/13"};
+                                     << "0:13/1/13/0/13/13 1:12/1/12/-/0/0 2:5/1/5/-/0/0 T:30/0/30/0/13/13";
     // As reCount and the class pages count: lower case nowhere, "11" twice.
     QTest::newRow("cells of other forms")
-        << QStringList{"0,a,11,2", "2,2, ,F"} << "1=2"
-        << "" << QStringList{"0:1/1/1/-/0/0", "1:2/2/1/-/0/0", "2:3/1/3/-/0/0", "T:7/0/6/-/0/0"};
+        << "0,a,11,2|2,2, ,F"
+        << "1=2" << QString() << "0:1/1/1/-/0/0 1:2/2/1/-/0/0 2:3/1/3/-/0/0 T:7/0/6/-/0/0";
 }
 
 void CollectionPlanTest::numbers()
 {
-    QFETCH(QStringList, rows);
+    QFETCH(QString, rows);
     QFETCH(QString, perCarton);
     QFETCH(QString, stock);
-    QFETCH(QStringList, lines);
+    QFETCH(QString, lines);
+    const QStringList texts = rows.split(u'|');
+    CellGrid grid(int(texts[0].count(u',')) + 1, int(texts.size()));
+    for (int r = 0; r < texts.size(); ++r)
+        grid.setRowFromText(r, texts[r]);
     CollectionPlan plan;
-    if (!perCarton.isEmpty())
-        for (std::size_t n = 0; n < 16; ++n)
-            if (const auto v = (*CollectionPlan::parseEntries(perCarton, CollectionPlan::parsePerCarton))[n])
-                plan.perCarton[n] = *v;
-    if (!stock.isEmpty())
-        plan.stock = *CollectionPlan::parseEntries(stock, CollectionPlan::parseStock);
-    const PlanTable table = PlanTable::compute(gridOf(rows), plan);
+    const Stock per = parsed(perCarton, CollectionPlan::parsePerCarton);
+    for (std::size_t n = 0; n < 16; ++n)
+        plan.perCarton[n] = per[n].value_or(1);
+    plan.stock = parsed(stock, CollectionPlan::parseStock);
+    const PlanTable table = PlanTable::compute(grid, plan);
     const QStringList got{lineText("0", table.colours[0]), lineText("1", table.colours[1]),
                           lineText("2", table.colours[2]), lineText("T", table.total)};
-    QCOMPARE(got, lines);
+    QCOMPARE(got.join(u' '), lines);
 }
 
 void CollectionPlanTest::entries_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("perCarton"); // else stock
-    QTest::addColumn<QString>("values"); // sixteen items, "-" for none; empty when refused
-    QTest::newRow("numbers and hex digits")
-        << "0=12,5=20,a=6,F=1" << true << "12 - - - - 20 - - - - 6 - - - - 1";
-    QTest::newRow("decimal 15, blanks") << "15 = 3" << false << "- - - - - - - - - - - - - - - 3";
-    QTest::newRow("stock 0 is a limit") << "3=0" << false << "- - - 0 - - - - - - - - - - - -";
-    QTest::newRow("0 per carton refused") << "0=0" << true << "";
-    QTest::newRow("10000 per carton refused") << "0=10000" << true << "";
-    QTest::newRow("stock 999999") << "1=999999" << false << "- 999999 - - - - - - - - - - - - - -";
-    QTest::newRow("stock 1000000 refused") << "1=1000000" << false << "";
-    QTest::newRow("entry 16 refused") << "16=1" << false << "";
-    QTest::newRow("entry G refused") << "G=1" << false << "";
-    QTest::newRow("an entry twice") << "0=1,0=2" << false << "";
-    QTest::newRow("no value") << "0=" << false << "";
-    QTest::newRow("no equals sign") << "0" << false << "";
-    QTest::newRow("negative") << "0=-1" << false << "";
-    QTest::newRow("empty") << "" << false << "";
+    QTest::addColumn<QString>("values"); // "<refused>" when refused
+    QTest::newRow("numbers and hex digits") << "0=12,5=20,a=6,F=1" << true << "0=12,5=20,10=6,15=1";
+    QTest::newRow("decimal 15, blanks") << "15 = 3" << false << "15=3";
+    QTest::newRow("stock 0 is a limit, 999999 the most") << "3=0,1=999999" << false << "1=999999,3=0";
+    QTest::newRow("9999 per carton") << "0=9999" << true << "0=9999";
+    for (const char *refused : {"0=0", "0=10000"})
+        QTest::addRow("per carton %s refused", refused) << refused << true << "<refused>";
+    for (const char *refused : {"1=1000000", "16=1", "G=1", "0=1,0=2", "0=", "0", "0=-1", ""})
+        QTest::addRow("stock \"%s\" refused", refused) << refused << false << "<refused>";
 }
 
 void CollectionPlanTest::entries()
@@ -122,80 +113,53 @@ void CollectionPlanTest::entries()
     QFETCH(QString, values);
     const std::optional<Stock> got = CollectionPlan::parseEntries(
         text, perCarton ? CollectionPlan::parsePerCarton : CollectionPlan::parseStock);
-    QCOMPARE(got.has_value(), !values.isEmpty());
-    if (!got)
-        return;
-    QStringList items;
-    for (const std::optional<int> &v : *got)
-        items << (v ? QString::number(*v) : QStringLiteral("-"));
-    QCOMPARE(items.join(u' '), values);
+    QCOMPARE(got ? itemsOf(*got) : QStringLiteral("<refused>"), values);
 }
 
-void CollectionPlanTest::settings_data()
+// The plan and the print dialog's distribution as read from the settings store.
+void CollectionPlanTest::stored_data()
 {
-    QTest::addColumn<QString>("perCarton"); // as stored; "<none>" for a missing key
-    QTest::addColumn<QString>("stock");
-    QTest::addColumn<QString>("read"); // per carton, then the stock, "-" for none
-    const QString defaults = "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 | - - - - - - - - - - - - - - - -";
-    QTest::newRow("missing keys") << "<none>"
-                                  << "<none>" << defaults;
-    QTest::newRow("as written") << "12,1,1,1,1,20,1,1,1,1,1,1,1,1,1,1"
-                                << ",500,,,,,,,,,,,,,,0"
-                                << "12 1 1 1 1 20 1 1 1 1 1 1 1 1 1 1 | - 500 - - - - - - - - - - - - - 0";
+    QTest::addColumn<QStringList>("keys"); // "section/key=value"
+    QTest::addColumn<QString>("read");     // per carton other than 1 | stock | class pages, 0: none
+    QTest::newRow("first use") << QStringList{} << "||3";
     QTest::newRow("bad items read as defaults")
-        << "0,x,-3,10000,7"
-        << "abc,-1,1000000,42"
-        << "1 1 1 1 7 1 1 1 1 1 1 1 1 1 1 1 | - - - 42 - - - - - - - - - - - -";
+        << QStringList{"plan/percarton=0,x,-3,10000,7", "plan/stock=abc,-1,1000000,42"} << "4=7|3=42|3";
+    QTest::newRow("as written") << QStringList{"plan/percarton=12,1,1,1,1,20",
+                                               "plan/stock=,500,,,,,,,,,,,,,,0"}
+                                << "0=12,5=20|1=500,15=0|3";
+    const auto split = [](const QString &six) {
+        QStringList keys;
+        for (int i = 0; i < 6; ++i)
+            keys << QStringLiteral("print/%1=%2").arg(i + 1).arg(six.section(u',', i, i));
+        return keys;
+    };
+    QTest::newRow("normalised as the dialog shows it") << split("07,x,0,7,0,y") << "||7";
+    QTest::newRow("an empty field") << split("7,,8,7,7,7") << "||0";
+    QTest::newRow("more columns than the design") << split("7,7,9,7,7,7") << "||0";
+    QTest::newRow("a negative count") << split("-2,0,0,7,1,1") << "||0";
 }
 
-void CollectionPlanTest::settings()
+void CollectionPlanTest::stored()
 {
-    QFETCH(QString, perCarton);
-    QFETCH(QString, stock);
+    QFETCH(QStringList, keys);
     QFETCH(QString, read);
     Scratch scratch;
     SettingsStore store(scratch.file("data.dat"));
-    if (perCarton != "<none>")
-        store.writeString("plan", "percarton", perCarton);
-    if (stock != "<none>")
-        store.writeString("plan", "stock", stock);
+    for (const QString &k : keys)
+        store.writeString(k.section(u'/', 0, 0), k.section(u'/', 1).section(u'=', 0, 0), k.section(u'=', 1));
     const CollectionPlan plan = CollectionPlan::read(store);
-    QStringList a, b;
-    for (std::size_t n = 0; n < 16; ++n) {
-        a << QString::number(plan.perCarton[n]);
-        b << (plan.stock[n] ? QString::number(*plan.stock[n]) : QStringLiteral("-"));
-    }
-    QCOMPARE(a.join(u' ') + " | " + b.join(u' '), read);
+    Stock perCarton;
+    for (std::size_t n = 0; n < 16; ++n)
+        if (plan.perCarton[n] != 1)
+            perCarton[n] = plan.perCarton[n];
+    const std::optional<Distribution> d = storedDistribution(store, 160);
+    QCOMPARE(
+        QStringLiteral("%1|%2|%3").arg(itemsOf(perCarton), itemsOf(plan.stock)).arg(d ? d->pageCount() : 0),
+        read);
     // What is written reads back the same.
     SettingsStore other(scratch.file("other.dat"));
     QVERIFY(plan.write(other));
     QCOMPARE(CollectionPlan::read(other), plan);
-}
-
-void CollectionPlanTest::storedDistribution_data()
-{
-    QTest::addColumn<QStringList>("fields"); // keys "1".."6"; "<none>" for a missing key
-    QTest::addColumn<int>("pages");          // 0: not valid
-    QTest::newRow("first use") << QStringList{"<none>", "<none>", "<none>", "<none>", "<none>", "<none>"}
-                               << 3;
-    QTest::newRow("22 classes") << QStringList{"7", "7", "8", "7", "7", "7"} << 22;
-    QTest::newRow("normalised as the dialog shows it") << QStringList{"07", "x", "0", "7", "0", "y"} << 7;
-    QTest::newRow("an empty field") << QStringList{"7", "", "8", "7", "7", "7"} << 0;
-    QTest::newRow("more columns than the design") << QStringList{"7", "7", "9", "7", "7", "7"} << 0;
-    QTest::newRow("a negative count") << QStringList{"-2", "0", "0", "7", "1", "1"} << 0;
-}
-
-void CollectionPlanTest::storedDistribution()
-{
-    QFETCH(QStringList, fields);
-    QFETCH(int, pages);
-    Scratch scratch;
-    SettingsStore store(scratch.file("data.dat"));
-    for (int i = 0; i < 6; ++i)
-        if (fields[i] != "<none>")
-            store.writeString("print", QString::number(i + 1), fields[i]);
-    const std::optional<Distribution> d = tessell::storedDistribution(store, 160);
-    QCOMPARE(d ? d->pageCount() : 0, pages);
 }
 
 void CollectionPlanTest::classesAsClassPagesCount()

@@ -33,6 +33,9 @@ const qint8 *codeNumbers()
     }();
     return table.data();
 }
+
+// One character that needs no quotes in a comma list.
+bool isPlainCode(quint8 code) { return code > 32 && code < 0x80 && code != '"' && code != ','; }
 } // namespace
 
 CellGrid::CellGrid(int columns, int rows, const QString &fill) { reset(columns, rows, fill); }
@@ -126,6 +129,49 @@ void CellGrid::resize(int columns, int rows)
     *this = std::move(grown);
 }
 
+void CellGrid::copyCell(int column, int row, const CellGrid &from, int fromColumn, int fromRow)
+{
+    const quint8 code = from.m_codes[from.index(fromColumn, fromRow)];
+    if (code == Aside)
+        setCell(column, row, from.cell(fromColumn, fromRow));
+    else if (code == Empty)
+        setCell(column, row, QString());
+    else
+        setCode(column, row, code);
+}
+
+PieceCounts CellGrid::pieceCounts() const
+{
+    // A histogram of the bytes, then the digits' bins; texts aside on their own.
+    std::array<qsizetype, 256> bins{};
+    for (const quint8 code : m_codes)
+        ++bins[code];
+    PieceCounts counts{};
+    for (int d = 0; d < 16; ++d)
+        counts[d] = int(bins[quint8(digit(d)[0].unicode())]);
+    for (const QString &text : m_aside)
+        addPieces(counts, text);
+    return counts;
+}
+
+std::optional<QPoint> CellGrid::fillEmptyAndCheck(bool *filled)
+{
+    *filled = false;
+    const qint8 *numbers = codeNumbers();
+    const qsizetype n = m_codes.size();
+    quint8 *codes = m_codes.data();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (codes[i] == Empty) {
+            codes[i] = '0';
+            *filled = true;
+        }
+        const bool valid = codes[i] == Aside ? cellValue(*m_aside.constFind(i)).has_value() : numbers[codes[i]] >= 0;
+        if (!valid)
+            return QPoint(int(i % m_columns), int(i / m_columns));
+    }
+    return std::nullopt;
+}
+
 QString CellGrid::rowText(int row) const
 {
     // The common row of one-character cells that need no quotes, written straight.
@@ -165,5 +211,39 @@ void CellGrid::setRowFromList(int row, const QStringList &items)
 }
 
 void CellGrid::setRowFromText(int row, const QString &line) { setRowFromList(row, CommaList::split(line)); }
+
+bool CellGrid::setRowFromPlainLine(int row, const char *line, qsizetype length)
+{
+    if (length % 2 == 0)
+        return false;
+    for (qsizetype k = 0; k < length; ++k)
+        if (k % 2 ? line[k] != ',' : !isPlainCode(quint8(line[k])))
+            return false;
+    if (row < 0 || row >= m_rows)
+        return true;
+    const int items = int(qMin<qsizetype>((length + 1) / 2, m_columns));
+    // Cells past the last item are empty, as setRowFromList leaves them.
+    for (int c = 0; c < m_columns; ++c) {
+        const qsizetype i = index(c, row);
+        if (m_codes[i] == Aside)
+            m_aside.remove(i);
+        m_codes[i] = c < items ? quint8(line[2 * c]) : Empty;
+    }
+    return true;
+}
+
+bool CellGrid::appendPlainRow(int row, QByteArray &out) const
+{
+    const quint8 *codes = rowCodes(row);
+    for (int c = 0; c < m_columns; ++c)
+        if (codes[c] != Empty && !isPlainCode(codes[c]))
+            return false;
+    const qsizetype start = out.size();
+    out.resize(start + qMax(0, 2 * m_columns - 1), ',');
+    char *dst = out.data() + start;
+    for (int c = 0; c < m_columns; ++c)
+        dst[2 * c] = codes[c] == Empty ? '0' : char(codes[c]);
+    return true;
+}
 
 } // namespace tessell

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/document/PieceCounts.h"
+
 #include <QHash>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -42,6 +45,29 @@ public:
     // The new size with the cells kept at the top-left; new cells are "0".
     void resize(int columns, int rows);
 
+    // Whole-grid work straight on the one-byte store. A code below 0x80 is the
+    // cell's one-character text; codes from OtherText up stand for every other
+    // text (empty, or kept aside), which cell() reads.
+    static constexpr quint8 OtherText = 0x80;
+    const quint8 *rowCodes(int row) const { return m_codes.constData() + index(0, row); }
+    // Stores the one-character text of an ASCII code (below 0x80).
+    void setCode(int column, int row, quint8 code)
+    {
+        const qsizetype i = index(column, row);
+        if (m_codes[i] == Aside)
+            m_aside.remove(i);
+        m_codes[i] = code;
+    }
+    // The cell of another grid, copied without building its text.
+    void copyCell(int column, int row, const CellGrid &from, int fromColumn, int fromRow);
+    // Counts upper-case digits only; a cell of other form counts each of its
+    // upper-case digit characters.
+    PieceCounts pieceCounts() const;
+    // Empty cells become "0", row by row up to the first cell that is not a
+    // number 0..15, which is answered; cells after it stay as they are.
+    // filled tells whether any cell was filled.
+    std::optional<QPoint> fillEmptyAndCheck(bool *filled);
+
     QString rowText(int row) const;
     QStringList rowTexts() const;
     // Empties the row, then stores the items from column 0; an empty item is
@@ -49,6 +75,14 @@ public:
     // beyond the last are ignored.
     void setRowFromList(int row, const QStringList &items);
     void setRowFromText(int row, const QString &line);
+    // The row from a line of one-character items joined by single commas
+    // ("0,1,F"), the form every ordinary row is written in; false, with the
+    // row untouched, for a line of any other form.
+    bool setRowFromPlainLine(int row, const char *line, qsizetype length);
+    // The row's text with an empty cell written as "0", as ASCII bytes, appended
+    // to out; false, with nothing appended, for a row that needs quotes or holds
+    // a cell of other form.
+    bool appendPlainRow(int row, QByteArray &out) const;
 
     bool operator==(const CellGrid &other) const = default;
 

@@ -146,6 +146,12 @@ QStringList TextFile::decodeLines(QByteArrayView bytes, qsizetype maxLines)
     return lines;
 }
 
+void TextFile::forEachLine(QByteArrayView bytes, qsizetype maxLines,
+                           const std::function<void(QByteArrayView line)> &take)
+{
+    eachLine(bytes, maxLines, take);
+}
+
 QStringList TextFile::readLines(const QString &path) { return decodeLines(FileAccess::read(path), MaxLines); }
 
 void TextFile::writeLines(const QString &path, const QStringList &lines)

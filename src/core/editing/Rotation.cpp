@@ -51,7 +51,7 @@ void Rotation::rotate(CellGrid &grid, int degrees)
         for (int x = 0; x < grid.columns(); ++x) {
             const QPoint s = source(x, y, cx, cy, t);
             if (grid.contains(s.x(), s.y()))
-                turned.setCell(x, y, grid.cell(s.x(), s.y()));
+                turned.copyCell(x, y, grid, s.x(), s.y());
         }
     grid = std::move(turned);
 }

@@ -197,7 +197,7 @@ void printDialog(benchmark::State &state)
     const QStringList six{"7", "7", "8", "7", "7", "7"};
     for (int i = 0; i < 6; ++i)
         window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
-    PrintDialog dialog(window.editor(), {}, &window);
+    PrintDialog dialog(window.editor(), &window);
     dialog.show();
     prompter.saveAs = scratch()->filePath(QStringLiteral("pages.pdf"));
     for (auto _ : state) {

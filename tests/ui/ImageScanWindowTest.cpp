@@ -10,10 +10,10 @@
 #include "scanner/ScanUi.h"
 #include "scanner/ScannerFactory.h"
 #include "support/CliRun.h"
+#include "ui/common/HelpPages.h"
 #include "ui/editing/CountBar.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/scan/ScanPictureView.h"
-#include "ui/shell/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QAction>
@@ -107,7 +107,7 @@ void ImageScanWindowTest::cropByMouse()
     QFETCH(QList<QPoint>, path);
     QFETCH(bool, fit);
     QFETCH(QRect, crop);
-    ImageScanWindow window(w().editor(), {}, &w());
+    ImageScanWindow window(w().editor(), &w());
     window.show();
     const int areaWidth = window.pictureArea()->maximumViewportSize().width();
     const QImage source = noisePicture(fit ? 8 * areaWidth : 80, fit ? 480 : 60, 1);
@@ -230,7 +230,7 @@ void ImageScanWindowTest::failures()
     const QString path = f.scratch->file(source);
     message.replace("PATH", path);
     for (const QImage &before : {QImage(), noisePicture(20, 10, 3)}) {
-        ImageScanWindow window(w().editor(), {}, &w());
+        ImageScanWindow window(w().editor(), &w());
         window.show();
         if (!before.isNull())
             window.setPicture(before);
@@ -270,7 +270,7 @@ void ImageScanWindowTest::sameAsTheCommandLine()
     QVERIFY(noisePicture(301, 187, 9).save(picturePath));
     w().openCommandLine({designPath});
 
-    ImageScanWindow window(w().editor(), {}, &w());
+    ImageScanWindow window(w().editor(), &w());
     window.show();
     f.prompter->fileNames.enqueue(picturePath);
     QTest::mouseClick(window.fileButton(), Qt::LeftButton);

@@ -19,8 +19,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QMenu>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStandardPaths>
 
 namespace tessell {
@@ -82,10 +82,12 @@ bool FileCommands::offerRecovery(std::vector<LeftHistory> &left)
             l.remove();
             continue;
         }
-        l.design().applyTo(m_design);
-        m_editor.changeSetting(false);
-        delHistory(texts::recoveredEntry());
-        m_editor.refreshPicture();
+        // The history starts again with the design taken back.
+        m_history.delHistory();
+        m_editor.edit(texts::recoveredEntry(), EditOrder::RecordThenRedraw, [&] {
+            l.design().applyTo(m_design);
+            m_editor.changeSetting(false);
+        });
         setTitle();
         l.remove();
         return true;
@@ -148,13 +150,14 @@ bool FileCommands::newDesign(bool askSize)
         columns = dialog.columns();
         rows = dialog.rows();
     }
-    m_design.makeNew(columns, rows);
-    m_editor.changeSetting(false);
-    m_design.changeFirstContent();
-    m_editor.makeLog(tr("新規作成"));
-    m_design.setFileName(QString());
+    m_editor.edit(tr("新規作成"), EditOrder::RecordThenCount, [&] {
+        m_design.makeNew(columns, rows);
+        // Before the entry: the side file must not name the file the design replaced.
+        m_design.setFileName(QString());
+        m_editor.changeSetting(false);
+        m_design.changeFirstContent();
+    });
     setTitle();
-    m_editor.reCount();
     return true;
 }
 
@@ -182,13 +185,15 @@ bool FileCommands::fileOpen(const QString &path)
     });
     if (!read)
         return false;
-    DesignFile::apply(contents, m_design);
-    m_design.setFileName(path);
-    rememberFolder(path);
-    RecentFiles(m_store).add(path);
-    m_editor.changeSetting(false);
-    delHistory(tr("ファイルを開く"));
-    m_editor.refreshPicture();
+    // The history starts again with the opened design.
+    m_history.delHistory();
+    m_editor.edit(tr("ファイルを開く"), EditOrder::RecordThenRedraw, [&] {
+        DesignFile::apply(contents, m_design);
+        m_design.setFileName(path);
+        rememberFolder(path);
+        RecentFiles(m_store).add(path);
+        m_editor.changeSetting(false);
+    });
     m_design.changeFirstContent();
     setTitle();
     return true;
@@ -222,10 +227,9 @@ void FileCommands::importArrangement()
     rememberFolder(path);
     m_editor.setStatus(tr("配列の読み込み中"));
     QCoreApplication::processEvents();
-    ArrangementImport::apply(lines, m_design);
-    m_editor.makeLog(tr("配列を開く"));
+    m_editor.edit(tr("配列を開く"), EditOrder::RecordThenRedraw,
+                  [&] { ArrangementImport::apply(lines, m_design); });
     // Taken after the refresh has made empty cells "0", so the import counts as unchanged.
-    m_editor.refreshPicture();
     m_design.changeFirstContent();
     setTitle();
 }

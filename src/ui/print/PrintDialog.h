@@ -45,8 +45,7 @@ public:
     static constexpr QSize HalfSize{397, 562};
     static constexpr QSize FullSize{794, 1123};
 
-    // openHelp(topic) is the main window's help command.
-    PrintDialog(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent = nullptr);
+    explicit PrintDialog(CommandHost &host, QWidget *parent = nullptr);
     ~PrintDialog() override;
 
     // Tests print on a recorder; the default is the chosen system printer.

@@ -6,11 +6,10 @@
 #include "scanner/ScannerFactory.h"
 #include "scanner/ScannerTexts.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
 #include "ui/scan/ScanPictureView.h"
 #include "ui/scan/WindowScanUi.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -63,7 +62,7 @@ public:
 };
 } // namespace
 
-ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent)
+ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
       m_host(host), m_means(MosaicConversion::meanColours(host.design().palette()))
@@ -99,8 +98,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> ope
     const SettingsStore &store = m_host.settings();
     m_scanType->button(storedItem(store, kScanType))->setChecked(true);
     m_compare->button(storedItem(store, kCompare))->setChecked(true);
-    if (openHelp)
-        bindHelpKey(this, HelpPages::ImageScan, openHelp);
+    bindHelpKey(this, HelpPages::ImageScan, [this](int topic) { m_host.showHelp(topic); });
 }
 
 void ImageScanWindow::buildSidePanel(QWidget *panel)
@@ -369,9 +367,8 @@ void ImageScanWindow::readPicture()
 
 void ImageScanWindow::transferAndClose()
 {
-    MosaicConversion::writeIntoCells(m_lines, m_host.design());
-    m_host.makeLog(tr("イメージスキャン"));
-    m_host.refreshPicture();
+    m_host.edit(tr("イメージスキャン"), EditOrder::RecordThenRedraw,
+                [this] { MosaicConversion::writeIntoCells(m_lines, m_host.design()); });
     accept();
 }
 

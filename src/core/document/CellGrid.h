@@ -33,7 +33,16 @@ public:
     void setCell(int column, int row, const QString &text);
     // The palette number the cell stands for, or -1 (cellValue of its text, but
     // without building the text).
-    int numberAt(int column, int row) const;
+    int numberAt(int column, int row) const
+    {
+        const quint8 code = m_codes[index(column, row)];
+        if (code >= 0x80)
+            return code == Aside ? cellValue(*m_aside.constFind(index(column, row))).value_or(-1) : -1;
+        if (code >= '0' && code <= '9')
+            return code - '0';
+        const int lower = code | 0x20;
+        return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+    }
 
     // The palette number a valid cell stands for (hex, leading zeros allowed),
     // or nothing for a cell that is not a number 0..15.
@@ -59,7 +68,14 @@ public:
         m_codes[i] = code;
     }
     // The cell of another grid, copied without building its text.
-    void copyCell(int column, int row, const CellGrid &from, int fromColumn, int fromRow);
+    void copyCell(int column, int row, const CellGrid &from, int fromColumn, int fromRow)
+    {
+        const quint8 code = from.m_codes[from.index(fromColumn, fromRow)];
+        if (code == Aside)
+            setCell(column, row, from.cell(fromColumn, fromRow));
+        else
+            setCode(column, row, code);
+    }
     // Counts upper-case digits only; a cell of other form counts each of its
     // upper-case digit characters.
     PieceCounts pieceCounts() const;

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < means.size(); ++i)
         means[i] = qRgb(int(i) * 17, 255 - int(i) * 17, int(i * 53) & 255);
     try {
-        MosaicConversion::convert(rows, 5, 3, means, ScanOptions{true, true});
+        MosaicConversion::convert(rows, 5, 3, means, ScanOptions::fromItems(1, 1));
     } catch (const Error &) {
     }
     return 0;

@@ -121,6 +121,10 @@ Do you want to replace it?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Tessell はフリーソフトウェアです。GNU General Public License バージョン3またはそれ以降の条件で、再配布や改変ができます。</source>
+        <translation>Tessell is free software: you may redistribute and modify it under the GNU General Public License, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>tessell::BucketTool</name>
@@ -514,6 +518,78 @@ Do you want to save it?</translation>
     <message>
         <source>画像を読み取り中</source>
         <translation>Reading picture</translation>
+    </message>
+    <message>
+        <source>結果を表示</source>
+        <translation>Preview result</translation>
+    </message>
+    <message>
+        <source>写真の代わりに変換した結果を表示します</source>
+        <translation>Shows the converted design instead of the photo</translation>
+    </message>
+    <message>
+        <source>縦横比を合わせる</source>
+        <translation>Keep design shape</translation>
+    </message>
+    <message>
+        <source>切り抜く範囲をデザインの縦横比にします</source>
+        <translation>Keeps the crop frame at the design&apos;s columns to rows</translation>
+    </message>
+    <message>
+        <source>見た目で比較</source>
+        <translation>As eyes see</translation>
+    </message>
+    <message>
+        <source>色の差を人の目の感じ方で比べます (CIEDE2000)</source>
+        <translation>Compares colours as the eye sees them (CIEDE2000)</translation>
+    </message>
+    <message>
+        <source>なめらかに拡散</source>
+        <translation>Smooth diffusion</translation>
+    </message>
+    <message>
+        <source>誤差をパレットの16色に対して直接拡散します</source>
+        <translation>Diffuses the error straight against the sixteen palette colours</translation>
+    </message>
+    <message>
+        <source>明るさ</source>
+        <translation>Brightness</translation>
+    </message>
+    <message>
+        <source>コントラスト</source>
+        <translation>Contrast</translation>
+    </message>
+    <message>
+        <source>あざやかさ</source>
+        <translation>Saturation</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>明るさ・コントラスト・あざやかさを0に戻します</source>
+        <translation>Sets brightness, contrast and saturation back to 0</translation>
+    </message>
+    <message>
+        <source>選ぶ色の数</source>
+        <translation>How many colours to choose</translation>
+    </message>
+    <message>
+        <source>写真から色を選ぶ</source>
+        <translation>Colours from photo</translation>
+    </message>
+    <message>
+        <source>写真の色からパレットの0番から先を作り、変換し直します</source>
+        <translation>Makes the palette from entry 0 on out of the photo&apos;s colours and converts again</translation>
+    </message>
+    <message>
+        <source>各セルの色と選ばれたタイルの色との差 (CIEDE2000) の平均</source>
+        <translation>The mean difference (CIEDE2000) between each cell&apos;s colour and its tile&apos;s colour</translation>
+    </message>
+    <message>
+        <source>色の差 ΔE %1</source>
+        <translation>Colour difference ΔE %1</translation>
     </message>
 </context>
 <context>
@@ -1207,6 +1283,207 @@ Do you want to save it?</translation>
     </message>
 </context>
 <context>
+    <name>tessell::cli</name>
+    <message>
+        <source>この使い方を表示します</source>
+        <translation>show this help</translation>
+    </message>
+    <message>
+        <source>使い方:</source>
+        <translation>Usage:</translation>
+    </message>
+    <message>
+        <source>終了コード: 0 成功、1 図案に数値でないセルがある、
+2 ファイルを読み書きできない、または引数の誤り。</source>
+        <translation>Exit status: 0 success, 1 a cell of the design is not a palette number,
+2 a file could not be read or written, or the arguments are wrong.</translation>
+    </message>
+    <message>
+        <source>%1 というオプションはありません</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>%1 というコマンドはありません</source>
+        <translation>unknown command %1</translation>
+    </message>
+    <message>
+        <source>%1 には %2 を指定してください</source>
+        <translation>%1 needs %2</translation>
+    </message>
+    <message>
+        <source>%1 には値を付けられません</source>
+        <translation>%1 takes no value</translation>
+    </message>
+    <message>
+        <source>余分な引数 %1 があります</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>%1 と %2 は同時に指定できません</source>
+        <translation>%1 and %2 cannot be used together</translation>
+    </message>
+    <message>
+        <source>%1 か %2 のどちらかを指定してください</source>
+        <translation>give either %1 or %2</translation>
+    </message>
+    <message>
+        <source>「%1 help %2」で引数とオプションの説明を表示します。</source>
+        <translation>&quot;%1 help %2&quot; describes the arguments and options.</translation>
+    </message>
+    <message>
+        <source>引数:</source>
+        <translation>Arguments:</translation>
+    </message>
+    <message>
+        <source>オプション:</source>
+        <translation>Options:</translation>
+    </message>
+    <message>
+        <source>コマンド:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>「%1 help COMMAND」または「%1 COMMAND --help」で、コマンドの引数とオプションを表示します。</source>
+        <translation>&quot;%1 help COMMAND&quot; or &quot;%1 COMMAND --help&quot; shows a command&apos;s arguments and options.</translation>
+    </message>
+    <message>
+        <source>画像を図案のパレットと大きさでセルに変換して保存します</source>
+        <translation>convert a picture into cells with a design&apos;s palette and size, and save it</translation>
+    </message>
+    <message>
+        <source>変換する画像 (BMP、PNG、JPEG など)</source>
+        <translation>the picture to convert (BMP, PNG, JPEG, ...)</translation>
+    </message>
+    <message>
+        <source>パレットと大きさを使う図案ファイル</source>
+        <translation>the design whose palette and size are used</translation>
+    </message>
+    <message>
+        <source>書き込む図案ファイル</source>
+        <translation>the design file to write</translation>
+    </message>
+    <message>
+        <source>画像のこの範囲だけを変換します (ピクセル)</source>
+        <translation>convert only this part of the picture (pixels)</translation>
+    </message>
+    <message>
+        <source>すべてのセルが 0 の新しい図案を作ります</source>
+        <translation>make a new design with every cell 0</translation>
+    </message>
+    <message>
+        <source>列数と行数 (1〜999)、たとえば 160x100</source>
+        <translation>columns and rows (1 to 999), for instance 160x100</translation>
+    </message>
+    <message>
+        <source>図案の大きさ、パレット、個数、最初の不正なセルを JSON で表示します</source>
+        <translation>print a design&apos;s size, palette, counts and first invalid cell as JSON</translation>
+    </message>
+    <message>
+        <source>読む図案ファイル</source>
+        <translation>the design file to read</translation>
+    </message>
+    <message>
+        <source>図案を読み、セルを検査して書き直します</source>
+        <translation>read a design, check its cells and write it again</translation>
+    </message>
+    <message>
+        <source>配置ファイルの数値を図案のセルに読み込みます</source>
+        <translation>lay the numbers of an arrangement file into a design&apos;s cells</translation>
+    </message>
+    <message>
+        <source>配置ファイル (CSV またはテキスト)</source>
+        <translation>the arrangement file (CSV or text)</translation>
+    </message>
+    <message>
+        <source>クラスごとの下絵を A4 の PDF に書き出します</source>
+        <translation>write the class pages as an A4 PDF</translation>
+    </message>
+    <message>
+        <source>印刷する図案ファイル</source>
+        <translation>the design file to print</translation>
+    </message>
+    <message>
+        <source>書き込む PDF (--png-page では PNG)</source>
+        <translation>the PDF to write (a PNG with --png-page)</translation>
+    </message>
+    <message>
+        <source>クラス数 x 1クラスの列数、3組まで</source>
+        <translation>classes x columns each, up to three groups</translation>
+    </message>
+    <message>
+        <source>すべての列を N クラスで均等に分けます</source>
+        <translation>share every column fairly among N classes</translation>
+    </message>
+    <message>
+        <source>カラーで印刷します (セルをタイルの平均色で塗ります)</source>
+        <translation>print in colour (cells filled with the tiles&apos; mean colours)</translation>
+    </message>
+    <message>
+        <source>番号表を空欄にします</source>
+        <translation>leave the number table empty</translation>
+    </message>
+    <message>
+        <source>数量表を空欄にします</source>
+        <translation>leave the quantity table empty</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>the title</translation>
+    </message>
+    <message>
+        <source>備考</source>
+        <translation>the notes</translation>
+    </message>
+    <message>
+        <source>全体図をつけ、クラスの範囲を枠で示します</source>
+        <translation>add the overview with the class&apos;s strip framed</translation>
+    </message>
+    <message>
+        <source>隣の列を灰色で表示します</source>
+        <translation>show the column on each side in grey</translation>
+    </message>
+    <message>
+        <source>K ページ目だけを PNG で書き出します</source>
+        <translation>write page K alone as a PNG</translation>
+    </message>
+    <message>
+        <source>比較方法: 平均色、強調色、見た目 (CIEDE2000) (既定は average)</source>
+        <translation>comparison: mean colours, emphasised colours, as eyes see (CIEDE2000) (default average)</translation>
+    </message>
+    <message>
+        <source>強調色を比較します (--compare emphasized と同じ)</source>
+        <translation>compares emphasised colours (the same as --compare emphasized)</translation>
+    </message>
+    <message>
+        <source>誤差拡散: 誤差拡散モード、なめらかに拡散、なし (既定は none、ペイントモード)</source>
+        <translation>error diffusion: through the halftone palette, smooth, or none (default none, paint mode)</translation>
+    </message>
+    <message>
+        <source>誤差拡散モードで読み取ります (--dither halftone と同じ)</source>
+        <translation>reads in error diffusion mode (the same as --dither halftone)</translation>
+    </message>
+    <message>
+        <source>明るさ -100〜100 (既定は 0)</source>
+        <translation>brightness -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>コントラスト -100〜100 (既定は 0)</source>
+        <translation>contrast -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>あざやかさ -100〜100 (既定は 0)</source>
+        <translation>saturation -100 to 100 (default 0)</translation>
+    </message>
+    <message>
+        <source>画像から K 色 (2〜16) を選び、パレットの0番から書き込んでから変換します</source>
+        <translation>chooses K colours (2 to 16) from the picture, writes them into the palette from entry 0, then converts</translation>
+    </message>
+    <message>
+        <source>色の差の平均 (ΔE) と各番号の枚数を JSON で表示します</source>
+        <translation>prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
+    </message>
+</context>
+<context>
     <name>tessell::texts</name>
     <message>
         <source>クリップボードの内容が正しくありません。</source>
@@ -1381,6 +1658,78 @@ Do you want to restore your work?</translation>
     <message>
         <source>パネル上にのみ配置できます。</source>
         <translation>Can only be placed on a panel.</translation>
+    </message>
+    <message>
+        <source>白</source>
+        <translation>White</translation>
+    </message>
+    <message>
+        <source>黒</source>
+        <translation>Black</translation>
+    </message>
+    <message>
+        <source>灰</source>
+        <translation>Grey</translation>
+    </message>
+    <message>
+        <source>赤</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>桃</source>
+        <translation>Pink</translation>
+    </message>
+    <message>
+        <source>橙</source>
+        <translation>Orange</translation>
+    </message>
+    <message>
+        <source>黄</source>
+        <translation>Yellow</translation>
+    </message>
+    <message>
+        <source>黄緑</source>
+        <translation>Yellow green</translation>
+    </message>
+    <message>
+        <source>緑</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>深緑</source>
+        <translation>Dark green</translation>
+    </message>
+    <message>
+        <source>水色</source>
+        <translation>Light blue</translation>
+    </message>
+    <message>
+        <source>青</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>紺</source>
+        <translation>Navy</translation>
+    </message>
+    <message>
+        <source>紫</source>
+        <translation>Purple</translation>
+    </message>
+    <message>
+        <source>茶</source>
+        <translation>Brown</translation>
+    </message>
+    <message>
+        <source>こげ茶</source>
+        <translation>Dark brown</translation>
+    </message>
+    <message>
+        <source>肌色</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>ベージュ</source>
+        <translation>Beige</translation>
     </message>
 </context>
 </TS>

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QStringList>
+#include "cli/CommandLine.h"
 
-// The commands of tessell-cli; each takes the arguments after its name and
-// answers the exit status.
+// The commands of tessell-cli, each defined with its options in the file that
+// runs it and listed once in main.cpp.
 namespace tessell::cli {
 
-int cmdNew(QStringList args);
-int cmdInfo(QStringList args);
-int cmdResave(QStringList args);
-int cmdImport(QStringList args);
-int cmdConvert(QStringList args);
-int cmdPrint(QStringList args);
+extern const Command newCommand;
+extern const Command infoCommand;
+extern const Command resaveCommand;
+extern const Command importCommand;
+extern const Command convertCommand;
+extern const Command printCommand;
 
 } // namespace tessell::cli

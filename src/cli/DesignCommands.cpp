@@ -17,18 +17,18 @@
 namespace tessell::cli {
 
 namespace {
-QString hexColour(QRgb rgb) { return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper(); }
-} // namespace
-
-int cmdNew(QStringList args)
+QString hexColour(QRgb rgb)
 {
-    QString out;
-    if (!takeOutput(args, &out) || args.size() != 1)
-        return usage();
+    return QStringLiteral("#%1").arg(rgb & 0xFFFFFF, 6, 16, QLatin1Char('0')).toUpper();
+}
+
+int runNew(const Invocation &call)
+{
+    const QString out = call.required(QStringLiteral("o"));
     // Up to nine digits, so that a size too large is told as such rather than as a usage error.
-    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$")).match(args[0]);
+    const auto m = QRegularExpression(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$")).match(call.arguments()[0]);
     if (!m.hasMatch())
-        return usage();
+        throw UsageError(usageText::needs(QStringLiteral("new"), QStringLiteral("COLSxROWS")));
     const int columns = m.captured(1).toInt(), rows = m.captured(2).toInt();
     if (columns < 1 || rows < 1 || columns > Design::MaxSize || rows > Design::MaxSize) {
         printError(texts::sizeOutOfRange(columns, rows));
@@ -40,12 +40,10 @@ int cmdNew(QStringList args)
     return Ok;
 }
 
-int cmdInfo(QStringList args)
+int runInfo(const Invocation &call)
 {
-    if (args.size() != 1)
-        return usage();
     Design design;
-    DesignFile::open(args[0], design);
+    DesignFile::open(call.arguments()[0], design);
     QJsonObject o;
     o.insert(QStringLiteral("columns"), design.columns());
     o.insert(QStringLiteral("rows"), design.rows());
@@ -66,9 +64,10 @@ int cmdInfo(QStringList args)
         counts.append(c);
     o.insert(QStringLiteral("counts"), counts);
     if (bad)
-        o.insert(QStringLiteral("invalid"), QJsonObject{{QStringLiteral("column"), bad->x()},
-                                                        {QStringLiteral("row"), bad->y()},
-                                                        {QStringLiteral("text"), checked.cell(bad->x(), bad->y())}});
+        o.insert(QStringLiteral("invalid"),
+                 QJsonObject{{QStringLiteral("column"), bad->x()},
+                             {QStringLiteral("row"), bad->y()},
+                             {QStringLiteral("text"), checked.cell(bad->x(), bad->y())}});
     else
         o.insert(QStringLiteral("invalid"), QJsonValue::Null);
     std::fputs(QJsonDocument(o).toJson(QJsonDocument::Indented).constData(), stdout);
@@ -80,24 +79,59 @@ int cmdInfo(QStringList args)
     return Ok;
 }
 
-int cmdResave(QStringList args)
+int runResave(const Invocation &call)
 {
-    if (args.size() != 2)
-        return usage();
     Design design;
-    DesignFile::open(args[0], design);
-    return checkAndSave(design, args[1]);
+    DesignFile::open(call.arguments()[0], design);
+    return checkAndSave(design, call.arguments()[1]);
 }
 
-int cmdImport(QStringList args)
+int runImport(const Invocation &call)
 {
-    QString out;
-    if (!takeOutput(args, &out) || args.size() != 2)
-        return usage();
+    const QString out = call.required(QStringLiteral("o"));
     Design design;
-    DesignFile::open(args[0], design);
-    ArrangementImport::import(args[1], design);
+    DesignFile::open(call.arguments()[0], design);
+    ArrangementImport::import(call.arguments()[1], design);
     return checkAndSave(design, out);
 }
+} // namespace
+
+const Command newCommand{"new",
+                         QT_TRANSLATE_NOOP("tessell::cli", "すべてのセルが 0 の新しい図案を作ります"),
+                         QStringLiteral("COLSxROWS -o OUT.tsl"),
+                         {{QStringLiteral("COLSxROWS"),
+                           QT_TRANSLATE_NOOP("tessell::cli", "列数と行数 (1〜999)、たとえば 160x100")}},
+                         {{{QStringLiteral("o")},
+                           QStringLiteral("OUT.tsl"),
+                           QT_TRANSLATE_NOOP("tessell::cli", "書き込む図案ファイル")}},
+                         runNew};
+
+const Command infoCommand{
+    "info",
+    QT_TRANSLATE_NOOP("tessell::cli", "図案の大きさ、パレット、個数、最初の不正なセルを JSON で表示します"),
+    QStringLiteral("FILE.tsl"),
+    {{QStringLiteral("FILE.tsl"), QT_TRANSLATE_NOOP("tessell::cli", "読む図案ファイル")}},
+    {},
+    runInfo};
+
+const Command resaveCommand{
+    "resave",
+    QT_TRANSLATE_NOOP("tessell::cli", "図案を読み、セルを検査して書き直します"),
+    QStringLiteral("IN.tsl OUT.tsl"),
+    {{QStringLiteral("IN.tsl"), QT_TRANSLATE_NOOP("tessell::cli", "読む図案ファイル")},
+     {QStringLiteral("OUT.tsl"), QT_TRANSLATE_NOOP("tessell::cli", "書き込む図案ファイル")}},
+    {},
+    runResave};
+
+const Command importCommand{
+    "import",
+    QT_TRANSLATE_NOOP("tessell::cli", "配置ファイルの数値を図案のセルに読み込みます"),
+    QStringLiteral("DESIGN.tsl ARRANGEMENT -o OUT.tsl"),
+    {{QStringLiteral("DESIGN.tsl"), QT_TRANSLATE_NOOP("tessell::cli", "読む図案ファイル")},
+     {QStringLiteral("ARRANGEMENT"), QT_TRANSLATE_NOOP("tessell::cli", "配置ファイル (CSV またはテキスト)")}},
+    {{{QStringLiteral("o")},
+      QStringLiteral("OUT.tsl"),
+      QT_TRANSLATE_NOOP("tessell::cli", "書き込む図案ファイル")}},
+    runImport};
 
 } // namespace tessell::cli

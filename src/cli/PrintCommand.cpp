@@ -37,53 +37,44 @@ std::optional<Distribution> parseClasses(const QString &text)
     return Distribution::fromFields(*Distribution::normalise(fields));
 }
 
-int integerOption(const QString &text)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok, 10);
-    if (!ok)
-        throw Error(texts::notAnInteger(text));
-    return v;
-}
-
 void writePng(const QImage &image, const QString &path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
         throw Error(texts::cannotCreate(path));
 }
-} // namespace
 
-int cmdPrint(QStringList args)
+int runPrint(const Invocation &call)
 {
-    QString out, classes, fair, pngPage;
+    const QString classes = QStringLiteral("classes"), fair = QStringLiteral("classes-fair"),
+                  png = QStringLiteral("png-page");
     ClassPageOptions options;
-    const bool hasClasses = takeOption(args, QStringLiteral("--classes"), &classes);
-    const bool hasFair = takeOption(args, QStringLiteral("--classes-fair"), &fair);
-    const bool png = takeOption(args, QStringLiteral("--png-page"), &pngPage);
-    takeOption(args, QStringLiteral("--title"), &options.title);
-    takeOption(args, QStringLiteral("--notes"), &options.notes);
-    options.colour = takeFlag(args, QStringLiteral("--color"));
-    options.numberTable = !takeFlag(args, QStringLiteral("--no-numbers"));
-    options.quantityTable = !takeFlag(args, QStringLiteral("--no-quantities"));
-    options.overview = takeFlag(args, QStringLiteral("--overview"));
-    options.neighbours = takeFlag(args, QStringLiteral("--neighbours"));
-    if (!takeOutput(args, &out) || args.size() != 1 || hasClasses == hasFair)
-        return usage();
+    options.title = call.value(QStringLiteral("title"));
+    options.notes = call.value(QStringLiteral("notes"));
+    options.colour = call.isSet(QStringLiteral("color"));
+    options.numberTable = !call.isSet(QStringLiteral("no-numbers"));
+    options.quantityTable = !call.isSet(QStringLiteral("no-quantities"));
+    options.overview = call.isSet(QStringLiteral("overview"));
+    options.neighbours = call.isSet(QStringLiteral("neighbours"));
+    const QString out = call.required(QStringLiteral("o"));
+    if (call.isSet(classes) && call.isSet(fair))
+        throw UsageError(usageText::notTogether(dashed(classes), dashed(fair)));
+    if (!call.isSet(classes) && !call.isSet(fair))
+        throw UsageError(usageText::eitherOf(dashed(classes), dashed(fair)));
 
     Design design;
-    DesignFile::open(args[0], design);
+    DesignFile::open(call.arguments()[0], design);
     if (design.listcheck()) {
         printError(texts::errorFound());
         return InvalidCell;
     }
-    if (hasClasses) {
-        const std::optional<Distribution> d = parseClasses(classes);
+    if (call.isSet(classes)) {
+        const std::optional<Distribution> d = parseClasses(call.value(classes));
         if (!d)
-            return usage();
+            throw call.malformed(classes);
         options.distribution = *d;
     } else {
-        options.distribution = Distribution::fair(integerOption(fair), design.columns());
+        options.distribution = Distribution::fair(call.integer(fair), design.columns());
     }
     options.distribution.checkPositive();
     // The dialog would not print a split that gives away more columns than there are.
@@ -95,8 +86,8 @@ int cmdPrint(QStringList args)
     ClassPages pages(design.grid(), design.palette());
     pages.setOptions(options);
     pages.checkPages();
-    if (png) {
-        const int page = integerOption(pngPage);
+    if (call.isSet(png)) {
+        const int page = call.integer(png);
         if (page < 1 || page > pages.pageCount())
             throw Error(texts::noSuchPage(page, pages.pageCount()));
         writePng(pages.pageImage(page - 1), out);
@@ -106,5 +97,39 @@ int cmdPrint(QStringList args)
     pages.print(pdf);
     return Ok;
 }
+} // namespace
+
+const Command printCommand{
+    "print",
+    QT_TRANSLATE_NOOP("tessell::cli", "クラスごとの下絵を A4 の PDF に書き出します"),
+    QStringLiteral("DESIGN.tsl (--classes CxW[,CxW[,CxW]] | --classes-fair N) [OPTIONS] -o OUT.pdf"),
+    {{QStringLiteral("DESIGN.tsl"), QT_TRANSLATE_NOOP("tessell::cli", "印刷する図案ファイル")}},
+    {
+        {{QStringLiteral("o")},
+         QStringLiteral("OUT.pdf"),
+         QT_TRANSLATE_NOOP("tessell::cli", "書き込む PDF (--png-page では PNG)")},
+        {{QStringLiteral("classes")},
+         QStringLiteral("CxW[,CxW[,CxW]]"),
+         QT_TRANSLATE_NOOP("tessell::cli", "クラス数 x 1クラスの列数、3組まで")},
+        {{QStringLiteral("classes-fair")},
+         QStringLiteral("N"),
+         QT_TRANSLATE_NOOP("tessell::cli", "すべての列を N クラスで均等に分けます")},
+        {{QStringLiteral("color")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "カラーで印刷します (セルをタイルの平均色で塗ります)")},
+        {{QStringLiteral("no-numbers")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "番号表を空欄にします")},
+        {{QStringLiteral("no-quantities")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "数量表を空欄にします")},
+        {{QStringLiteral("title")}, QStringLiteral("TEXT"), QT_TRANSLATE_NOOP("tessell::cli", "タイトル")},
+        {{QStringLiteral("notes")}, QStringLiteral("TEXT"), QT_TRANSLATE_NOOP("tessell::cli", "備考")},
+        {{QStringLiteral("overview")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "全体図をつけ、クラスの範囲を枠で示します")},
+        {{QStringLiteral("neighbours")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "隣の列を灰色で表示します")},
+        {{QStringLiteral("png-page")},
+         QStringLiteral("K"),
+         QT_TRANSLATE_NOOP("tessell::cli", "K ページ目だけを PNG で書き出します")},
+    },
+    runPrint,
+    true};
 
 } // namespace tessell::cli

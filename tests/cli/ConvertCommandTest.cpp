@@ -9,6 +9,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTest>
 
 using namespace tessell;
@@ -61,6 +64,8 @@ private slots:
     void convert();
     void failures_data();
     void failures();
+    void choices_data();
+    void choices();
 };
 
 void ConvertCommandTest::convert_data()
@@ -99,7 +104,7 @@ void ConvertCommandTest::convert()
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     const QByteArray expected = convertedInProcess(
-        designPath, picturePath, ScanOptions{diffusion, emphasized},
+        designPath, picturePath, ScanOptions::fromItems(diffusion ? 1 : 0, emphasized ? 1 : 0),
         crop.isNull() ? std::nullopt : std::optional<QRect>(crop), scratch.file("expected.tsl"));
     QVERIFY(!expected.isEmpty());
     QCOMPARE(readAll(out), expected);
@@ -113,7 +118,7 @@ void ConvertCommandTest::convert()
 void ConvertCommandTest::failures_data()
 {
     QTest::addColumn<QStringList>("args");
-    QTest::addColumn<QString>("error"); // empty: the usage text
+    QTest::addColumn<QString>("error"); // the whole of standard error, or how it starts with the usage
     // DESIGN, PICTURE, BROKEN, MISSING and OUT stand for files of the scratch folder.
     const auto args = [](const QString &line) { return QStringList{"convert"} + line.split(' '); };
     const QString invalid = texts::invalidBitmap() + '\n', missing = texts::cannotOpen("MISSING") + '\n';
@@ -122,14 +127,33 @@ void ConvertCommandTest::failures_data()
     QTest::newRow("design missing") << args("PICTURE --design MISSING -o OUT") << missing;
     QTest::newRow("crop outside the picture")
         << args("PICTURE --design DESIGN --crop 47,0,5,5 -o OUT") << texts::cropOutsidePicture() + '\n';
-    QTest::newRow("no design") << args("PICTURE -o OUT") << "";
-    QTest::newRow("no output") << args("PICTURE --design DESIGN") << "";
-    QTest::newRow("no picture") << args("--design DESIGN -o OUT") << "";
-    QTest::newRow("two pictures") << args("PICTURE PICTURE --design DESIGN -o OUT") << "";
-    QTest::newRow("crop of three numbers") << args("PICTURE --design DESIGN --crop 1,2,3 -o OUT") << "";
-    QTest::newRow("crop of no width") << args("PICTURE --design DESIGN --crop 1,2,0,3 -o OUT") << "";
-    QTest::newRow("crop without value") << args("PICTURE --design DESIGN -o OUT --crop") << "";
-    QTest::newRow("unknown flag") << args("PICTURE --design DESIGN --dither -o OUT") << "";
+    // Usage errors name what is wrong; the usage follows.
+    const auto usage = [](const char *message) { return QString::fromUtf8(message) + "\n使い方:"; };
+    QTest::newRow("no design") << args("PICTURE -o OUT")
+                               << usage("convert には --design DESIGN.tsl を指定してください");
+    QTest::newRow("no output") << args("PICTURE --design DESIGN")
+                               << usage("convert には -o OUT.tsl を指定してください");
+    QTest::newRow("no picture") << args("--design DESIGN -o OUT")
+                                << usage("convert には PICTURE を指定してください");
+    QTest::newRow("two pictures") << args("PICTURE PICTURE --design DESIGN -o OUT")
+                                  << usage("余分な引数 PICTURE があります");
+    const QString crop = usage("--crop には X,Y,W,H を指定してください");
+    QTest::newRow("crop of three numbers") << args("PICTURE --design DESIGN --crop 1,2,3 -o OUT") << crop;
+    QTest::newRow("crop of no width") << args("PICTURE --design DESIGN --crop 1,2,0,3 -o OUT") << crop;
+    QTest::newRow("crop without value") << args("PICTURE --design DESIGN -o OUT --crop") << crop;
+    QTest::newRow("unknown flag") << args("PICTURE --design DESIGN --dithering -o OUT")
+                                  << usage("--dithering というオプションはありません");
+    QTest::newRow("unknown comparison")
+        << args("PICTURE --design DESIGN --compare nearest -o OUT")
+        << usage("--compare には average|emphasized|perceptual を指定してください");
+    QTest::newRow("brightness past 100") << args("PICTURE --design DESIGN --brightness 101 -o OUT")
+                                         << usage("--brightness には N を指定してください");
+    QTest::newRow("one colour from the picture")
+        << args("PICTURE --design DESIGN --palette-from-picture 1 -o OUT")
+        << usage("--palette-from-picture には K を指定してください");
+    QTest::newRow("a word and its old flag")
+        << args("PICTURE --design DESIGN --compare average --emphasized -o OUT")
+        << usage("--compare と --emphasized は同時に指定できません");
 }
 
 void ConvertCommandTest::failures()
@@ -146,15 +170,86 @@ void ConvertCommandTest::failures()
     QVERIFY(picture().save(files["PICTURE"]));
     for (QString &a : args)
         a = files.value(a, a);
-    error.replace(QLatin1String("MISSING"), files["MISSING"]);
+    error.replace(QLatin1String("MISSING"), files["MISSING"])
+        .replace(QString::fromUtf8("引数 PICTURE"), QString::fromUtf8("引数 ") + files["PICTURE"]);
 
     const Run r = cli(args);
     QCOMPARE(r.exitCode, 2);
-    if (error.isEmpty())
-        QVERIFY(r.err.startsWith(QLatin1String("Usage:")));
+    if (error.endsWith(QString::fromUtf8("使い方:")))
+        QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     else
         QCOMPARE(r.err, error);
     QVERIFY(!QFileInfo::exists(files["OUT"]));
+}
+
+void ConvertCommandTest::choices_data()
+{
+    QTest::addColumn<QStringList>("flags");
+    QTest::addColumn<int>("scanType"); // the window's items
+    QTest::addColumn<int>("compare");
+    QTest::addColumn<QList<int>>("adjustments");
+    QTest::addColumn<int>("colours"); // chosen from the picture, or 0
+    QTest::newRow("the old flags as words") << QStringList{"--compare", "emphasized", "--dither", "halftone"}
+                                            << 1 << 1 << QList<int>{0, 0, 0} << 0;
+    QTest::newRow("perceptual, smooth, adjusted")
+        << QStringList{"--compare", "perceptual", "--dither", "floyd-steinberg", "--brightness",
+                       "10",        "--contrast", "-20",      "--saturation",    "35"}
+        << 2 << 2 << QList<int>{10, -20, 35} << 0;
+    QTest::newRow("colours from the picture, reported") << QStringList{"--palette-from-picture",
+                                                                       "5",
+                                                                       "--compare",
+                                                                       "perceptual",
+                                                                       "--contrast",
+                                                                       "30",
+                                                                       "--report"}
+                                                        << 0 << 2 << QList<int>{0, 30, 0} << 5;
+}
+
+// The result file is what the same steps give in the program itself; the
+// report is the mean difference and the pieces of that result.
+void ConvertCommandTest::choices()
+{
+    QFETCH(QStringList, flags);
+    QFETCH(int, scanType);
+    QFETCH(int, compare);
+    QFETCH(QList<int>, adjustments);
+    QFETCH(int, colours);
+    Scratch scratch;
+    const QString designPath = writeDesign(scratch), picturePath = scratch.file("photo.png");
+    QVERIFY(picture().save(picturePath));
+    const Run r = cli(
+        QStringList{"convert", picturePath, "--design", designPath, "-o", scratch.file("out.tsl")} + flags);
+    QCOMPARE(r.err, QString());
+    QCOMPARE(r.exitCode, 0);
+
+    ScanOptions options = ScanOptions::fromItems(scanType, compare);
+    options.adjustments = {adjustments[0], adjustments[1], adjustments[2]};
+    Design design;
+    DesignFile::open(designPath, design);
+    std::vector<QRgb> cells = MosaicConversion::cellAverages(PictureLoader::load(picturePath), 12, 8);
+    options.adjustments.apply(cells);
+    if (colours) {
+        Palette palette = design.palette();
+        QCOMPARE(MosaicConversion::choosePalette(cells, colours, palette), colours);
+        design.setPalette(palette);
+    }
+    const MeanColours means = MosaicConversion::meanColours(design.palette());
+    const std::vector<std::uint8_t> entries = MosaicConversion::match(cells, 12, 8, means, options);
+    MosaicConversion::writeIntoCells(MosaicConversion::resultLines(entries, 12, 8), design);
+    DesignFile::write(design, scratch.file("expected.tsl"));
+    QCOMPARE(readAll(scratch.file("out.tsl")), readAll(scratch.file("expected.tsl")));
+
+    if (!flags.contains("--report")) {
+        QVERIFY(r.out.isEmpty());
+        return;
+    }
+    const QJsonObject report = QJsonDocument::fromJson(r.out).object();
+    QCOMPARE(report.value("meanDeltaE").toDouble(),
+             std::round(MosaicConversion::meanDifference(cells, entries, means) * 100) / 100);
+    const QJsonArray counts = report.value("counts").toArray();
+    QCOMPARE(counts.size(), 16);
+    for (int i = 0; i < 16; ++i)
+        QCOMPARE(counts[i].toInt(), int(std::count(entries.begin(), entries.end(), i)));
 }
 
 QTEST_GUILESS_MAIN(ConvertCommandTest)

@@ -108,11 +108,23 @@ void PrintCliTest::failures_data()
         << none << QStringList{"--classes-fair", "161"} << 2 << line("クラス数が列数を超えています。");
     QTest::newRow("no such page") << none << QStringList{"--classes", "7x7,7x7,8x7", "--png-page", "23"} << 2
                                   << line("ページ 23 はありません (1〜22)");
-    const QString usageStart = QStringLiteral("Usage:");
+    // Usage errors name what is wrong; the usage follows.
+    const QString usage = QString::fromUtf8("\n使い方:");
+    QTest::newRow("fair split of no number")
+        << none << QStringList{"--classes-fair", "x"} << 2
+        << QString::fromUtf8("--classes-fair には N を指定してください") + usage;
+    QTest::newRow("page of no number") << none << QStringList{"--classes", "7x7", "--png-page", "one"} << 2
+                                       << QString::fromUtf8("--png-page には K を指定してください") + usage;
     QTest::newRow("both splits") << none << QStringList{"--classes", "7x7", "--classes-fair", "3"} << 2
-                                 << usageStart;
-    QTest::newRow("four groups") << none << QStringList{"--classes", "1x1,1x1,1x1,1x1"} << 2 << usageStart;
-    QTest::newRow("group without x") << none << QStringList{"--classes", "7-7"} << 2 << usageStart;
+                                 << QString::fromUtf8("--classes と --classes-fair は同時に指定できません") +
+                                        usage;
+    QTest::newRow("no split") << none << QStringList{"--color"} << 2
+                              << QString::fromUtf8(
+                                     "--classes か --classes-fair のどちらかを指定してください") +
+                                     usage;
+    const QString classes = QString::fromUtf8("--classes には CxW[,CxW[,CxW]] を指定してください") + usage;
+    QTest::newRow("four groups") << none << QStringList{"--classes", "1x1,1x1,1x1,1x1"} << 2 << classes;
+    QTest::newRow("group without x") << none << QStringList{"--classes", "7-7"} << 2 << classes;
 }
 
 void PrintCliTest::failures()
@@ -127,8 +139,8 @@ void PrintCliTest::failures()
     const QString out = scratch.write("pages.pdf", "old");
     const CliRun r = cli(QStringList{"print", in} + options + QStringList{"-o", out});
     QCOMPARE(r.exitCode, exitCode);
-    if (error.startsWith("Usage:"))
-        QVERIFY(r.err.startsWith(error));
+    if (error.endsWith(QString::fromUtf8("使い方:")))
+        QVERIFY2(r.err.startsWith(error), qPrintable(r.err));
     else
         QCOMPARE(r.err, error);
     QCOMPARE(readAll(out), QByteArray("old"));

@@ -2,14 +2,11 @@
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
 
-#include "core/Version.h"
-
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTest>
 
 #include <memory>
@@ -98,9 +95,6 @@ private slots:
     void importUnreadableArrangement();
     void readFilesStayUnchanged_data();
     void readFilesStayUnchanged();
-    void usage_data();
-    void usage();
-    void version();
     void hugeInputsWithinMemory_data();
     void hugeInputsWithinMemory();
     void specialFilesLeftAlone_data();
@@ -394,44 +388,6 @@ void TessellCliTest::readFilesStayUnchanged()
         QCOMPARE(tessell::test::readAll(in), design);
         QCOMPARE(tessell::test::readAll(arrangement), arrangementBytes);
     }
-}
-
-void TessellCliTest::usage_data()
-{
-    QTest::addColumn<QStringList>("args");
-    QTest::addColumn<int>("exitCode");
-    QTest::newRow("no arguments") << QStringList{} << 2;
-    QTest::newRow("unknown command") << QStringList{"print", "x.tsl"} << 2;
-    QTest::newRow("new without output") << QStringList{"new", "3x2"} << 2;
-    QTest::newRow("new with a bad size") << QStringList{"new", "3by2", "-o", "x.tsl"} << 2;
-    QTest::newRow("info without a file") << QStringList{"info"} << 2;
-    QTest::newRow("resave with one file") << QStringList{"resave", "in.tsl"} << 2;
-    QTest::newRow("import without output") << QStringList{"import", "a.tsl", "b.csv"} << 2;
-    QTest::newRow("help") << QStringList{"--help"} << 0;
-}
-
-void TessellCliTest::usage()
-{
-    QFETCH(QStringList, args);
-    QFETCH(int, exitCode);
-    Scratch scratch;
-    QProcess p;
-    p.setWorkingDirectory(scratch.path());
-    p.start(QStringLiteral(TESSELL_CLI_PATH), args);
-    QVERIFY(p.waitForFinished(60000));
-    QCOMPARE(p.exitCode(), exitCode);
-    // Help goes to standard output, a usage error to standard error; nothing is written.
-    const QByteArray text = exitCode == 0 ? p.readAllStandardOutput() : p.readAllStandardError();
-    QVERIFY(text.startsWith("Usage:"));
-    QVERIFY(QDir(scratch.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty());
-}
-
-void TessellCliTest::version()
-{
-    const Run r = cli({"--version"});
-    QCOMPARE(r.exitCode, 0);
-    QCOMPARE(r.out, QByteArray("tessell-cli ") + tessell::kVersion + "\n");
-    QCOMPARE(r.err, QString());
 }
 
 void TessellCliTest::hugeInputsWithinMemory_data()

@@ -1,4 +1,4 @@
-// The about box names the program and its one version, and closes by OK.
+// The about box names the program, its one version and its licence, and closes by OK.
 #include "ui/shell/AboutBox.h"
 #include "core/Version.h"
 
@@ -24,6 +24,7 @@ void AboutBoxTest::showsVersionAndClosesByOk()
     const QString all = texts.join('\n');
     QVERIFY2(all.contains(QStringLiteral("バージョン %1").arg(kVersion)), qPrintable(all));
     QVERIFY(all.contains("LGPLv3"));
+    QVERIFY(all.contains(QStringLiteral("GNU General Public License バージョン3またはそれ以降")));
     QVERIFY(all.contains("IPAフォントライセンス"));
     QTimer::singleShot(0, &box, [&] { QTest::mouseClick(box.okButton(), Qt::LeftButton); });
     QCOMPARE(box.exec(), int(QDialog::Accepted));

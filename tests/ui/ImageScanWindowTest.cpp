@@ -12,6 +12,7 @@
 #include "support/CliRun.h"
 #include "ui/common/HelpPages.h"
 #include "ui/editing/CountBar.h"
+#include "ui/editing/PaletteBar.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/scan/ScanPictureView.h"
 #include "ui/shell/HelpWindow.h"
@@ -21,7 +22,10 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QtTest>
 
 using namespace tessell;
@@ -64,6 +68,11 @@ private slots:
     void failures();
     void sameAsTheCommandLine_data();
     void sameAsTheCommandLine();
+    void previewConvertsAtOnce();
+    void coloursFromThePicture();
+    void adjustmentsAndViewKept();
+    void cropAtTheDesignShape_data();
+    void cropAtTheDesignShape();
 
 private:
     // The captions the progress panel really painted.
@@ -112,10 +121,10 @@ void ImageScanWindowTest::cropByMouse()
     const int areaWidth = window.pictureArea()->maximumViewportSize().width();
     const QImage source = noisePicture(fit ? 8 * areaWidth : 80, fit ? 480 : 60, 1);
     window.setPicture(source);
-    if (fit) {
-        QTest::mouseClick(window.fitBox(), Qt::LeftButton);
+    // "全体表示" is on the first time: a large picture is seen whole at once.
+    QVERIFY(window.fitBox()->isChecked());
+    if (fit)
         QCOMPARE(window.pictureView()->width(), areaWidth);
-    }
     drag(window.pictureView(), path);
     QCOMPARE(window.cropButton()->isEnabled(), !crop.isNull());
     if (crop.isNull())
@@ -294,6 +303,153 @@ void ImageScanWindowTest::sameAsTheCommandLine()
     QCOMPARE(r.err, QString());
     QCOMPARE(r.exitCode, 0);
     QCOMPARE(readAll(f.scratch->file("window.tsl")), readAll(f.scratch->file("cli.tsl")));
+}
+
+// With "結果を表示" on, each change converts again at once, the area shows the
+// cells in their tiles' mean colours, and the transfer takes what is shown.
+void ImageScanWindowTest::previewConvertsAtOnce()
+{
+    w().design().setPalette(distinctPalette());
+    const MeanColours means = MosaicConversion::meanColours(w().design().palette());
+    const QImage photo = noisePicture(413, 251, 5);
+    inScanWindow([&](ImageScanWindow *window) {
+        window->setPicture(photo);
+        QVERIFY(!window->transferButton()->isEnabled());
+        QTest::mouseClick(window->previewBox(), Qt::LeftButton);
+        QVERIFY(window->pictureView()->isPreviewShown() && window->transferButton()->isEnabled());
+        // Each change by a real event; the shown result follows every one.
+        ScanOptions expected;
+        const auto check = [&] {
+            const QStringList lines = MosaicConversion::convert(photo, 160, 100, means, expected);
+            QCOMPARE(window->resultLines(), lines);
+            const QImage shown = window->pictureView()->preview();
+            QCOMPARE(shown.size(), QSize(160, 100));
+            QCOMPARE(shown.pixel(37, 81), means[lines[81].split(',')[37].toInt(nullptr, 16)]);
+            QVERIFY(window->differenceLabel()->text().startsWith("色の差 ΔE "));
+        };
+        check();
+        QTest::mouseClick(window->perceptualButton(), Qt::LeftButton);
+        expected.comparison = Comparison::Perceptual;
+        check();
+        const QString perceptualDifference = window->differenceLabel()->text();
+        QTest::mouseClick(window->smoothButton(), Qt::LeftButton);
+        expected.dithering = Dithering::FloydSteinberg;
+        check();
+        window->contrastSlider()->setFocus();
+        QTest::keyClick(window->contrastSlider(), Qt::Key_PageUp);
+        QTest::keyClick(window->contrastSlider(), Qt::Key_Right);
+        expected.adjustments.contrast = 11;
+        check();
+        QTest::mouseClick(window->paintButton(), Qt::LeftButton);
+        QTest::mouseClick(window->resetButton(), Qt::LeftButton);
+        expected.dithering = Dithering::None;
+        expected.adjustments = {};
+        check();
+        QCOMPARE(window->differenceLabel()->text(), perceptualDifference);
+        // The crop is not drawn over the result; off again, the photo is back.
+        drag(window->pictureView(), {{10, 10}, {50, 40}});
+        QVERIFY(!window->cropButton()->isEnabled());
+        QTest::mouseClick(window->previewBox(), Qt::LeftButton);
+        QVERIFY(!window->pictureView()->isPreviewShown());
+        QTest::mouseClick(window->transferButton(), Qt::LeftButton);
+    });
+    ScanOptions last;
+    last.comparison = Comparison::Perceptual;
+    Design expected;
+    expected.makeNew(160, 100);
+    MosaicConversion::writeIntoCells(MosaicConversion::convert(photo, 160, 100, means, last), expected);
+    QCOMPARE(cellsOf(w().design()), cellsOf(expected));
+    QCOMPARE(w().history().names(), (QStringList{"新規作成", "イメージスキャン"}));
+}
+
+// "写真から色を選ぶ" writes that many plain tiles with names, records no
+// history, converts again with them, and the main window takes the palette.
+void ImageScanWindowTest::coloursFromThePicture()
+{
+    const Palette before = w().design().palette();
+    QTest::mouseClick(w().editor().paletteBar()->button(5), Qt::LeftButton);
+    QCOMPARE(w().editor().paletteBar()->current(), 5);
+    inScanWindow([&](ImageScanWindow *window) {
+        QVERIFY(!window->chooseColoursButton()->isEnabled());
+        // Four flat quarters: four colours, each found exactly.
+        QImage photo(200, 120, QImage::Format_RGB32);
+        const QRgb quarters[4] = {qRgb(200, 30, 30), qRgb(20, 40, 100), qRgb(250, 250, 250),
+                                  qRgb(30, 140, 60)};
+        for (int y = 0; y < 120; ++y)
+            for (int x = 0; x < 200; ++x)
+                photo.setPixel(x, y, quarters[(y < 60 ? 0 : 2) + (x < 100 ? 0 : 1)]);
+        window->setPicture(photo);
+        QTest::mouseClick(window->previewBox(), Qt::LeftButton);
+        window->colourCountBox()->setValue(6);
+        QTest::mouseClick(window->chooseColoursButton(), Qt::LeftButton);
+        const Palette &p = w().design().palette();
+        QSet<QString> names;
+        for (int i = 0; i < 4; ++i) {
+            QVERIFY(std::find(std::begin(quarters), std::end(quarters), p[i].meanColor()) !=
+                    std::end(quarters));
+            QCOMPARE(p[i].pixel(4, 3), p[i].pixel(0, 0));
+            names << p[i].name();
+        }
+        QCOMPARE(names, (QSet<QString>{"赤", "紺", "白", "緑"}));
+        for (int i = 4; i < 16; ++i)
+            QCOMPARE(p[i], before[i]);
+        // Converted again with them: every cell finds its own colour.
+        QCOMPARE(window->differenceLabel()->text(), "色の差 ΔE 0.0");
+        QTest::mouseClick(window->cancelButton(), Qt::LeftButton);
+    });
+    QCOMPARE(w().history().names(), QStringList{"新規作成"});
+    // Applied as after the palette editor: the current number back to 0.
+    QCOMPARE(w().editor().paletteBar()->current(), 0);
+    QCOMPARE(f.prompter->unexpected, 0);
+}
+
+// Adjustments, the result view's neighbours and the colour count are kept in
+// section "scan"; "元に戻す" puts the three sliders back to 0.
+void ImageScanWindowTest::adjustmentsAndViewKept()
+{
+    SettingsStore &store = w().settings();
+    store.writeInteger("scan", "brightness", 30);
+    store.writeInteger("scan", "compare", 2);
+    store.writeInteger("scan", "scantype", 2);
+    inScanWindow([&](ImageScanWindow *window) {
+        QCOMPARE(window->brightnessSlider()->value(), 30);
+        QVERIFY(window->perceptualButton()->isChecked() && window->smoothButton()->isChecked());
+        QTest::mouseClick(window->resetButton(), Qt::LeftButton);
+        QCOMPARE(window->brightnessSlider()->value(), 0);
+        window->saturationSlider()->setFocus();
+        QTest::keyClick(window->saturationSlider(), Qt::Key_PageDown);
+        QTest::mouseClick(window->fitBox(), Qt::LeftButton);
+        QTest::mouseClick(window->aspectBox(), Qt::LeftButton);
+        window->colourCountBox()->setValue(5);
+        window->close();
+    });
+    QCOMPARE(store.readInteger("scan", "brightness", -1), 0);
+    QCOMPARE(store.readInteger("scan", "saturation", 0), -10);
+    QCOMPARE(store.readBool("scan", "fit", true), false);
+    QCOMPARE(store.readBool("scan", "aspect", false), true);
+    QCOMPARE(store.readInteger("scan", "colours", 0), 5);
+    QCOMPARE(store.readInteger("scan", "compare", -1), 2);
+}
+
+void ImageScanWindowTest::cropAtTheDesignShape_data()
+{
+    QTest::addColumn<QList<QPoint>>("path");
+    QTest::addColumn<QRect>("crop");
+    // The design is 160 x 100: the frame keeps 8 : 5 whichever way the pointer leads.
+    QTest::newRow("tall drag up and left") << QList<QPoint>{{100, 70}, {90, 20}} << QRect(20, 20, 80, 50);
+    QTest::newRow("held inside the picture") << QList<QPoint>{{100, 40}, {199, 95}} << QRect(100, 40, 96, 60);
+}
+
+void ImageScanWindowTest::cropAtTheDesignShape()
+{
+    QFETCH(QList<QPoint>, path);
+    QFETCH(QRect, crop);
+    ImageScanWindow window(w().editor(), &w());
+    window.show();
+    window.setPicture(noisePicture(200, 100, 4));
+    QTest::mouseClick(window.aspectBox(), Qt::LeftButton);
+    drag(window.pictureView(), path);
+    QCOMPARE(window.cropRectangle(), crop);
 }
 
 QTEST_MAIN(ImageScanWindowTest)

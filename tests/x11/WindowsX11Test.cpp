@@ -5,6 +5,7 @@
 
 #include "core/document/DesignFile.h"
 #include "core/shell/FileAssociation.h"
+#include "core/shell/ProgramIcon.h"
 #include "ui/app/Application.h"
 #include "ui/app/ToolBarPanel.h"
 #include "ui/editing/SizeDialog.h"
@@ -49,6 +50,41 @@ QList<uint> motifHints(QWidget *window)
     return values;
 }
 
+// The icons the window manager is given (_NET_WM_ICON), by width: ARGB pixels.
+QMap<int, QList<quint32>> windowIcons(QWidget *window)
+{
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), QString::number(window->winId()), QStringLiteral("-f"),
+                 QStringLiteral("_NET_WM_ICON"), QStringLiteral("32c"), QStringLiteral(" $0+\n"),
+                 QStringLiteral("_NET_WM_ICON")});
+    QMap<int, QList<quint32>> icons;
+    if (!xprop.waitForFinished(10000))
+        return icons;
+    // Width, height and the pixels, icon after icon.
+    QList<quint32> values;
+    const QByteArray out = xprop.readAllStandardOutput();
+    for (const QByteArray &v : out.mid(out.indexOf(' ') + 1).split(','))
+        values << v.trimmed().toUInt();
+    for (qsizetype i = 0; i + 2 <= values.size();) {
+        const qsizetype w = values[i], h = values[i + 1];
+        if (w == 0 || i + 2 + w * h > values.size())
+            break;
+        icons.insert(int(w), values.mid(i + 2, w * h));
+        i += 2 + w * h;
+    }
+    return icons;
+}
+
+QList<quint32> pixels(const QImage &image)
+{
+    QList<quint32> values;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            values << image.pixel(x, y);
+    return values;
+}
+
 void runXdotool(const QString &commands)
 {
     QProcess::startDetached(QStringLiteral("sh"), {QStringLiteral("-c"), commands});
@@ -61,7 +97,7 @@ private slots:
     void initTestCase();
     void init() { fixture.start(); }
     void cleanup() { fixture.stop(); }
-    void titlesAreTheProductsOwn();
+    void titlesAndIconsAreTheProductsOwn();
     void smallWindowsOfferOnlyClosing();
     void menuButtonFlatAfterItsMenuCloses();
 
@@ -79,7 +115,8 @@ void WindowsX11Test::initTestCase()
     setUpApplication(*qApp);
 }
 
-void WindowsX11Test::titlesAreTheProductsOwn()
+// Every window carries the program's title and icon, whatever window it is.
+void WindowsX11Test::titlesAndIconsAreTheProductsOwn()
 {
     QCOMPARE(shownTitle(&w()), QStringLiteral("Tessell"));
     const QString path = fixture.scratch->file(QStringLiteral("a.tsl"));
@@ -94,6 +131,14 @@ void WindowsX11Test::titlesAreTheProductsOwn()
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     QCOMPARE(shownTitle(&box), QStringLiteral("警告"));
+
+    for (QWidget *window : QList<QWidget *>{&w(), w().rotateMoveWindow(), &box}) {
+        // Qt hands over the sizes up to 128 pixels.
+        const QMap<int, QList<quint32>> icons = windowIcons(window);
+        QCOMPARE(icons.keys(), QList<int>({16, 24, 32, 48, 64, 128}));
+        for (int size : icons.keys())
+            QCOMPARE(icons[size], pixels(programIcon(size)));
+    }
 }
 
 // Fixed-size windows offer neither minimising nor maximising; the text window

@@ -2,9 +2,12 @@
 // scratch home. Fails rather than skips when a tool is missing.
 #include "XdgHome.h"
 
+#include "core/Version.h"
 #include "core/shell/FileAssociation.h"
 #include "core/shell/FreedesktopAssociation.h"
+#include "core/shell/Installation.h"
 
+#include <QScopeGuard>
 #include <QStandardPaths>
 
 #include <memory>
@@ -34,6 +37,7 @@ private slots:
     void defaultWithoutXdgMime();
     void failuresKeepEarlierFilesAndNotifyNothing_data();
     void failuresKeepEarlierFilesAndNotifyNothing();
+    void installedEntryIsOnlyMadeTheDefault();
 
 private:
     QString standIn(const QString &folder) { return test::standIn(*home, folder); }
@@ -110,7 +114,7 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
 
     const QString file = design("a design.tsl");
     QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
-    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    QCOMPARE(defaultApp(), FreedesktopAssociation::desktopName());
     QCOMPARE(openFromDesktop(file), QStringList({program, file}));
 }
 
@@ -144,7 +148,8 @@ void FileAssociationXdgTest::offWhenNothingIsThereIsSilent()
     QCOMPARE(errorOf([&] { a.dissociate(); }), QStringLiteral("<no error>"));
     QVERIFY(!a.isOn());
     QVERIFY(!QFileInfo::exists(home->file("home/.config/mimeapps.list")));
-    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/applications/tessell.desktop")));
+    QVERIFY(!QFileInfo::exists(home->file("home/.local/share/applications/") +
+                               FreedesktopAssociation::desktopName()));
 }
 
 void FileAssociationXdgTest::movedProgramReadsOffThenOnRewritesAll()
@@ -190,7 +195,7 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
     FileAssociation a(program, std::make_unique<FreedesktopAssociation>(home->file("home/.local/share"),
                                                                         home->file("home/.config"), tools));
     a.associate();
-    QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+    QCOMPARE(defaultApp(), FreedesktopAssociation::desktopName());
     const QString file = design("x.tsl");
     QCOMPARE(openFromDesktop(file), QStringList({program, file}));
     for (const QString &line : QString::fromUtf8(existing).split('\n', Qt::SkipEmptyParts))
@@ -208,7 +213,9 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing_data()
     QTest::addColumn<bool>("entryWritten");
     // As root no permission stops a write: a file where a folder must be does.
     QTest::newRow("desktop entry") << "home/.local/share/applications"
-                                   << "home/.local/share/applications/tessell.desktop" << false;
+                                   << "home/.local/share/applications/" +
+                                          FreedesktopAssociation::desktopName()
+                                   << false;
     QTest::newRow("default application") << "xdg-mime fails"
                                          << "home/.config/mimeapps.list" << true;
     QTest::newRow("no update-mime-database") << "update-mime-database missing"
@@ -239,6 +246,55 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
     // No notice: the MIME database was never built, so the type is unknown.
     QVERIFY(!QFileInfo::exists(home->file("home/.local/share/mime/mime.cache")));
     QVERIFY(contentType(design("x.tsl")) != QStringLiteral("application/x-tessell"));
+}
+
+// Installed, the package's desktop entry opens designs: switching the
+// association on only makes it the type's default, and off takes that back and
+// leaves the installed files alone.
+void FileAssociationXdgTest::installedEntryIsOnlyMadeTheDefault()
+{
+    // The installed files as the package lays them out, and the desktop's
+    // databases as the package's triggers build them.
+    const QString share = home->file("usr/share");
+    const QString program = standIn("usr/bin");
+    const QString entry = share + "/applications/" + FreedesktopAssociation::desktopName();
+    writeText(
+        entry,
+        readAll(TESSELL_SOURCE_DIR "/data/tessell.desktop.in").replace("@TESSELL_APP_ID@", kApplicationId));
+    writeText(share + "/mime/packages/tessell.xml", readAll(TESSELL_SOURCE_DIR "/data/tessell-mime.xml"));
+    QCOMPARE(runTool("update-mime-database", {share + "/mime"}).exitCode, 0);
+    QCOMPARE(runTool("update-desktop-database", {share + "/applications"}).exitCode, 0);
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS"), path = qgetenv("PATH");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_DATA_DIRS", dataDirs);
+        qputenv("PATH", path);
+    });
+    qputenv("XDG_DATA_DIRS", (share + ":/usr/share").toUtf8());
+    // The entry runs "tessell %f" from the path.
+    qputenv("PATH", QFileInfo(program).path().toUtf8() + ':' + path);
+    // As the program finds it when it starts.
+    QCOMPARE(Installation::visibleDesktopEntry(QFileInfo(program).path()),
+             QFileInfo(entry).canonicalFilePath());
+
+    auto *store = new FreedesktopAssociation;
+    store->setInstalledEntry(entry);
+    FileAssociation a(program, std::unique_ptr<AssociationStore>(store));
+    QVERIFY(!a.isOn());
+    a.associate();
+    QVERIFY(a.isOn());
+    // xdg-mime ends the list with or without a semicolon.
+    QCOMPARE(nonEmptyLines(store->defaultsFile()).join('\n').remove(';'),
+             "[Default Applications]\napplication/x-tessell=" + FreedesktopAssociation::desktopName());
+    for (const QString &path : {store->desktopFile(), store->mimeFile(), store->iconFile()})
+        QVERIFY2(!QFileInfo::exists(path), qPrintable(path));
+    const QString file = design("x.tsl");
+    QCOMPARE(contentType(file), QStringLiteral("application/x-tessell"));
+    QCOMPARE(openFromDesktop(file), QStringList({program, file}));
+
+    a.dissociate();
+    QVERIFY(!a.isOn());
+    QVERIFY(!nonEmptyLines(store->defaultsFile()).join('\n').contains("application/x-tessell"));
+    QVERIFY(QFileInfo::exists(entry));
 }
 
 QTEST_GUILESS_MAIN(FileAssociationXdgTest)

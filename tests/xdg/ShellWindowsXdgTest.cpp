@@ -53,7 +53,7 @@ private:
         QVERIFY(QFileInfo::exists(store.iconFile()));
         QCOMPARE(contentType(f.scratch->write("x.tsl", "tsfile,1,1\r\n")),
                  QStringLiteral("application/x-tessell"));
-        QCOMPARE(defaultApp(), QStringLiteral("tessell.desktop"));
+        QCOMPARE(defaultApp(), FreedesktopAssociation::desktopName());
     }
     void blockDesktopEntry() { writeText(f.scratch->file("home/.local/share/applications"), "in the way"); }
     WindowFixture f;

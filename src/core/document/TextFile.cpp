@@ -3,8 +3,8 @@
 #include "core/document/FileAccess.h"
 
 #include <QHash>
-#include <QStringDecoder>
-#include <QStringEncoder>
+
+#include <unicode/ucnv.h>
 
 #include <cstring>
 #include <optional>
@@ -12,28 +12,91 @@
 namespace tessell {
 
 namespace {
-const char *const kCodec = "Shift_JIS";
+bool isLeadByte(uchar b)
+{
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(uchar b)
+{
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 
-bool isLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+// ICU's converter for code page 932, used directly: Qt's own codecs have it
+// only when Qt itself was built with ICU, which Qt for Windows is not.
+class Cp932 {
+public:
+    Cp932()
+    {
+        UErrorCode status = U_ZERO_ERROR;
+        m_converter = ucnv_open("windows-31j", &status);
+        if (U_FAILURE(status))
+            m_converter = nullptr;
+    }
+    ~Cp932()
+    {
+        if (m_converter)
+            ucnv_close(m_converter);
+    }
+    Cp932(const Cp932 &) = delete;
+    Cp932 &operator=(const Cp932 &) = delete;
+
+    // Whole two-byte characters in, their text out; what the table lacks comes
+    // back as U+001A or U+FFFD. Nothing when ICU has no such converter.
+    std::optional<QString> decode(QByteArrayView bytes)
+    {
+        if (!m_converter)
+            return std::nullopt;
+        ucnv_resetToUnicode(m_converter);
+        QString text(bytes.size() + 1, Qt::Uninitialized);
+        UErrorCode status = U_ZERO_ERROR;
+        const int32_t n = ucnv_toUChars(m_converter, reinterpret_cast<UChar *>(text.data()),
+                                        int32_t(text.size()), bytes.data(), int32_t(bytes.size()), &status);
+        if (U_FAILURE(status))
+            return std::nullopt;
+        text.truncate(n);
+        return text;
+    }
+
+    // Nothing when a character has no code (or there is no converter).
+    std::optional<QByteArray> encode(QStringView text)
+    {
+        if (!m_converter)
+            return std::nullopt;
+        UErrorCode status = U_ZERO_ERROR;
+        ucnv_setFromUCallBack(m_converter, UCNV_FROM_U_CALLBACK_STOP, nullptr, nullptr, nullptr, &status);
+        ucnv_resetFromUnicode(m_converter);
+        // Two bytes a character at most.
+        QByteArray bytes(2 * text.size() + 1, Qt::Uninitialized);
+        const int32_t n =
+            ucnv_fromUChars(m_converter, bytes.data(), int32_t(bytes.size()),
+                            reinterpret_cast<const UChar *>(text.utf16()), int32_t(text.size()), &status);
+        if (U_FAILURE(status))
+            return std::nullopt;
+        bytes.truncate(n);
+        return bytes;
+    }
+
+private:
+    UConverter *m_converter = nullptr;
+};
 
 // Runs of two-byte characters go to the converter; single bytes are mapped here.
 // The converter's table swaps three control codes (1A, 1C, 7F) and stands in
 // U+001A or U+FFFD for what it cannot map; neither is wanted.
-void appendDoubleBytes(QString &out, std::optional<QStringDecoder> &decoder, QByteArrayView run)
+void appendDoubleBytes(QString &out, std::optional<Cp932> &converter, QByteArrayView run)
 {
     if (run.isEmpty())
         return;
-    if (!decoder)
-        decoder.emplace(kCodec, QStringDecoder::Flag::Stateless);
-    QString text = decoder->isValid() ? decoder->decode(run) : QString(run.size() / 2, u'?');
+    if (!converter)
+        converter.emplace();
+    QString text = converter->decode(run).value_or(QString(run.size() / 2, u'?'));
     text.replace(QChar(0x1A), u'?').replace(QChar(0xFFFD), u'?');
     out += text;
 }
 
 // Runs always end on a whole character, so one converter serves them all; it is
 // made only for text that has any.
-QString decode(QByteArrayView bytes, std::optional<QStringDecoder> &decoder)
+QString decode(QByteArrayView bytes, std::optional<Cp932> &decoder)
 {
     QString out;
     out.reserve(bytes.size());
@@ -62,7 +125,7 @@ QString decode(QByteArrayView bytes, std::optional<QStringDecoder> &decoder)
 
 QString TextFile::decodeCp932(QByteArrayView bytes)
 {
-    std::optional<QStringDecoder> decoder;
+    std::optional<Cp932> decoder;
     return decode(bytes, decoder);
 }
 
@@ -77,23 +140,18 @@ QByteArray TextFile::encodeCp932(const QString &text)
     };
     QByteArray bytes;
     bytes.reserve(text.size());
-    QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
+    Cp932 encoder;
     QString run; // characters beyond ASCII, encoded together
     const auto flush = [&] {
         if (run.isEmpty())
             return;
-        const QByteArray encoded = encoder.isValid() ? encoder.encode(run) : QByteArray();
-        if (encoder.isValid() && !encoder.hasError()) {
-            bytes += encoded;
+        if (const std::optional<QByteArray> encoded = encoder.encode(run)) {
+            bytes += *encoded;
         } else {
             for (char32_t c : run.toUcs4()) {
                 c = twins.value(c, c);
-                // A fresh converter each time: resetting one does not clear its error.
-                QStringEncoder one(kCodec);
-                const QByteArray e = one.isValid() ? one.encode(QString::fromUcs4(&c, 1)) : QByteArray();
-                bytes += one.isValid() && !one.hasError() ? e : QByteArray("?");
+                bytes += encoder.encode(QString::fromUcs4(&c, 1)).value_or(QByteArray("?"));
             }
-            encoder = QStringEncoder(kCodec, QStringEncoder::Flag::Stateless);
         }
         run.clear();
     };
@@ -142,7 +200,7 @@ QStringList TextFile::splitLines(const QString &text, qsizetype maxLines)
 QStringList TextFile::decodeLines(QByteArrayView bytes, qsizetype maxLines)
 {
     QStringList lines;
-    std::optional<QStringDecoder> decoder;
+    std::optional<Cp932> decoder;
     forEachLine(bytes, maxLines, [&](QByteArrayView line) { lines << decode(line, decoder); });
     return lines;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "core/colour/Adjustments.h"
 #include "core/document/PaletteEntry.h"
+#include "core/scan/ColourMatch.h"
 #include "core/scan/PictureRows.h"
 
 #include <QImage>
@@ -9,6 +11,7 @@
 #include <QStringList>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -16,16 +19,41 @@ namespace tessell {
 
 class Design;
 
-// The two choices of the image scan window, as its settings store them.
-struct ScanOptions {
-    bool diffusion = false;  // "誤差拡散モード" instead of "ペイントモード"
-    bool emphasized = false; // "強調色を比較" instead of "平均色を比較"
-
-    // Diffusion only for reading mode item 1 exactly; emphasized for any comparison item but 0.
-    static ScanOptions fromItems(int scanType, int compare) { return {scanType == 1, compare != 0}; }
+// How the error of each cell is carried to its neighbours.
+enum class Dithering {
+    None,           // "ペイントモード": each cell on its own
+    Halftone,       // "誤差拡散モード": through the 256-colour halftone cell picture
+    FloydSteinberg, // "なめらかに拡散": serpentine, straight against the sixteen colours
 };
 
-using MeanColours = std::array<QRgb, 16>;
+// The choices of the image scan window.
+struct ScanOptions {
+    Dithering dithering = Dithering::None;
+    Comparison comparison = Comparison::Average;
+    Adjustments adjustments;
+
+    // The window's items as the settings store them: reading mode 1 is the
+    // halftone diffusion, 2 the smooth one, anything else paint; comparison 0
+    // is the average, 2 the perceptual one, anything else the emphasized one.
+    static ScanOptions fromItems(int scanType, int compare)
+    {
+        ScanOptions o;
+        o.dithering = scanType == 1   ? Dithering::Halftone
+                      : scanType == 2 ? Dithering::FloydSteinberg
+                                      : Dithering::None;
+        o.comparison = compare == 0   ? Comparison::Average
+                       : compare == 2 ? Comparison::Perceptual
+                                      : Comparison::Emphasized;
+        return o;
+    }
+    // The halftone cell picture serves the two channel comparisons and the
+    // halftone diffusion; the others match the cells' own colours.
+    bool throughHalftone() const
+    {
+        return dithering == Dithering::Halftone ||
+               (dithering == Dithering::None && comparison != Comparison::Perceptual);
+    }
+};
 
 // What a conversion tells its window while it runs. Either may be empty.
 struct ScanProgress {
@@ -65,17 +93,42 @@ int diffusionShare(int difference, int weight);
 // Pass 1: the mean colour of every cell's block of the enlarged picture, row by
 // row, before it is stored in the halftone palette. The enlarged picture is
 // never built: each block is summed from the source pixels that feed it.
+// rowStarts, when given, hears each cell row as it starts.
 std::vector<QRgb> cellAverages(const QImage &picture, int columns, int rows);
+std::vector<QRgb> cellAverages(PictureRows &picture, int columns, int rows,
+                               const std::function<void(int row)> &rowStarts = {});
+
+// Pass 2: one entry per cell, row by row, from the cells' colours (pass 1,
+// adjusted). choice picks each cell's entry; the nearest by the options'
+// comparison when none is given. rowDone hears each row as it ends.
+std::vector<std::uint8_t> match(const std::vector<QRgb> &cells, int columns, int rows,
+                                const MeanColours &means, const ScanOptions &options,
+                                EntryChoice *choice = nullptr,
+                                const std::function<void(int row)> &rowDone = {});
+
+// Rows lines of Columns upper-case hex digits joined by commas.
+QStringList resultLines(const std::vector<std::uint8_t> &entries, int columns, int rows);
+
+// The mean CIEDE2000 between each cell's colour and its entry's mean colour.
+double meanDifference(const std::vector<QRgb> &cells, const std::vector<std::uint8_t> &entries,
+                      const MeanColours &means);
 
 // The progress bar's maximum for a design of that many rows.
 int progressTotal(int rows);
 
-// Rows lines, each Columns upper-case hex digits joined by commas. An empty
-// picture or a design without cells gives no lines.
+// Pass 1, the adjustments and pass 2 in one: Rows lines, each Columns upper-case
+// hex digits joined by commas. An empty picture or a design without cells
+// gives no lines.
 QStringList convert(PictureRows &picture, int columns, int rows, const MeanColours &means,
                     ScanOptions options, const ScanProgress &progress = {});
 QStringList convert(const QImage &picture, int columns, int rows, const MeanColours &means,
                     ScanOptions options, const ScanProgress &progress = {});
+
+// "写真から色を選ぶ": count colours (2..16) chosen from the cells' colours,
+// written as plain tiles into entries 0 onwards, each named after its nearest
+// everyday colour. Answers how many entries were written (fewer when the cells
+// have fewer distinct colours).
+int choosePalette(const std::vector<QRgb> &cells, int count, Palette &palette);
 
 // Every result line into its row of the design's cells, from column 0, as one
 // change of the cells (the image scan transfer and tessell-cli convert).

@@ -1,5 +1,7 @@
 #include "core/settings/AppPaths.h"
 
+#include "core/shell/Installation.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -27,8 +29,9 @@ QString AppPaths::baseDir()
 {
     if (!overrideDir().isEmpty())
         return overrideDir();
+    // An installed program never writes beside itself, even run by root.
     const QString programDir = QCoreApplication::applicationDirPath();
-    if (writableFolder(programDir))
+    if (writableFolder(programDir) && !Installation::isInstalled())
         return programDir;
     const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(data);

@@ -5,7 +5,8 @@
 namespace tessell {
 
 // Where Tessell keeps its files: beside the program when that folder is
-// writable, otherwise in the user's application-data folder.
+// writable and the program is not installed, otherwise in the user's
+// application-data folder.
 namespace AppPaths {
 // The folder that holds data.dat and the history folder "log".
 QString baseDir();

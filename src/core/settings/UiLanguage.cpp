@@ -2,6 +2,8 @@
 
 #include "core/settings/SettingsStore.h"
 
+#include <QLocale>
+
 namespace tessell {
 
 QString UiLanguages::code(UiLanguage language)
@@ -35,6 +37,17 @@ UiLanguage UiLanguages::forRun(const SettingsStore &store)
     if (const auto forced = fromCode(qEnvironmentVariable("TESSELL_LANG")))
         return *forced;
     return stored(store);
+}
+
+UiLanguage UiLanguages::forCommandLine()
+{
+    if (const auto forced = fromCode(qEnvironmentVariable("TESSELL_LANG")))
+        return *forced;
+    // The message languages (LANGUAGE, LC_ALL, LC_MESSAGES, LANG), not the number format's.
+    const QStringList languages = QLocale::system().uiLanguages();
+    return !languages.isEmpty() && QLocale(languages.first()).language() == QLocale::Japanese
+               ? UiLanguage::Japanese
+               : UiLanguage::English;
 }
 
 } // namespace tessell

@@ -30,6 +30,9 @@ bool store(SettingsStore &store, UiLanguage language);
 
 // The language of this run: TESSELL_LANG when it names one, else the stored choice.
 UiLanguage forRun(const SettingsStore &store);
+// The language of tessell-cli: TESSELL_LANG when it names one, else Japanese
+// when the user's locale is, else English.
+UiLanguage forCommandLine();
 } // namespace UiLanguages
 
 } // namespace tessell

@@ -1,6 +1,7 @@
 #include "core/shell/FileAssociation.h"
 
 #include "core/shell/FreedesktopAssociation.h"
+#include "core/shell/Installation.h"
 #include "core/shell/RegistryAssociation.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,10 @@ std::unique_ptr<AssociationStore> FileAssociation::platformStore()
 #ifdef Q_OS_WIN
     return std::make_unique<RegistryAssociation>();
 #else
-    return std::make_unique<FreedesktopAssociation>();
+    auto store = std::make_unique<FreedesktopAssociation>();
+    // Installed: the package's desktop entry is the program's; from a build folder it writes its own.
+    store->setInstalledEntry(Installation::visibleDesktopEntry(QCoreApplication::applicationDirPath()));
+    return store;
 #endif
 }
 

@@ -35,7 +35,8 @@ public:
     ~FileAssociation();
 
     // The store of this platform: the registry on Windows, the freedesktop
-    // folders of the user elsewhere.
+    // folders of the user elsewhere (only the default application when the
+    // program is installed).
     static std::unique_ptr<AssociationStore> platformStore();
 
     const QString &program() const { return m_program; }

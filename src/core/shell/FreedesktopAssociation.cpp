@@ -2,6 +2,7 @@
 
 #include "core/Error.h"
 #include "core/Texts.h"
+#include "core/Version.h"
 #include "core/shell/ProgramIcon.h"
 
 #include <QBuffer>
@@ -184,6 +185,40 @@ void editDefaultsFile(const QString &path, bool set)
         writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
 }
 
+// The Exec value of a desktop entry file; empty when there is none.
+QString execOf(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inEntry = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inEntry = trimmed == QLatin1String("[Desktop Entry]");
+        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
+            return line.section(QLatin1Char('='), 1).trimmed();
+    }
+    return {};
+}
+
+// The first default application of our type in a mimeapps.list.
+QString defaultApplication(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    bool inSection = false;
+    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inSection = trimmed == kDefaultsSection;
+        else if (inSection && keyOf(line) == FreedesktopAssociation::mimeType())
+            return line.section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    }
+    return {};
+}
+
 QByteArray iconBytes()
 {
     QByteArray bytes;
@@ -211,9 +246,14 @@ FreedesktopAssociation::FreedesktopAssociation(const QString &dataHome, const QS
 {
 }
 
+QString FreedesktopAssociation::desktopName()
+{
+    return QLatin1String(kApplicationId) + QStringLiteral(".desktop");
+}
+
 QString FreedesktopAssociation::mimeFile() const
 {
-    return join(m_dataHome, QStringLiteral("mime/packages/tessell.xml"));
+    return join(m_dataHome, QStringLiteral("mime/packages/%1.xml").arg(QLatin1String(kApplicationId)));
 }
 
 QString FreedesktopAssociation::desktopFile() const
@@ -223,7 +263,9 @@ QString FreedesktopAssociation::desktopFile() const
 
 QString FreedesktopAssociation::iconFile() const
 {
-    return join(m_dataHome, QStringLiteral("icons/hicolor/%1x%1/apps/tessell.png").arg(kIconSize));
+    return join(
+        m_dataHome,
+        QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(kIconSize).arg(QLatin1String(kApplicationId)));
 }
 
 QString FreedesktopAssociation::defaultsFile() const
@@ -233,22 +275,28 @@ QString FreedesktopAssociation::defaultsFile() const
 
 QString FreedesktopAssociation::commandFor(const QString &program) const
 {
+    if (!m_installedEntry.isEmpty())
+        return execOf(m_installedEntry);
     return keyFileString(execArgument(program) + QStringLiteral(" %f"));
 }
 
 void FreedesktopAssociation::write(const QString &program)
 {
+    if (!m_installedEntry.isEmpty()) {
+        setDefault();
+        return;
+    }
     const QString mime =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
                        "  <mime-type type=\"%1\">\n"
                        "    <comment>%2</comment>\n"
                        "    <sub-class-of type=\"text/plain\"/>\n"
-                       "    <icon name=\"tessell\"/>\n"
+                       "    <icon name=\"%3\"/>\n"
                        "    <glob pattern=\"*.tsl\"/>\n"
                        "  </mime-type>\n"
                        "</mime-info>\n")
-            .arg(mimeType(), texts::designFileType().toHtmlEscaped());
+            .arg(mimeType(), texts::designFileType().toHtmlEscaped(), QLatin1String(kApplicationId));
     writeFile(mimeFile(), mime.toUtf8());
     writeFile(iconFile(), iconBytes());
     const QString entry = QStringLiteral("[Desktop Entry]\n"
@@ -256,12 +304,12 @@ void FreedesktopAssociation::write(const QString &program)
                                          "Name=Tessell\n"
                                          "Comment=%1\n"
                                          "Exec=%2\n"
-                                         "Icon=tessell\n"
+                                         "Icon=%4\n"
                                          "MimeType=%3;\n"
                                          "Terminal=false\n"
                                          "Categories=Graphics;\n")
                               .arg(keyFileString(CoreTexts::tr("モザイク壁画の図案を作るエディタ")),
-                                   commandFor(program), mimeType());
+                                   commandFor(program), mimeType(), QLatin1String(kApplicationId));
     writeFile(desktopFile(), entry.toUtf8());
     setDefault();
 }
@@ -279,6 +327,10 @@ void FreedesktopAssociation::setDefault()
 
 void FreedesktopAssociation::remove()
 {
+    if (!m_installedEntry.isEmpty()) {
+        editDefaultsFile(defaultsFile(), false);
+        return;
+    }
     // The desktop entry first: it holds the open command.
     removeFile(desktopFile());
     // xdg-mime cannot unset a default; older versions kept it beside the entries.
@@ -290,18 +342,10 @@ void FreedesktopAssociation::remove()
 
 QString FreedesktopAssociation::openCommand() const
 {
-    QFile file(desktopFile());
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    bool inEntry = false;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')))
-            inEntry = trimmed == QLatin1String("[Desktop Entry]");
-        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
-            return line.section(QLatin1Char('='), 1).trimmed();
-    }
-    return {};
+    // The installed entry is always there: it opens designs when it is the default.
+    if (!m_installedEntry.isEmpty())
+        return defaultApplication(defaultsFile()) == desktopName() ? execOf(m_installedEntry) : QString();
+    return execOf(desktopFile());
 }
 
 void FreedesktopAssociation::notify()

@@ -6,8 +6,8 @@ namespace tessell {
 
 // The freedesktop way, in the user's own folders: a MIME type for *.tsl, a
 // desktop entry whose Exec line is the open command, an icon beside it, and
-// the type's default application. The desktop learns of changes through its
-// databases (update-mime-database, update-desktop-database).
+// the type's default application; for an installed program only the default. The desktop learns of changes
+// through its databases (update-mime-database, update-desktop-database).
 class FreedesktopAssociation : public AssociationStore {
 public:
     // The outside programs it runs, by name or path; tests name missing ones.
@@ -23,7 +23,12 @@ public:
     FreedesktopAssociation(const QString &dataHome, const QString &configHome, const Tools &tools);
 
     static QString mimeType() { return QStringLiteral("application/x-tessell"); }
-    static QString desktopName() { return QStringLiteral("tessell.desktop"); }
+    static QString desktopName();
+    // The desktop entry an install put where the desktop finds it; from then
+    // on the association is only the type's default application, and the
+    // open command is that entry's.
+    void setInstalledEntry(const QString &path) { m_installedEntry = path; }
+    const QString &installedEntry() const { return m_installedEntry; }
     QString mimeFile() const;
     QString desktopFile() const;
     QString iconFile() const;
@@ -43,6 +48,7 @@ private:
     QString m_dataHome;
     QString m_configHome;
     Tools m_tools;
+    QString m_installedEntry;
 };
 
 } // namespace tessell

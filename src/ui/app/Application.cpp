@@ -4,6 +4,7 @@
 #include "core/settings/AppPaths.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/AppFonts.h"
+#include "ui/common/Icons.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -56,6 +57,10 @@ void setUpApplication(QApplication &app)
     // The name first: the folder of data.dat may depend on it.
     app.setApplicationName(QStringLiteral("Tessell"));
     app.setApplicationVersion(QLatin1String(kVersion));
+    // The desktop ties the windows to the installed entry by this name, and
+    // every window shows the program's icon.
+    QGuiApplication::setDesktopFileName(QLatin1String(kApplicationId));
+    QGuiApplication::setWindowIcon(Icons::program());
     AppFonts::install();
     app.setFont(AppFonts::ui(12));
     // Before any window is made: texts are translated when a window builds itself.

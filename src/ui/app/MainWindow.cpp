@@ -297,6 +297,9 @@ void MainWindow::imageScan()
 {
     ImageScanWindow window(*m_editor, this);
     window.exec();
+    // Colours chosen from the picture are applied as the palette editor's are.
+    if (window.paletteChosen())
+        m_editor->changeSetting(true);
 }
 
 void MainWindow::options()

@@ -1,7 +1,9 @@
 #include "ui/common/Icons.h"
 
+#include "core/shell/ProgramIcon.h"
 #include "ui/common/AppFonts.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -10,6 +12,8 @@ namespace tessell {
 
 namespace {
 constexpr int S = 16;
+// The light rim around dark strokes, so they read on dark palettes too.
+const QColor kRim(255, 255, 255, 215);
 
 QPixmap blank(int size = S)
 {
@@ -18,7 +22,10 @@ QPixmap blank(int size = S)
     return p;
 }
 
-QPen pen(const QColor &c, qreal w = 1.0) { return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin); }
+QPen pen(const QColor &c, qreal w = 1.0)
+{
+    return QPen(c, w, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+}
 
 void page(QPainter &p, const QColor &fill = Qt::white)
 {
@@ -56,7 +63,8 @@ void arrow(QPainter &p, bool left)
 
 void tiles(QPainter &p)
 {
-    const QColor colours[] = {QColor(220, 60, 60), QColor(60, 160, 60), QColor(60, 90, 200), QColor(230, 190, 40)};
+    const QColor colours[] = {QColor(220, 60, 60), QColor(60, 160, 60), QColor(60, 90, 200),
+                              QColor(230, 190, 40)};
     for (int i = 0; i < 4; ++i)
         p.fillRect(2 + (i % 2) * 6, 2 + (i / 2) * 6, 5, 5, colours[i]);
 }
@@ -66,7 +74,8 @@ void pencil(QPainter &p)
     p.setPen(pen(QColor(40, 40, 40)));
     p.setBrush(QColor(240, 200, 60));
     QPolygonF body;
-    body << QPointF(11, 1.5) << QPointF(14.5, 5) << QPointF(5, 14.5) << QPointF(1.5, 14.5) << QPointF(1.5, 11);
+    body << QPointF(11, 1.5) << QPointF(14.5, 5) << QPointF(5, 14.5) << QPointF(1.5, 14.5)
+         << QPointF(1.5, 11);
     p.drawPolygon(body);
     p.drawLine(QPointF(1.5, 11), QPointF(5, 14.5));
 }
@@ -136,8 +145,12 @@ QIcon Icons::command(Command which)
         p.drawEllipse(QPointF(4, 12.5), 2.5, 2.5);
         p.drawEllipse(QPointF(12, 12.5), 2.5, 2.5);
         break;
-    case Command::Undo: arrow(p, true); break;
-    case Command::Redo: arrow(p, false); break;
+    case Command::Undo:
+        arrow(p, true);
+        break;
+    case Command::Redo:
+        arrow(p, false);
+        break;
     case Command::SwitchView:
         tiles(p);
         p.setPen(pen(Qt::black));
@@ -171,27 +184,51 @@ QIcon Icons::tool(int kind)
     QPixmap pm = blank();
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(pen(QColor(30, 30, 30)));
-    p.setBrush(Qt::NoBrush);
+    const QColor ink(30, 30, 30);
+    // A dark line inside a light rim reads on light and dark palettes alike.
+    const auto outlined = [&](const QPainterPath &path, Qt::PenStyle style = Qt::SolidLine) {
+        p.strokePath(path, pen(kRim, 3));
+        QPen line = pen(ink);
+        line.setStyle(style);
+        p.strokePath(path, line);
+    };
+    QPainterPath path;
     switch (kind) {
-    case 0: {
-        QPen dash = pen(QColor(30, 30, 30));
-        dash.setStyle(Qt::DashLine);
-        p.setPen(dash);
-        p.drawRect(QRectF(2.5, 2.5, 11, 11));
+    case 0:
+        path.addRect(QRectF(2.5, 2.5, 11, 11));
+        outlined(path, Qt::DashLine);
         break;
-    }
-    case 1: pencil(p); break;
-    case 2: bucket(p); break;
-    case 3: p.drawLine(QPointF(2, 14), QPointF(14, 2)); break;
-    case 4: p.drawRect(QRectF(2.5, 3.5, 11, 9)); break;
-    case 5: p.drawEllipse(QRectF(1.5, 3.5, 13, 9)); break;
+    case 1:
+        pencil(p);
+        break;
+    case 2:
+        bucket(p);
+        break;
+    case 3:
+        path.moveTo(2, 14);
+        path.lineTo(14, 2);
+        outlined(path);
+        break;
+    case 4:
+        path.addRect(QRectF(2.5, 3.5, 11, 9));
+        outlined(path);
+        break;
+    case 5:
+        path.addEllipse(QRectF(1.5, 3.5, 13, 9));
+        outlined(path);
+        break;
     case 6: {
-        p.setFont(AppFonts::ui(14, true));
-        p.drawText(QRect(0, 0, S, S), Qt::AlignCenter, QStringLiteral("A"));
+        const QFont font = AppFonts::ui(14, true);
+        const QFontMetricsF metrics(font);
+        const QString letter = QStringLiteral("A");
+        path.addText(QPointF((S - metrics.horizontalAdvance(letter)) / 2, (S + metrics.capHeight()) / 2),
+                     font, letter);
+        p.strokePath(path, pen(kRim, 2.5));
+        p.fillPath(path, ink);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return QIcon(pm);
 }
@@ -200,7 +237,9 @@ QIcon Icons::penWidth(int width)
 {
     QPixmap pm = blank();
     QPainter p(&pm);
-    p.fillRect(QRect(1, 8 - width, 14, 2 * width - 1), Qt::black);
+    const QRect bar(1, 8 - width, 14, 2 * width - 1);
+    p.fillRect(bar.adjusted(-1, -1, 1, 1), kRim);
+    p.fillRect(bar, Qt::black);
     return QIcon(pm);
 }
 
@@ -244,6 +283,14 @@ QCursor Icons::lensCursor()
     p.end();
     // The middle of the lens is the hot spot.
     return QCursor(pm, 11, 11);
+}
+
+QIcon Icons::program()
+{
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addPixmap(QPixmap::fromImage(programIcon(size)));
+    return icon;
 }
 
 } // namespace tessell

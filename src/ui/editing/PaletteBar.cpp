@@ -1,9 +1,10 @@
 #include "ui/editing/PaletteBar.h"
 
-#include "ui/common/AppFonts.h"
 #include "core/document/CellGrid.h"
+#include "ui/common/AppFonts.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -46,12 +47,12 @@ PaletteBar::PaletteBar(QWidget *parent) : QWidget(parent), m_group(new QButtonGr
     setCurrent(0);
 }
 
-QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry)
+QImage PaletteBar::buttonImage(int number, const PaletteEntry &entry, const QColor &text)
 {
     QImage img(36, 43, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    p.setPen(Qt::black);
+    p.setPen(text);
     // The digit small and bold above the name, and the name in a face whose
     // whole height fits above the tile, so four Japanese characters read whole
     // (voiced marks included).
@@ -71,12 +72,23 @@ void PaletteBar::setPalette(const Palette &palette)
     m_drawn = true;
     for (int n = 0; n < 16; ++n)
         if (all || !(m_palette[n] == palette[n])) {
-            m_buttons[n]->setIcon(QIcon(QPixmap::fromImage(buttonImage(n, palette[n]))));
+            m_buttons[n]->setIcon(QIcon(
+                QPixmap::fromImage(buttonImage(n, palette[n], this->palette().color(QPalette::ButtonText)))));
             // A long name is cut on the button; the tip shows it whole.
             m_buttons[n]->setToolTip(palette[n].name());
         }
     m_palette = palette;
     updatePreview();
+}
+
+void PaletteBar::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // The digits and names follow the desktop's colours, dark ones included.
+    if (event->type() == QEvent::PaletteChange) {
+        m_drawn = false;
+        setPalette(m_palette);
+    }
 }
 
 void PaletteBar::setCurrent(int number)
@@ -91,6 +103,11 @@ void PaletteBar::updatePreview()
     m_preview->setPixmap(QPixmap::fromImage(m_palette[m_current].tileImage().scaled(
         m_preview->size(), Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     m_label->setText(CellGrid::digit(m_current));
+    // Black on a light tile, white on a dark one, whatever the desktop's colours.
+    QPalette colours = m_label->palette();
+    colours.setColor(QPalette::WindowText,
+                     qGray(m_palette[m_current].meanColor()) >= 128 ? Qt::black : Qt::white);
+    m_label->setPalette(colours);
 }
 
 } // namespace tessell

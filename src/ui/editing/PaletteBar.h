@@ -29,11 +29,15 @@ public:
     QLabel *previewImage() const { return m_preview; }
     QLabel *previewLabel() const { return m_label; }
 
-    // The 36 x 43 button image: digit, name and the tile stretched below.
-    static QImage buttonImage(int number, const PaletteEntry &entry);
+    // The 36 x 43 button image: digit and name in the text colour, and the
+    // tile stretched below.
+    static QImage buttonImage(int number, const PaletteEntry &entry, const QColor &text = Qt::black);
 
 signals:
     void numberChosen(int number);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void updatePreview();

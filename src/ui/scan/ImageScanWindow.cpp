@@ -2,6 +2,7 @@
 
 #include "core/document/Design.h"
 #include "core/scan/PictureLoader.h"
+#include "core/scan/PictureRows.h"
 #include "core/settings/SettingsStore.h"
 #include "scanner/ScannerFactory.h"
 #include "scanner/ScannerTexts.h"
@@ -16,6 +17,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,8 +26,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollArea>
+#include <QSlider>
+#include <QSpinBox>
 #include <QVBoxLayout>
 #include <QWindow>
+
+#include <algorithm>
+#include <cmath>
 
 namespace tessell {
 
@@ -33,14 +40,25 @@ namespace {
 const char *kSection = "scan";
 const char *kScanType = "scantype";
 const char *kCompare = "compare";
+const char *kFit = "fit";
+const char *kAspect = "aspect";
+const char *kColours = "colours";
+const char *kBrightness = "brightness";
+const char *kContrast = "contrast";
+const char *kSaturation = "saturation";
 constexpr int SidePanelWidth = 165;
 
-// A stored choice outside the two items reads as the first, so that one item
-// is always selected and the conversion does what the window shows.
-int storedItem(const SettingsStore &store, const char *key)
+QString key(const char *name)
 {
-    const int item = store.readInteger(kSection, QString::fromLatin1(key), 0);
-    return item == 1 ? 1 : 0;
+    return QString::fromLatin1(name);
+}
+
+// A stored choice outside the three items reads as the first, so that one item
+// is always selected and the conversion does what the window shows.
+int storedItem(const SettingsStore &store, const char *name)
+{
+    const int item = store.readInteger(kSection, key(name), 0);
+    return item >= 0 && item <= 2 ? item : 0;
 }
 
 QPushButton *sideButton(const QString &text, QWidget *parent, QLayout *layout)
@@ -84,12 +102,22 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     m_view = new ScanPictureView;
     m_area->setWidget(m_view);
     m_area->viewport()->installEventFilter(this);
-    layout->addWidget(m_area, 1);
+    auto *left = new QVBoxLayout;
+    left->setContentsMargins(0, 0, 0, 0);
+    left->setSpacing(0);
+    left->addWidget(m_area, 1);
+    left->addWidget(buildAdjustmentBar());
+    layout->addLayout(left, 1);
     auto *panel = new QWidget(this);
     panel->setFixedWidth(SidePanelWidth);
     layout->addWidget(panel);
     buildSidePanel(panel);
     buildProgressPanel();
+    // The side panel's added choices need more height than 406: the window
+    // grows to show every control at its natural size.
+    const int height = std::max(406, panel->sizeHint().height());
+    resize(785, height);
+    setMinimumSize(569, height);
 
     connect(m_view, &ScanPictureView::pressed, this, &ImageScanWindow::pressPicture);
     connect(m_view, &ScanPictureView::moved, this, &ImageScanWindow::movePicture);
@@ -98,6 +126,23 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     const SettingsStore &store = m_host.settings();
     m_scanType->button(storedItem(store, kScanType))->setChecked(true);
     m_compare->button(storedItem(store, kCompare))->setChecked(true);
+    m_fit->setChecked(store.readBool(kSection, key(kFit), true));
+    m_aspect->setChecked(store.readBool(kSection, key(kAspect), false));
+    m_colourCount->setValue(store.readInteger(kSection, key(kColours), 16));
+    m_brightness->setValue(store.readInteger(kSection, key(kBrightness), 0));
+    m_contrast->setValue(store.readInteger(kSection, key(kContrast), 0));
+    m_saturation->setValue(store.readInteger(kSection, key(kSaturation), 0));
+    // Connected after the stored values are in, which convert nothing.
+    connect(m_compare, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            choiceChanged();
+    });
+    connect(m_scanType, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            choiceChanged();
+    });
+    for (QSlider *slider : {m_brightness, m_contrast, m_saturation})
+        connect(slider, &QSlider::valueChanged, this, &ImageScanWindow::choiceChanged);
     bindHelpKey(this, HelpPages::ImageScan, [this](int topic) { m_host.showHelp(topic); });
 }
 
@@ -114,17 +159,16 @@ void ImageScanWindow::buildSidePanel(QWidget *panel)
         column->addWidget(box);
         return std::pair{box, l};
     };
-    const auto choices = [&](const QString &caption, const QString &first, const QString &second,
-                             QRadioButton **a, QRadioButton **b) {
+    const auto choices = [&](const QString &caption, const QStringList &texts,
+                             QList<QRadioButton **> buttons) {
         auto [box, l] = group(caption);
-        *a = new QRadioButton(first, box);
-        *b = new QRadioButton(second, box);
-        l->addWidget(*a);
-        l->addWidget(*b);
-        auto *buttons = new QButtonGroup(box);
-        buttons->addButton(*a, 0);
-        buttons->addButton(*b, 1);
-        return buttons;
+        auto *buttonGroup = new QButtonGroup(box);
+        for (int i = 0; i < texts.size(); ++i) {
+            *buttons[i] = new QRadioButton(texts[i], box);
+            l->addWidget(*buttons[i]);
+            buttonGroup->addButton(*buttons[i], i);
+        }
+        return buttonGroup;
     };
 
     auto [load, loadLayout] = group(tr("読み込み"));
@@ -136,9 +180,19 @@ void ImageScanWindow::buildSidePanel(QWidget *panel)
     m_fit = new QCheckBox(tr("全体表示"), edit);
     m_fit->setToolTip(tr("画像全体を表示領域に合わせて縮小します"));
     editLayout->addWidget(m_fit);
-    m_compare = choices(tr("比較方法"), tr("平均色を比較"), tr("強調色を比較"), &m_average, &m_emphasized);
+    m_preview = new QCheckBox(tr("結果を表示"), edit);
+    m_preview->setToolTip(tr("写真の代わりに変換した結果を表示します"));
+    editLayout->addWidget(m_preview);
+    m_aspect = new QCheckBox(tr("縦横比を合わせる"), edit);
+    m_aspect->setToolTip(tr("切り抜く範囲をデザインの縦横比にします"));
+    editLayout->addWidget(m_aspect);
+    m_compare = choices(tr("比較方法"), {tr("平均色を比較"), tr("強調色を比較"), tr("見た目で比較")},
+                        {&m_average, &m_emphasized, &m_perceptual});
+    m_perceptual->setToolTip(tr("色の差を人の目の感じ方で比べます (CIEDE2000)"));
     m_scanType =
-        choices(tr("読み取り方式"), tr("ペイントモード"), tr("誤差拡散モード"), &m_paint, &m_diffusion);
+        choices(tr("読み取り方式"), {tr("ペイントモード"), tr("誤差拡散モード"), tr("なめらかに拡散")},
+                {&m_paint, &m_diffusion, &m_smooth});
+    m_smooth->setToolTip(tr("誤差をパレットの16色に対して直接拡散します"));
     auto [operation, operationLayout] = group(tr("操作"));
     m_read = sideButton(tr("読み取り(&S)"), operation, operationLayout);
     m_cancel = sideButton(tr("キャンセル(&E)"), operation, operationLayout);
@@ -151,9 +205,61 @@ void ImageScanWindow::buildSidePanel(QWidget *panel)
     connect(m_fromFile, &QPushButton::clicked, this, &ImageScanWindow::loadFromFile);
     connect(m_crop, &QPushButton::clicked, this, [this] { run([this] { cropPicture(); }); });
     connect(m_fit, &QCheckBox::toggled, this, &ImageScanWindow::fitPicture);
+    connect(m_preview, &QCheckBox::toggled, this, &ImageScanWindow::previewToggled);
     connect(m_read, &QPushButton::clicked, this, &ImageScanWindow::readPicture);
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_transfer, &QPushButton::clicked, this, &ImageScanWindow::transferAndClose);
+}
+
+QWidget *ImageScanWindow::buildAdjustmentBar()
+{
+    auto *bar = new QWidget(this);
+    auto *grid = new QGridLayout(bar);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    const auto slider = [&](int row, const QString &caption) {
+        auto *label = new QLabel(caption, bar);
+        auto *s = new QSlider(Qt::Horizontal, bar);
+        s->setRange(Adjustments::Minimum, Adjustments::Maximum);
+        s->setPageStep(10);
+        auto *value = new QLabel(QStringLiteral("0"), bar);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setMinimumWidth(value->fontMetrics().horizontalAdvance(QStringLiteral("-100")));
+        connect(s, &QSlider::valueChanged, value, [value](int v) { value->setNum(v); });
+        label->setBuddy(s);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(s, row, 1);
+        grid->addWidget(value, row, 2);
+        return s;
+    };
+    m_brightness = slider(0, tr("明るさ"));
+    m_contrast = slider(1, tr("コントラスト"));
+    m_saturation = slider(2, tr("あざやかさ"));
+    grid->setColumnStretch(1, 1);
+
+    m_reset = new QPushButton(tr("元に戻す"), bar);
+    m_reset->setAutoDefault(false);
+    m_reset->setToolTip(tr("明るさ・コントラスト・あざやかさを0に戻します"));
+    grid->addWidget(m_reset, 0, 4, 1, 2, Qt::AlignLeft);
+    m_colourCount = new QSpinBox(bar);
+    m_colourCount->setRange(2, 16);
+    m_colourCount->setToolTip(tr("選ぶ色の数"));
+    m_chooseColours = new QPushButton(tr("写真から色を選ぶ"), bar);
+    m_chooseColours->setAutoDefault(false);
+    m_chooseColours->setToolTip(tr("写真の色からパレットの0番から先を作り、変換し直します"));
+    m_chooseColours->setEnabled(false);
+    grid->addWidget(m_colourCount, 1, 4);
+    grid->addWidget(m_chooseColours, 1, 5);
+    m_difference = new QLabel(bar);
+    m_difference->setObjectName(QStringLiteral("difference"));
+    m_difference->setToolTip(tr("各セルの色と選ばれたタイルの色との差 (CIEDE2000) の平均"));
+    grid->addWidget(m_difference, 2, 4, 1, 2);
+    grid->setColumnMinimumWidth(3, 6);
+
+    connect(m_reset, &QPushButton::clicked, this, &ImageScanWindow::resetAdjustments);
+    connect(m_chooseColours, &QPushButton::clicked, this, [this] { run([this] { choosePalette(); }); });
+    return bar;
 }
 
 void ImageScanWindow::buildProgressPanel()
@@ -193,8 +299,9 @@ void ImageScanWindow::setPicture(const QImage &picture)
     // Held as the conversion reads it, so that a read does not copy it again.
     m_view->setPicture(
         picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32));
-    fitPicture();
+    pictureChanged();
     m_read->setEnabled(true);
+    m_chooseColours->setEnabled(true);
 }
 
 void ImageScanWindow::loadFromFile()
@@ -239,6 +346,15 @@ void ImageScanWindow::loadFromScanner()
 
 void ImageScanWindow::fitPicture()
 {
+    if (m_view->isPreviewShown()) {
+        // The design as the editor draws it, 6 by 5 pixels a cell, fitted to the area.
+        const Design &design = m_host.design();
+        const QSize room = m_area->maximumViewportSize();
+        const QSize shape(6 * design.columns(), 5 * design.rows());
+        m_view->setPreview(m_view->preview(),
+                           shape.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
+        return;
+    }
     double scale = 1.0;
     const QImage &picture = m_view->picture();
     if (m_fit->isChecked() && !picture.isNull()) {
@@ -251,7 +367,8 @@ void ImageScanWindow::fitPicture()
 
 bool ImageScanWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_area->viewport() && event->type() == QEvent::Resize && m_fit->isChecked())
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize &&
+        (m_fit->isChecked() || m_view->isPreviewShown()))
         fitPicture();
     return QDialog::eventFilter(watched, event);
 }
@@ -264,6 +381,7 @@ void ImageScanWindow::pressPicture(QPoint point)
     m_start = point;
     m_selecting = true;
     m_end = point;
+    m_pointer = point;
     showOutline();
     m_view->setOutlineVisible(true);
     movePicture(point);
@@ -276,10 +394,29 @@ void ImageScanWindow::movePicture(QPoint point)
     // A coordinate off the picture keeps its last value inside it.
     const QSize size = m_view->picture().size();
     if (point.x() >= 0 && point.x() <= size.width())
-        m_end.setX(point.x());
+        m_pointer.setX(point.x());
     if (point.y() >= 0 && point.y() <= size.height())
-        m_end.setY(point.y());
+        m_pointer.setY(point.y());
+    m_end = cropEnd(m_pointer);
     showOutline();
+}
+
+QPoint ImageScanWindow::cropEnd(QPoint pointer) const
+{
+    if (!m_aspect->isChecked())
+        return pointer;
+    // The frame takes the design's Columns : Rows, as large as the pointer's
+    // reach in either direction, but no larger than the picture allows.
+    const Design &design = m_host.design();
+    const double columns = design.columns(), rows = design.rows();
+    const QSize size = m_view->picture().size();
+    const int dx = pointer.x() >= m_start.x() ? 1 : -1, dy = pointer.y() >= m_start.y() ? 1 : -1;
+    const double roomX = dx > 0 ? size.width() - m_start.x() : m_start.x();
+    const double roomY = dy > 0 ? size.height() - m_start.y() : m_start.y();
+    double units =
+        std::max(std::abs(pointer.x() - m_start.x()) / columns, std::abs(pointer.y() - m_start.y()) / rows);
+    units = std::min({units, roomX / columns, roomY / rows});
+    return m_start + QPoint(dx * int(std::lround(units * columns)), dy * int(std::lround(units * rows)));
 }
 
 void ImageScanWindow::releasePicture()
@@ -318,7 +455,7 @@ void ImageScanWindow::cropPicture()
     // the part inside this one is kept.
     const QImage cropped = PictureLoader::crop(m_view->picture(), cropRectangle());
     m_view->setPicture(cropped);
-    fitPicture();
+    pictureChanged();
     m_view->setOutlineVisible(false);
     m_crop->setEnabled(false);
 }
@@ -343,26 +480,129 @@ void ImageScanWindow::showProgressPanel()
     m_progressPanel->repaint();
 }
 
+ScanOptions ImageScanWindow::options() const
+{
+    ScanOptions o = ScanOptions::fromItems(m_scanType->checkedId(), m_compare->checkedId());
+    o.adjustments = {m_brightness->value(), m_contrast->value(), m_saturation->value()};
+    return o;
+}
+
+const std::vector<QRgb> &ImageScanWindow::cellColours()
+{
+    if (m_cells.empty() && !m_view->picture().isNull()) {
+        WaitCursor wait;
+        const Design &design = m_host.design();
+        m_cells = MosaicConversion::cellAverages(m_view->picture(), design.columns(), design.rows());
+    }
+    return m_cells;
+}
+
 void ImageScanWindow::readPicture()
 {
     showProgressPanel();
-    ScanProgress progress;
-    progress.progress = [this](int done, int total) {
+    const Design &design = m_host.design();
+    const int columns = design.columns(), rows = design.rows();
+    const int total = MosaicConversion::progressTotal(rows);
+    const auto report = [this, total](int done) {
         m_progressBar->setMaximum(total);
-        m_progressBar->setValue(done);
+        m_progressBar->setValue(std::min(done, total));
         m_progressBar->repaint();
     };
-    progress.reading = [this] {
-        m_progressCaption->setText(tr("画像を読み取り中"));
-        m_progressPanel->repaint();
-    };
-    const Design &design = m_host.design();
-    m_lines = MosaicConversion::convert(
-        m_view->picture(), design.columns(), design.rows(), m_means,
-        ScanOptions::fromItems(m_scanType->checkedId(), m_compare->checkedId()), progress);
+    if (m_cells.empty()) {
+        ImageRows source(m_view->picture());
+        m_cells = MosaicConversion::cellAverages(source, columns, rows, report);
+    }
+    m_progressCaption->setText(tr("画像を読み取り中"));
+    m_progressPanel->repaint();
+    const ScanOptions o = options();
+    std::vector<QRgb> cells = m_cells;
+    o.adjustments.apply(cells);
+    const std::vector<std::uint8_t> entries = MosaicConversion::match(
+        cells, columns, rows, m_means, o, nullptr, [&](int r) { report(rows - 1 + r + 1); });
+    showResult(entries, cells);
     m_progressBar->setValue(0);
     m_progressPanel->hide();
+}
+
+void ImageScanWindow::convertAgain()
+{
+    if (m_view->picture().isNull())
+        return;
+    const Design &design = m_host.design();
+    const ScanOptions o = options();
+    std::vector<QRgb> cells = cellColours();
+    o.adjustments.apply(cells);
+    showResult(MosaicConversion::match(cells, design.columns(), design.rows(), m_means, o), cells);
+}
+
+void ImageScanWindow::showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells)
+{
+    const Design &design = m_host.design();
+    m_entries = entries;
+    m_lines = MosaicConversion::resultLines(entries, design.columns(), design.rows());
+    m_difference->setText(
+        tr("色の差 ΔE %1")
+            .arg(QString::number(MosaicConversion::meanDifference(cells, entries, m_means), 'f', 1)));
     m_transfer->setEnabled(true);
+    if (!m_preview->isChecked() || entries.empty())
+        return;
+    QImage shown(design.columns(), design.rows(), QImage::Format_RGB32);
+    for (int r = 0; r < shown.height(); ++r) {
+        auto *line = reinterpret_cast<QRgb *>(shown.scanLine(r));
+        for (int c = 0; c < shown.width(); ++c)
+            line[c] = m_means[entries[std::size_t(r) * shown.width() + c] & 15];
+    }
+    m_view->setPreview(shown, m_view->size());
+    fitPicture();
+}
+
+void ImageScanWindow::pictureChanged()
+{
+    m_cells.clear();
+    if (m_preview->isChecked())
+        convertAgain();
+    fitPicture();
+}
+
+void ImageScanWindow::previewToggled(bool on)
+{
+    m_selecting = false;
+    if (on) {
+        convertAgain();
+        return;
+    }
+    m_view->setPreview({}, {});
+    fitPicture();
+}
+
+void ImageScanWindow::choiceChanged()
+{
+    if (m_preview->isChecked() && !m_resetting)
+        convertAgain();
+}
+
+void ImageScanWindow::resetAdjustments()
+{
+    m_resetting = true;
+    for (QSlider *slider : {m_brightness, m_contrast, m_saturation})
+        slider->setValue(0);
+    m_resetting = false;
+    choiceChanged();
+}
+
+void ImageScanWindow::choosePalette()
+{
+    if (m_view->picture().isNull())
+        return;
+    std::vector<QRgb> cells = cellColours();
+    options().adjustments.apply(cells);
+    Design &design = m_host.design();
+    Palette palette = design.palette();
+    MosaicConversion::choosePalette(cells, m_colourCount->value(), palette);
+    design.setPalette(palette);
+    m_paletteChosen = true;
+    m_means = MosaicConversion::meanColours(palette);
+    convertAgain();
 }
 
 void ImageScanWindow::transferAndClose()
@@ -375,9 +615,16 @@ void ImageScanWindow::transferAndClose()
 void ImageScanWindow::done(int result)
 {
     SettingsStore &store = m_host.settings();
-    store.writeInteger(kSection, QString::fromLatin1(kScanType), m_scanType->checkedId());
-    store.writeInteger(kSection, QString::fromLatin1(kCompare), m_compare->checkedId());
+    store.writeInteger(kSection, key(kScanType), m_scanType->checkedId());
+    store.writeInteger(kSection, key(kCompare), m_compare->checkedId());
+    store.writeBool(kSection, key(kFit), m_fit->isChecked());
+    store.writeBool(kSection, key(kAspect), m_aspect->isChecked());
+    store.writeInteger(kSection, key(kColours), m_colourCount->value());
+    store.writeInteger(kSection, key(kBrightness), m_brightness->value());
+    store.writeInteger(kSection, key(kContrast), m_contrast->value());
+    store.writeInteger(kSection, key(kSaturation), m_saturation->value());
     m_lines.clear();
+    m_cells.clear();
     m_progressPanel->hide();
     QDialog::done(result);
 }

@@ -15,6 +15,8 @@ class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSlider;
+class QSpinBox;
 
 namespace tessell {
 
@@ -22,9 +24,11 @@ class CommandHost;
 class ScanPictureView;
 
 // "イメージスキャン": a picture from a file or a scanner, cropped by the mouse,
-// converted into one palette number per cell and written into the design.
-// Modal and made afresh for every opening; the picture and the result live only
-// as long as the window. The two choices are kept in section "scan".
+// adjusted, converted into one palette number per cell and written into the
+// design. Modal and made afresh for every opening; the picture, its cells'
+// mean colours and the result live only as long as the window. The choices,
+// the adjustments and the view are kept in section "scan". With "結果を表示"
+// every change converts again from the kept cell colours and shows the result.
 class ImageScanWindow : public QDialog {
     Q_OBJECT
 public:
@@ -42,6 +46,15 @@ public:
     void cropPicture();
     void readPicture();
     void transferAndClose();
+    // "写真から色を選ぶ": the palette from the picture's cells, then a new conversion.
+    void choosePalette();
+    // The adjustments back to zero.
+    void resetAdjustments();
+    // The window's choices as the conversion takes them.
+    ScanOptions options() const;
+    // True once "写真から色を選ぶ" changed the design's palette: the main
+    // window applies it as it does after the palette editor.
+    bool paletteChosen() const { return m_paletteChosen; }
 
     // Closing by any way stores the choices and drops the result.
     void done(int result) override;
@@ -56,6 +69,17 @@ public:
     QRadioButton *emphasizedButton() const { return m_emphasized; }
     QRadioButton *paintButton() const { return m_paint; }
     QRadioButton *diffusionButton() const { return m_diffusion; }
+    QRadioButton *perceptualButton() const { return m_perceptual; }
+    QRadioButton *smoothButton() const { return m_smooth; }
+    QCheckBox *previewBox() const { return m_preview; }
+    QCheckBox *aspectBox() const { return m_aspect; }
+    QSlider *brightnessSlider() const { return m_brightness; }
+    QSlider *contrastSlider() const { return m_contrast; }
+    QSlider *saturationSlider() const { return m_saturation; }
+    QPushButton *resetButton() const { return m_reset; }
+    QSpinBox *colourCountBox() const { return m_colourCount; }
+    QPushButton *chooseColoursButton() const { return m_chooseColours; }
+    QLabel *differenceLabel() const { return m_difference; }
     QPushButton *readButton() const { return m_read; }
     QPushButton *cancelButton() const { return m_cancel; }
     QPushButton *transferButton() const { return m_transfer; }
@@ -68,6 +92,7 @@ protected:
 
 private:
     void buildSidePanel(QWidget *panel);
+    QWidget *buildAdjustmentBar();
     void buildProgressPanel();
     void showProgressPanel();
     void pressPicture(QPoint point);
@@ -75,6 +100,16 @@ private:
     void releasePicture();
     void showOutline();
     void fitPicture();
+    // A new picture or crop: the kept cell colours and the shown result go.
+    void pictureChanged();
+    const std::vector<QRgb> &cellColours();
+    // Pass 2 again from the kept cell colours; the result shown when previewing.
+    void convertAgain();
+    void showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells);
+    void previewToggled(bool on);
+    void choiceChanged();
+    // The crop's end point for the pointer, at the design's shape when asked.
+    QPoint cropEnd(QPoint pointer) const;
     // Runs a command; its tessell::Error goes to the error box over this window.
     bool run(const std::function<void()> &command);
 
@@ -84,7 +119,13 @@ private:
     // The crop: the press point and the end point, in picture pixels.
     QPoint m_start;
     QPoint m_end;
+    QPoint m_pointer;
     bool m_selecting = false;
+    // The picture's cell colours before the adjustments, made once a picture.
+    std::vector<QRgb> m_cells;
+    std::vector<std::uint8_t> m_entries;
+    bool m_paletteChosen = false;
+    bool m_resetting = false;
 
     QScrollArea *m_area;
     ScanPictureView *m_view;
@@ -98,6 +139,17 @@ private:
     QRadioButton *m_emphasized = nullptr;
     QRadioButton *m_paint = nullptr;
     QRadioButton *m_diffusion = nullptr;
+    QRadioButton *m_perceptual = nullptr;
+    QRadioButton *m_smooth = nullptr;
+    QCheckBox *m_preview = nullptr;
+    QCheckBox *m_aspect = nullptr;
+    QSlider *m_brightness = nullptr;
+    QSlider *m_contrast = nullptr;
+    QSlider *m_saturation = nullptr;
+    QPushButton *m_reset = nullptr;
+    QSpinBox *m_colourCount = nullptr;
+    QPushButton *m_chooseColours = nullptr;
+    QLabel *m_difference = nullptr;
     QPushButton *m_read = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_transfer = nullptr;

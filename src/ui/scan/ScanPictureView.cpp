@@ -33,8 +33,20 @@ void ScanPictureView::setScale(double scale)
     update();
 }
 
+void ScanPictureView::setPreview(const QImage &cells, QSize size)
+{
+    m_preview = cells;
+    if (m_preview.isNull())
+        fitSize();
+    else
+        resize(size);
+    update();
+}
+
 void ScanPictureView::fitSize()
 {
+    if (!m_preview.isNull())
+        return;
     resize(qMax(1, int(std::lround(m_picture.width() * m_scale))),
            qMax(1, int(std::lround(m_picture.height() * m_scale))));
 }
@@ -68,6 +80,11 @@ void ScanPictureView::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
     const QRect exposed = event->rect();
+    if (!m_preview.isNull()) {
+        // Cells as sharp blocks, not blurred into each other.
+        p.drawImage(rect(), m_preview);
+        return;
+    }
     if (m_scale == 1.0) {
         p.drawImage(exposed, m_picture, exposed);
     } else {
@@ -88,18 +105,22 @@ void ScanPictureView::paintEvent(QPaintEvent *event)
 
 void ScanPictureView::mousePressEvent(QMouseEvent *event)
 {
+    if (!m_preview.isNull())
+        return;
     emit pressed(picturePoint(event->position()));
 }
 
 // Without mouse tracking moves come only while a button is held.
 void ScanPictureView::mouseMoveEvent(QMouseEvent *event)
 {
+    if (!m_preview.isNull())
+        return;
     emit moved(picturePoint(event->position()));
 }
 
 void ScanPictureView::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->buttons() == Qt::NoButton)
+    if (event->buttons() == Qt::NoButton && m_preview.isNull())
         emit released();
 }
 

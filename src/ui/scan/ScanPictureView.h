@@ -18,6 +18,13 @@ public:
     void setPicture(const QImage &picture);
     const QImage &picture() const { return m_picture; }
 
+    // The converted design shown instead of the picture, one pixel a cell,
+    // stretched to size; a null image shows the picture again. The mouse
+    // crops nothing meanwhile.
+    void setPreview(const QImage &cells, QSize size);
+    bool isPreviewShown() const { return !m_preview.isNull(); }
+    const QImage &preview() const { return m_preview; }
+
     // Picture pixels per widget pixel are 1 / scale; 1 is natural size.
     void setScale(double scale);
     double scale() const { return m_scale; }
@@ -48,6 +55,7 @@ private:
     void fitSize();
 
     QImage m_picture;
+    QImage m_preview;
     // The reduced picture, made once for each scale rather than at every paint.
     QImage m_reduced;
     double m_scale = 1.0;

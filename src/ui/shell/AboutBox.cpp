@@ -34,6 +34,10 @@ AboutBox::AboutBox(QWidget *parent)
                                   "クラスごとに分けて印刷するためのエディタです。"),
                                this);
     purpose->setWordWrap(true);
+    auto *licence = new QLabel(tr("Tessell はフリーソフトウェアです。GNU General Public License "
+                                  "バージョン3またはそれ以降の条件で、再配布や改変ができます。"),
+                               this);
+    licence->setWordWrap(true);
 
     auto *line = new QFrame(this);
     line->setFrameShape(QFrame::HLine);
@@ -60,6 +64,8 @@ AboutBox::AboutBox(QWidget *parent)
     texts->addWidget(version);
     texts->addSpacing(6);
     texts->addWidget(purpose);
+    texts->addSpacing(4);
+    texts->addWidget(licence);
     auto *top = new QHBoxLayout;
     top->setSpacing(14);
     top->addWidget(icon);

@@ -1,5 +1,7 @@
 #include "core/scan/MosaicConversion.h"
+#include "core/colour/Cielab.h"
 #include "core/document/Design.h"
+#include "core/scan/HalftonePalette.h"
 
 #include "support/TestSupport.h"
 
@@ -53,6 +55,70 @@ std::vector<QRgb> materialisedAverages(const QImage &source, int columns, int ro
         }
     return out;
 }
+
+// Pass 2 of the two channel comparisons written out plainly: the cell picture
+// in the halftone palette, the first entry strictly nearer than the best
+// difference so far, the error onto the four neighbours.
+QStringList plainPass2(const std::vector<QRgb> &averages, int columns, int rows, const MeanColours &means,
+                       bool diffusion, bool emphasized)
+{
+    std::vector<QRgb> cells;
+    for (QRgb a : averages)
+        cells.push_back(HalftonePalette::nearest(a));
+    QStringList lines;
+    for (int r = 0; r < rows; ++r) {
+        QStringList digits;
+        for (int c = 0; c < columns; ++c) {
+            const QRgb cell = cells[std::size_t(r * columns + c)];
+            const int v[3] = {qRed(cell), qGreen(cell), qBlue(cell)};
+            const MosaicConversion::ChannelPair pair = MosaicConversion::channelPair(v[0], v[1], v[2]);
+            const auto size = [&](const int *d) {
+                return emphasized ? qAbs(d[pair.first]) + qAbs(d[pair.second])
+                                  : qAbs(d[0]) + qAbs(d[1]) + qAbs(d[2]);
+            };
+            int best = 0, bd[3] = {255, 255, 255};
+            bool found = false;
+            for (int i = 0; i < 16; ++i) {
+                const int d[3] = {v[0] - qRed(means[i]), v[1] - qGreen(means[i]), v[2] - qBlue(means[i])};
+                if (size(d) < size(bd)) {
+                    best = i;
+                    std::copy(d, d + 3, bd);
+                    found = true;
+                }
+            }
+            if (!found)
+                for (int k = 0; k < 3; ++k)
+                    bd[k] = v[k] - (k == 0 ? qRed(means[0]) : k == 1 ? qGreen(means[0]) : qBlue(means[0]));
+            digits << QString::number(best, 16).toUpper();
+            if (!diffusion)
+                continue;
+            const int spread[4][3] = {{1, 0, 7}, {-1, 1, 3}, {0, 1, 5}, {1, 1, 1}};
+            for (const auto &n : spread) {
+                const int nc = c + n[0], nr = r + n[1];
+                if (nc < 0 || nc >= columns || nr >= rows)
+                    continue;
+                QRgb &target = cells[std::size_t(nr * columns + nc)];
+                const auto add = [&](int old, int d) {
+                    return qBound(0, old + MosaicConversion::diffusionShare(d, n[2]), 255);
+                };
+                target = HalftonePalette::nearest(
+                    qRgb(add(qRed(target), bd[0]), add(qGreen(target), bd[1]), add(qBlue(target), bd[2])));
+            }
+        }
+        lines << digits.join(',');
+    }
+    return lines;
+}
+
+// Sixteen random mean colours, some of them repeated.
+MeanColours randomMeans(quint32 seed)
+{
+    const QImage noise = test::noisePicture(16, 1, seed);
+    MeanColours m;
+    for (int i = 0; i < 16; ++i)
+        m[std::size_t(i)] = noise.pixel(i % 13, 0);
+    return m;
+}
 } // namespace
 
 class MosaicConversionTest : public QObject {
@@ -73,6 +139,10 @@ private slots:
     void progress_data();
     void progress();
     void writeIntoCells();
+    void partModesCellForCell_data();
+    void partModesCellForCell();
+    void perceptualIsTheLeastDifference();
+    void smoothDiffusionKeepsTheTone();
 };
 
 void MosaicConversionTest::blockSize_data()
@@ -240,8 +310,13 @@ void MosaicConversionTest::convert_data()
     // which again takes grey 60 and passes 12 on (stored as 9), which takes black.
     QTest::newRow("diffusion: the error reaches the next cells")
         << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 1 << QStringList{"1,1,0"};
-    QTest::newRow("scan type 2 is no diffusion")
-        << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 2 << QStringList{"1,0,0"};
+    QTest::newRow("scan type 3 is no diffusion")
+        << QList<QList<int>>{{255, 0, 0}} << QSize(3, 1) << 3 << QStringList{"1,0,0"};
+    // Smooth diffusion, no halftone step: 35 takes grey 60 and passes -25 x 7/16 on.
+    QTest::newRow("smooth diffusion: the first row left to right")
+        << QList<QList<int>>{{35, 35}} << QSize(2, 1) << 2 << QStringList{"1,0"};
+    QTest::newRow("smooth diffusion: the second row right to left")
+        << QList<QList<int>>{{0, 0}, {35, 35}} << QSize(2, 2) << 2 << QStringList{"0,0", "0,1"};
     // The last column's error passed to the right would land on the next row's
     // first cell and turn it to 1.
     QTest::newRow("diffusion: the last column passes nothing right, the last row nothing down")
@@ -305,6 +380,80 @@ void MosaicConversionTest::writeIntoCells()
     QCOMPARE(test::cellsOf(design), (QStringList{"1|2|3", "A|B|F"}));
     QCOMPARE(cells.size(), 1);
     QCOMPARE(cells[0][0].toRect(), QRect(0, 0, 3, 2));
+}
+
+void MosaicConversionTest::partModesCellForCell_data()
+{
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("design");
+    QTest::newRow("photo-sized blocks") << QSize(331, 207) << QSize(40, 25);
+    QTest::newRow("a pixel a cell") << QSize(30, 20) << QSize(30, 20);
+    QTest::newRow("tall") << QSize(21, 160) << QSize(9, 14);
+}
+
+// The four modes of the window's first two choices, with every adjustment at
+// zero, give what the plain pass 2 gives on the same averages.
+void MosaicConversionTest::partModesCellForCell()
+{
+    QFETCH(QSize, picture);
+    QFETCH(QSize, design);
+    for (quint32 seed = 1; seed <= 4; ++seed) {
+        const QImage source = test::noisePicture(picture.width(), picture.height(), seed);
+        const MeanColours m = randomMeans(seed * 97);
+        const std::vector<QRgb> averages =
+            MosaicConversion::cellAverages(source, design.width(), design.height());
+        for (int scanType : {0, 1})
+            for (int compare : {0, 1}) {
+                ScanOptions options = ScanOptions::fromItems(scanType, compare);
+                options.adjustments = Adjustments{0, 0, 0};
+                QCOMPARE(
+                    MosaicConversion::convert(source, design.width(), design.height(), m, options),
+                    plainPass2(averages, design.width(), design.height(), m, scanType == 1, compare == 1));
+            }
+    }
+}
+
+// "見た目で比較" without diffusion picks, cell by cell, the entry of least
+// CIEDE2000 (every entry tried), so its mean difference is never above the
+// average comparison's.
+void MosaicConversionTest::perceptualIsTheLeastDifference()
+{
+    for (quint32 seed = 1; seed <= 6; ++seed) {
+        const int columns = 23, rows = 17;
+        const std::vector<QRgb> cells =
+            MosaicConversion::cellAverages(test::noisePicture(97, 61, seed), columns, rows);
+        const MeanColours m = randomMeans(seed + 1000);
+        const auto entries = [&](int compare) {
+            return MosaicConversion::match(cells, columns, rows, m, ScanOptions::fromItems(0, compare));
+        };
+        const std::vector<std::uint8_t> perceptual = entries(2);
+        double least = 0;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            double best = 1e9;
+            for (QRgb mean : m)
+                best = std::min(best, Cielab::ciede2000(Cielab::fromRgb(cells[i]), Cielab::fromRgb(mean)));
+            const double chosen =
+                Cielab::ciede2000(Cielab::fromRgb(cells[i]), Cielab::fromRgb(m[perceptual[i]]));
+            QCOMPARE(chosen, best);
+            least += best;
+        }
+        const double mean = MosaicConversion::meanDifference(cells, perceptual, m);
+        QVERIFY(qAbs(mean - least / double(cells.size())) < 1e-9);
+        QVERIFY(mean <= MosaicConversion::meanDifference(cells, entries(0), m));
+    }
+}
+
+// Black and white pieces for a flat grey: the share of white follows the grey.
+void MosaicConversionTest::smoothDiffusionKeepsTheTone()
+{
+    for (int grey : {40, 128, 200}) {
+        const std::vector<QRgb> cells(40 * 30, qRgb(grey, grey, grey));
+        const MeanColours m = means({qRgb(0, 0, 0), qRgb(255, 255, 255)}, qRgb(0, 0, 0));
+        const std::vector<std::uint8_t> entries =
+            MosaicConversion::match(cells, 40, 30, m, ScanOptions::fromItems(2, 0));
+        const double white = double(std::count(entries.begin(), entries.end(), 1)) / double(entries.size());
+        QVERIFY2(qAbs(white - grey / 255.0) < 0.01, qPrintable(QString::number(white)));
+    }
 }
 
 QTEST_APPLESS_MAIN(MosaicConversionTest)

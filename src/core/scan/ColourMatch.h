@@ -1,0 +1,72 @@
+#pragma once
+
+#include "core/colour/Cielab.h"
+
+#include <QRgb>
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+namespace tessell {
+
+using MeanColours = std::array<QRgb, 16>;
+
+// How a cell's colour is compared with the entries' mean colours.
+enum class Comparison {
+    Average,    // "平均色を比較": the sum of the three channel differences
+    Emphasized, // "強調色を比較": the same over the cell's two strongest channels
+    Perceptual, // "見た目で比較": CIEDE2000 in CIELAB
+};
+
+// A cell's colour as it is matched: channels 0..255, with fractions where
+// error diffusion left them.
+struct CellColour {
+    double red = 0;
+    double green = 0;
+    double blue = 0;
+
+    static CellColour of(QRgb c) { return {double(qRed(c)), double(qGreen(c)), double(qBlue(c))}; }
+};
+
+// The sixteen mean colours seen through one comparison.
+class ColourMatch {
+public:
+    ColourMatch(const MeanColours &means, Comparison comparison);
+
+    const MeanColours &means() const { return m_means; }
+    Comparison comparison() const { return m_comparison; }
+    // How far colour is from an entry, in the comparison's own measure.
+    double distance(const CellColour &colour, int entry) const;
+    // The entry at the least distance; ties go to the lower number.
+    int nearest(const CellColour &colour) const;
+
+private:
+    MeanColours m_means;
+    Comparison m_comparison;
+    std::array<Lab, 16> m_labs;
+    std::array<double, 16> m_chromas;
+};
+
+// Picks each cell's entry. The conversion asks once a cell, in the order it
+// converts them, and diffuses the error of the entry answered; a choice under
+// other rules (such as a limited stock of pieces per colour) can stand in for
+// the nearest one.
+class EntryChoice {
+public:
+    virtual ~EntryChoice() = default;
+    virtual int choose(const CellColour &colour) = 0;
+};
+
+// The nearest entry, remembered for whole colours that come again.
+class NearestEntry final : public EntryChoice {
+public:
+    explicit NearestEntry(const ColourMatch &match) : m_match(match) {}
+    int choose(const CellColour &colour) override;
+
+private:
+    const ColourMatch &m_match;
+    std::unordered_map<std::uint32_t, int> m_known;
+};
+
+} // namespace tessell

@@ -32,12 +32,13 @@ package: build
 bench:
 	@scripts/install-deps runtime build bench
 	@cmake -S . -B $(BUILD)-bench -DCMAKE_BUILD_TYPE=Release -DTESSELL_BUILD_BENCH=ON -DTESSELL_BUILD_TESTS=OFF >/dev/null
-	@cmake --build $(BUILD)-bench -j $(JOBS) --target tessell_bench tessell_ui_bench tessell tessell-cli scan_fixtures scan_quality
+	@cmake --build $(BUILD)-bench -j $(JOBS) --target tessell_bench tessell_ui_bench tessell tessell-cli scan_fixtures scan_quality picture_bombs
 	@$(BUILD)-bench/bench/tessell_bench
 	@QT_QPA_PLATFORM=offscreen $(BUILD)-bench/bench/tessell_ui_bench 2>/dev/null
 	@bench/startup.sh $(BUILD)-bench 999x999
 	@bench/convert-vs-imagemagick.sh $(BUILD)-bench
 	@bench/print-cli-timing.sh $(BUILD)-bench
+	@bench/picture-bombs.sh $(BUILD)-bench
 	@bench/scan-quality.sh $(BUILD)-bench
 
 # make fuzz [FUZZ_SECONDS=60]: every libFuzzer target in turn (not part of make test).

@@ -1,7 +1,11 @@
-// The bitmap headers and the rows streamed from them, through the conversion.
+// Bitmap files through the loader's own checks (size, rows present, run-length
+// data complete) and, when it takes them, through the conversion: a file
+// refused by `tessell-cli convert` is refused here too, before any row is read.
+#include "FuzzSupport.h"
+
 #include "core/Error.h"
-#include "core/scan/BitmapFile.h"
 #include "core/scan/MosaicConversion.h"
+#include "core/scan/PictureLoader.h"
 
 #include <QBuffer>
 
@@ -12,18 +16,19 @@ using namespace tessell;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     auto device = std::make_unique<QBuffer>();
-    device->setData(QByteArray(reinterpret_cast<const char *>(data), qsizetype(size)));
+    device->setData(fuzz::bytesOf(data, size));
     device->open(QIODevice::ReadOnly);
-    const std::optional<BitmapHeader> header = BitmapHeader::read(*device);
-    // The loader's own checks before it streams a file.
-    if (!header || !header->plain24() || device->size() < header->dataEnd())
-        return 0;
-    BitmapFileRows rows(std::move(device), *header);
     MeanColours means;
     for (std::size_t i = 0; i < means.size(); ++i)
         means[i] = qRgb(int(i) * 17, 255 - int(i) * 17, int(i * 53) & 255);
     try {
-        MosaicConversion::convert(rows, 5, 3, means, ScanOptions::fromItems(1, 1));
+        const std::unique_ptr<PictureRows> rows = PictureLoader::openRows(std::move(device));
+        const QSize picture = rows->size();
+        fuzz::require(picture.width() > 0 && picture.height() > 0 &&
+                          qint64(picture.width()) * picture.height() <= PictureLoader::MaxPixels,
+                      "a picture taken is within the pixel limit");
+        const QStringList lines = MosaicConversion::convert(*rows, 5, 3, means, ScanOptions::fromItems(1, 1));
+        fuzz::require(lines.size() == 3, "one line a row");
     } catch (const Error &) {
     }
     return 0;

@@ -703,6 +703,14 @@ Do you want to save it?</translation>
         <source>フォルダを選択してください。</source>
         <translation>Choose a folder.</translation>
     </message>
+    <message>
+        <source>色 (#RRGGBB)</source>
+        <translation>Colour (#RRGGBB)</translation>
+    </message>
+    <message>
+        <source>タイルを塗りつぶす</source>
+        <translation>Fill the tile</translation>
+    </message>
 </context>
 <context>
     <name>tessell::PenTool</name>
@@ -761,14 +769,6 @@ Do you want to save it?</translation>
         <translation>Print</translation>
     </message>
     <message>
-        <source>プレビューは作成されていません</source>
-        <translation>No preview made yet</translation>
-    </message>
-    <message>
-        <source>0 / 0 ページ</source>
-        <translation>0 / 0 pages</translation>
-    </message>
-    <message>
         <source>分配</source>
         <translation>Distribution</translation>
     </message>
@@ -796,6 +796,37 @@ Do you want to save it?</translation>
         <source>合計 154列 : 余り 6列</source>
         <translation>Total 154 columns : 6 left</translation>
     </message>
+    <message>
+        <source>操作</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>印刷(&amp;P)</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>プレビュー(&amp;V)</source>
+        <translation>Pre&amp;view</translation>
+    </message>
+    <message>
+        <source>PDFに保存(&amp;D)</source>
+        <translation>Save as P&amp;DF...</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>PDFに保存</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>PDF ファイル (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::PrintOptionsPanel</name>
     <message>
         <source>色</source>
         <translation>Colour</translation>
@@ -829,6 +860,18 @@ Do you want to save it?</translation>
         <translation>Neighbour columns</translation>
     </message>
     <message>
+        <source>大きく印刷</source>
+        <translation>Large print</translation>
+    </message>
+    <message>
+        <source>1枚の行数</source>
+        <translation>Rows per sheet</translation>
+    </message>
+    <message>
+        <source>行ごとの説明</source>
+        <translation>Row by row</translation>
+    </message>
+    <message>
         <source>テキスト</source>
         <translation>Text</translation>
     </message>
@@ -840,37 +883,20 @@ Do you want to save it?</translation>
         <source>備考</source>
         <translation>Notes</translation>
     </message>
+</context>
+<context>
+    <name>tessell::PrintPreviewPane</name>
     <message>
-        <source>操作</source>
-        <translation>Actions</translation>
+        <source>プレビューは作成されていません</source>
+        <translation>No preview made yet</translation>
     </message>
     <message>
-        <source>印刷(&amp;P)</source>
-        <translation>&amp;Print...</translation>
-    </message>
-    <message>
-        <source>プレビュー(&amp;V)</source>
-        <translation>Pre&amp;view</translation>
-    </message>
-    <message>
-        <source>PDFに保存(&amp;D)</source>
-        <translation>Save as P&amp;DF...</translation>
-    </message>
-    <message>
-        <source>閉じる(&amp;C)</source>
-        <translation>&amp;Close</translation>
+        <source>0 / 0 ページ</source>
+        <translation>0 / 0 pages</translation>
     </message>
     <message>
         <source>%1/%2ページ</source>
         <translation>Page %1/%2</translation>
-    </message>
-    <message>
-        <source>PDFに保存</source>
-        <translation>Save as PDF</translation>
-    </message>
-    <message>
-        <source>PDF ファイル (*.pdf)</source>
-        <translation>PDF files (*.pdf)</translation>
     </message>
 </context>
 <context>
@@ -1482,6 +1508,18 @@ Do you want to save it?</translation>
         <source>色の差の平均 (ΔE) と各番号の枚数を JSON で表示します</source>
         <translation>prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
     </message>
+    <message>
+        <source>大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します</source>
+        <translation>Large print: each class on as many sheets of big cells as it needs</translation>
+    </message>
+    <message>
+        <source>大きく印刷の1枚の行数 (10〜50、既定 25)</source>
+        <translation>Rows on a large-print sheet (10-50, default 25)</translation>
+    </message>
+    <message>
+        <source>大きく印刷の各紙のあとに、行ごとの説明のページをつけます</source>
+        <translation>After each large-print sheet, a page of its rows as runs</translation>
+    </message>
 </context>
 <context>
     <name>tessell::texts</name>
@@ -1660,6 +1698,10 @@ Do you want to restore your work?</translation>
         <translation>Can only be placed on a panel.</translation>
     </message>
     <message>
+        <source>プログラムのパス &apos;%1&apos; に UTF-8 で表せない文字があるため、関連付けできません</source>
+        <translation>The program&apos;s path &apos;%1&apos; holds characters that are not UTF-8, so design files cannot be associated with it</translation>
+    </message>
+    <message>
         <source>白</source>
         <translation>White</translation>
     </message>
@@ -1730,6 +1772,38 @@ Do you want to restore your work?</translation>
     <message>
         <source>ベージュ</source>
         <translation>Beige</translation>
+    </message>
+    <message>
+        <source>%1 列</source>
+        <translation>Col %1</translation>
+    </message>
+    <message>
+        <source>%1 枚</source>
+        <translation>%1 pcs</translation>
+    </message>
+    <message>
+        <source>この紙</source>
+        <translation>This sheet</translation>
+    </message>
+    <message>
+        <source>クラス全体</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>列 %1–%2&#x3000;行 %3–%4</source>
+        <translation>Columns %1–%2, rows %3–%4</translation>
+    </message>
+    <message>
+        <source>行ごとの説明</source>
+        <translation>Row by row</translation>
+    </message>
+    <message>
+        <source>行 %1:</source>
+        <translation>Row %1:</translation>
+    </message>
+    <message>
+        <source>1枚の行数は %1 から %2 までです。</source>
+        <translation>Rows per sheet must be from %1 to %2.</translation>
     </message>
 </context>
 </TS>

@@ -8,41 +8,13 @@
 #include "core/document/DesignFile.h"
 #include "core/print/ClassPages.h"
 #include "core/print/PdfPrintTarget.h"
+#include "core/scan/PictureIntegrity.h"
 
 #include <QImage>
-#include <QSaveFile>
 
 namespace tessell::cli {
 
 namespace {
-// "7x7,7x7,8x7": up to three groups of classes x columns, as the six fields
-// would hold them; rows not given have no classes.
-std::optional<Distribution> parseClasses(const QString &text)
-{
-    const QStringList groups = text.split(QLatin1Char(','));
-    if (groups.size() > 3)
-        return std::nullopt;
-    Distribution::Fields fields{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"),
-                                QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
-    for (int i = 0; i < groups.size(); ++i) {
-        const QStringList parts = groups[i].split(QLatin1Char('x'));
-        if (parts.size() != 2)
-            return std::nullopt;
-        fields[i] = parts[0];
-        fields[i + 3] = parts[1];
-    }
-    // Texts that are no integer are refused here rather than turned into 1 or 0 as
-    // the dialog would: a mistyped command should not print a different split.
-    Distribution::fromFields(fields);
-    return Distribution::fromFields(*Distribution::normalise(fields));
-}
-
-void writePng(const QImage &image, const QString &path)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        throw Error(texts::cannotCreate(path));
-}
 
 int runPrint(const Invocation &call)
 {
@@ -56,6 +28,18 @@ int runPrint(const Invocation &call)
     options.quantityTable = !call.isSet(QStringLiteral("no-quantities"));
     options.overview = call.isSet(QStringLiteral("overview"));
     options.neighbours = call.isSet(QStringLiteral("neighbours"));
+    const QString large = QStringLiteral("large"), rows = QStringLiteral("rows-per-page"),
+                  runs = QStringLiteral("runs");
+    options.largePrint = call.isSet(large);
+    for (const QString &option : {rows, runs})
+        if (call.isSet(option) && !options.largePrint)
+            throw UsageError(usageText::needs(dashed(option), dashed(large)));
+    options.runs = call.isSet(runs);
+    if (call.isSet(rows)) {
+        options.rowsPerSheet = call.integer(rows);
+        if (options.rowsPerSheet < SheetSplit::MinRows || options.rowsPerSheet > SheetSplit::MaxRows)
+            throw Error(texts::rowsPerSheetOutOfRange(SheetSplit::MinRows, SheetSplit::MaxRows));
+    }
     const QString out = call.required(QStringLiteral("o"));
     if (call.isSet(classes) && call.isSet(fair))
         throw UsageError(usageText::notTogether(dashed(classes), dashed(fair)));
@@ -69,14 +53,15 @@ int runPrint(const Invocation &call)
         return InvalidCell;
     }
     if (call.isSet(classes)) {
-        const std::optional<Distribution> d = parseClasses(call.value(classes));
+        const std::optional<Distribution> d = Distribution::fromText(call.value(classes));
         if (!d)
             throw call.malformed(classes);
         options.distribution = *d;
     } else {
         options.distribution = Distribution::fair(call.integer(fair), design.columns());
     }
-    options.distribution.checkPositive();
+    // More pages than columns is refused at once, before any page is laid out.
+    options.distribution.check(design.columns());
     // The dialog would not print a split that gives away more columns than there are.
     if (options.distribution.remainder(design.columns()) < 0) {
         printError(options.distribution.totalLine(design.columns()));
@@ -90,7 +75,7 @@ int runPrint(const Invocation &call)
         const int page = call.integer(png);
         if (page < 1 || page > pages.pageCount())
             throw Error(texts::noSuchPage(page, pages.pageCount()));
-        writePng(pages.pageImage(page - 1), out);
+        PictureIntegrity::writePicture(pages.pageImage(page - 1), out, "PNG");
         return Ok;
     }
     PdfPrintTarget pdf(out);
@@ -125,6 +110,15 @@ const Command printCommand{
          {},
          QT_TRANSLATE_NOOP("tessell::cli", "全体図をつけ、クラスの範囲を枠で示します")},
         {{QStringLiteral("neighbours")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "隣の列を灰色で表示します")},
+        {{QStringLiteral("large")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します")},
+        {{QStringLiteral("rows-per-page")},
+         QStringLiteral("N"),
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷の1枚の行数 (10〜50、既定 25)")},
+        {{QStringLiteral("runs")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷の各紙のあとに、行ごとの説明のページをつけます")},
         {{QStringLiteral("png-page")},
          QStringLiteral("K"),
          QT_TRANSLATE_NOOP("tessell::cli", "K ページ目だけを PNG で書き出します")},

@@ -36,6 +36,11 @@ inline QString recoveredEntry() { return CoreTexts::tr("復元"); }
 // The display name of the design file type on the desktop.
 inline QString designFileType() { return CoreTexts::tr("Tessellファイル"); }
 inline QString settingFailed(const QString &name) { return CoreTexts::tr("'%1' の設定に失敗しました").arg(name); }
+// The path as far as it could be read; bytes that are not UTF-8 show as a stand-in sign.
+inline QString programPathNotUtf8(const QString &path)
+{
+    return CoreTexts::tr("プログラムのパス '%1' に UTF-8 で表せない文字があるため、関連付けできません").arg(path);
+}
 inline QString pictureTooLarge(qint64 width, qint64 height, int megapixels)
 {
     return CoreTexts::tr("画像が大きすぎます (%1 × %2 ピクセル)。読み込めるのは %3 メガピクセルまでです。")
@@ -53,7 +58,7 @@ inline QString transferFailed() { return CoreTexts::tr("転送中にエラー発
 // Class pages and the page layout engine.
 inline QString positiveIntegerRequired() { return CoreTexts::tr("正の整数値を入力してください。"); }
 inline QString classesExceedColumns() { return CoreTexts::tr("クラス数が列数を超えています。"); }
-inline QString distributionTotal(int total, int remainder)
+inline QString distributionTotal(qint64 total, qint64 remainder)
 {
     return CoreTexts::tr("合計 %1列 : 余り%2列").arg(total).arg(remainder);
 }
@@ -69,6 +74,22 @@ inline QString reportOnFormOnly() { return CoreTexts::tr("フォーム上にの�
 inline QString panelOnReportOrLayoutOnly() { return CoreTexts::tr("TLightRep上かTLRLayoutPanelにのみ配置できます。"); }
 inline QString subPanelNotOnReport() { return CoreTexts::tr("TLightRep上には配置できません。"); }
 inline QString itemOnPanelOnly() { return CoreTexts::tr("パネル上にのみ配置できます。"); }
+
+// Texts on the class pages: a column heading "12 列" and a count "5 枚".
+inline QString columnHeading(int column) { return CoreTexts::tr("%1 列").arg(column); }
+inline QString pieces(int count) { return CoreTexts::tr("%1 枚").arg(count); }
+// Large-print sheets and their pages of runs.
+inline QString thisSheet() { return CoreTexts::tr("この紙"); }
+inline QString wholeClass() { return CoreTexts::tr("クラス全体"); }
+// "列 1–8　行 1–25": the design's columns and rows on a sheet.
+inline QString sheetCells(int firstColumn, int lastColumn, int firstRow, int lastRow)
+{
+    return CoreTexts::tr("列 %1–%2　行 %3–%4").arg(firstColumn).arg(lastColumn).arg(firstRow).arg(lastRow);
+}
+inline QString runsCaption() { return CoreTexts::tr("行ごとの説明"); }
+// "行 12:" before a row's runs.
+inline QString runsRow(int row) { return CoreTexts::tr("行 %1:").arg(row); }
+inline QString rowsPerSheetOutOfRange(int low, int high) { return CoreTexts::tr("1枚の行数は %1 から %2 までです。").arg(low).arg(high); }
 } // namespace texts
 
 } // namespace tessell

@@ -64,6 +64,8 @@ private slots:
     void convert();
     void failures_data();
     void failures();
+    void damagedPictures_data();
+    void damagedPictures();
     void choices_data();
     void choices();
 };
@@ -180,6 +182,31 @@ void ConvertCommandTest::failures()
     else
         QCOMPARE(r.err, error);
     QVERIFY(!QFileInfo::exists(files["OUT"]));
+}
+
+void ConvertCommandTest::damagedPictures_data()
+{
+    QTest::addColumn<QString>("name");
+    // The libraries would say so on the terminal, each in its own words.
+    QTest::newRow("PNG cut short (libpng)") << "cut.png";
+    QTest::newRow("JPEG cut short (Qt's plugin)") << "cut.jpg";
+    QTest::newRow("TIFF cut short (libtiff)") << "cut.tif";
+}
+
+// Refused with our one line: no blank or grey design, no library's own words.
+void ConvertCommandTest::damagedPictures()
+{
+    QFETCH(QString, name);
+    Scratch scratch;
+    QVERIFY(picture().save(scratch.file(name)));
+    const QByteArray whole = readAll(scratch.file(name));
+    const QString designPath = writeDesign(scratch);
+    const QString out = scratch.write("out.tsl", "old");
+    const Run r = cli({"convert", scratch.write(name, whole.left(whole.size() * 2 / 3)), "--design",
+                       designPath, "-o", out});
+    QCOMPARE(r.err, texts::invalidBitmap() + '\n');
+    QCOMPARE(r.exitCode, 2);
+    QCOMPARE(readAll(out), QByteArray("old"));
 }
 
 void ConvertCommandTest::choices_data()

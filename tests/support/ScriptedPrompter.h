@@ -38,6 +38,7 @@ public:
     QQueue<std::optional<QString>> printers; // the printer's name; nothing cancels the print dialog
     int lastPageCount = 0;                // the pages the last print dialog offered
     QList<QRgb> colourStarts;             // the colour each colour chooser started at
+    QList<QFont> fontStarts;              // the font each font dialog started at
     QStringList lastItems;
     int lastMaxFontSize = 0;
     QList<Shown> shown;
@@ -74,6 +75,7 @@ public:
     {
         shown.append({Kind::Font, initial.family(), initial.family(), Icon::None, {}, {}});
         lastMaxFontSize = maxPointSize;
+        fontStarts << initial;
         if (fonts.isEmpty()) {
             ++unexpected;
             return std::nullopt;

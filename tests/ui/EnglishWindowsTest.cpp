@@ -175,7 +175,7 @@ void EnglishWindowsTest::countsNeverCoverTheirDigit_data()
     QTest::addColumn<int>("count");
     for (UiLanguage language : {UiLanguage::Japanese, UiLanguage::English}) {
         const char *name = language == UiLanguage::English ? "English" : "Japanese";
-        for (int count : {160, 16000, 99999, 998001})
+        for (int count : {160, 1614, 16000, 99999, 998001})
             QTest::addRow("%s %d", name, count) << language << count;
     }
 }
@@ -189,7 +189,9 @@ void EnglishWindowsTest::countsNeverCoverTheirDigit()
     const QImage alone = CountBar::countImage(0xA, 1);
     const QImage counted = CountBar::countImage(0xA, count);
     QVERIFY(installTranslations(*qApp, UiLanguage::English));
-    const int digitWidth = QFontMetrics(AppFonts::ui(10, true)).horizontalAdvance(QStringLiteral("A:"));
+    // And a clear blank stays between the colon and the count.
+    const int digitWidth =
+        QFontMetrics(AppFonts::ui(10, true)).horizontalAdvance(QStringLiteral("A:")) + CountBar::Gap;
     QCOMPARE(counted.copy(0, 0, digitWidth, alone.height()), alone.copy(0, 0, digitWidth, alone.height()));
     // And the count is drawn at all.
     QVERIFY(counted != alone);

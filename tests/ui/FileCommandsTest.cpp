@@ -453,6 +453,12 @@ void FileCommandsTest::dialogsStartInTheLastFolder()
 // taken off the list when picked; the unsaved-changes question comes first.
 void FileCommandsTest::recentFilesInTheFileMenu()
 {
+    // The list changes at once, the menu unopened: an empty list disables it,
+    // and a disabled menu never opens to refill.
+    f.prompter->fileNames << f.scratch->file(QStringLiteral("saved.tsl"));
+    QVERIFY(!w().files().recentMenu()->isEnabled());
+    w().commands().action(Command::SaveAs)->trigger();
+    QVERIFY(w().files().recentMenu()->isEnabled() && w().files().recentMenu()->actions().size() == 1);
     QStringList paths;
     for (int i = 0; i < 9; ++i) {
         paths << designFile(QStringLiteral("d%1.tsl").arg(i), CellGrid::digit(i));
@@ -460,7 +466,6 @@ void FileCommandsTest::recentFilesInTheFileMenu()
     }
     QMenu *menu = w().files().recentMenu();
     const auto shown = [menu] {
-        emit menu->aboutToShow();
         QStringList tips;
         for (QAction *a : menu->actions())
             tips << a->toolTip();

@@ -45,6 +45,7 @@ private slots:
     void toolButtonsSwitchTools();
     void viewSwitchDisablesToolBox();
     void undoAndRedoThroughTheButtons();
+    void undoAndRedoByKeys();
     void historyListJumpsToAnEntry();
     void helpOpensAtTheContents();
     void commandLineArgumentsAreJoinedWithBlanks();
@@ -284,6 +285,21 @@ void MainWindowTest::undoAndRedoThroughTheButtons()
                                                  QStringLiteral("ペンツール")}));
     QVERIFY(!redo->isEnabled());
     QCOMPARE(w().history().currentIndex(), 2);
+}
+
+// Ctrl+Z undoes, Ctrl+Y and Ctrl+Shift+Z redo; Ctrl+C stays the picture check.
+void MainWindowTest::undoAndRedoByKeys()
+{
+    QTest::mouseClick(w().editor().paletteBar()->button(2), Qt::LeftButton);
+    stroke(QPoint(1, 1));
+    QString seen;
+    for (const char *keys : {"Ctrl+Z", "Ctrl+Y", "Ctrl+Z", "Ctrl+Shift+Z"}) {
+        QTest::keySequence(&w(), QKeySequence(QString::fromLatin1(keys)));
+        seen += w().design().cell(0, 0);
+    }
+    QCOMPARE(seen, QStringLiteral("0202"));
+    QCOMPARE(modalDuring([this] { QTest::keyClick(&w(), Qt::Key_C, Qt::ControlModifier); }),
+             QStringLiteral("tessell::PictureCheckWindow"));
 }
 
 void MainWindowTest::historyListJumpsToAnEntry()

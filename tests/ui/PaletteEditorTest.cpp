@@ -81,7 +81,7 @@ void PaletteEditorTest::init()
 void PaletteEditorTest::commands_data()
 {
     QTest::addColumn<int>("selected");
-    QTest::addColumn<QString>("control");  // upper, lower, open, auto or clear
+    QTest::addColumn<QString>("control");  // upper, lower, open, auto, fill or clear
     QTest::addColumn<QString>("chosen");   // the file or folder chosen; files are written first
     QTest::addColumn<QByteArray>("bytes"); // the chosen file's bytes
     QTest::addColumn<int>("shown");        // the entry shown afterwards
@@ -112,6 +112,9 @@ void PaletteEditorTest::commands_data()
     QTest::newRow("folder chooser cancelled")
         << 4 << "auto"
         << "" << QByteArray() << 4 << QString(16, u'.') + u' ' + kOldNames << "";
+    QTest::newRow("colour typed, tile filled")
+        << 5 << "fill"
+        << "#1e3c5a" << QByteArray() << 5 << ".....p.......... " + kOldNames << "";
     QTest::newRow("name field cleared")
         << 5 << "clear"
         << "" << QByteArray() << 5 << QString(16, u'.') + u' ' + QString(kOldNames).replace("old5", "") << "";
@@ -152,6 +155,11 @@ void PaletteEditorTest::commands()
         f.prompter->folders << target;
         QTest::mouseClick(m_editor->autoCreateButton(), Qt::LeftButton);
         QCOMPARE(f.prompter->shown.first().caption, QString::fromUtf8("フォルダを選択してください。"));
+    } else if (control == "fill") {
+        m_editor->colourField()->selectAll();
+        QTest::keyClicks(m_editor->colourField(), chosen);
+        QTest::mouseClick(m_editor->fillButton(), Qt::LeftButton);
+        QCOMPARE(design().entry(selected).meanColor(), kPicture); // no pixel of the old colour left
     } else {
         m_editor->nameField()->selectAll();
         QTest::keyClick(m_editor->nameField(), Qt::Key_Backspace);

@@ -23,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -70,8 +71,9 @@ QString fieldsOf(const PrintDialog &d)
 QString stateOf(const PrintDialog &d)
 {
     QStringList state{fieldsOf(d), d.notesField()->toPlainText(), d.titleField()->text()};
-    for (const QAbstractButton *b : QList<QAbstractButton *>{
-             d.colourButton(), d.numberTableBox(), d.quantityTableBox(), d.overviewBox(), d.neighboursBox()})
+    for (const QAbstractButton *b :
+         QList<QAbstractButton *>{d.colourButton(), d.numberTableBox(), d.quantityTableBox(), d.overviewBox(),
+                                  d.neighboursBox(), d.largePrintBox(), d.runsBox()})
         state << (b->isChecked() ? "on" : "off");
     return state.join(u'/');
 }
@@ -114,6 +116,7 @@ private slots:
     void saveToPdf();
     void printCommand_data();
     void printCommand();
+    void largePrint();
 
 private:
     // A design of columns x rows, and the six fields stored beforehand ("a|b|..."; none: no section).
@@ -528,6 +531,44 @@ void PrintDialogTest::printCommand()
     QCOMPARE(opened, valid);
     QCOMPARE(f.prompter->texts(Kind::Message), valid ? QStringList() : QStringList{texts::errorFound()});
     QCOMPARE(helpPage, valid ? QStringLiteral("print.html") : QString());
+}
+
+// Large print: the sheets are the preview's pages, rows a sheet and the runs
+// follow its box, and all three are kept.
+void PrintDialogTest::largePrint()
+{
+    open(160, 100, k22Pages);
+    QVERIFY(!m_dialog->rowsPerSheetBox()->isEnabled() && !m_dialog->runsBox()->isEnabled());
+    QTest::mouseClick(m_dialog->largePrintBox(), Qt::LeftButton, {}, QPoint(8, 9));
+    QVERIFY(m_dialog->rowsPerSheetBox()->isEnabled() && m_dialog->runsBox()->isEnabled());
+    actAll("V > >");
+    QCOMPARE(m_dialog->pageLabel()->text(), QStringLiteral("3/88ページ"));
+    ClassPages pages(f.window->design().grid(), f.window->design().palette());
+    ClassPageOptions o;
+    o.distribution = Distribution({7, 7}, {7, 7}, {8, 7});
+    o.largePrint = true;
+    pages.setOptions(o);
+    QImage expected(PrintDialog::HalfSize, QImage::Format_RGB32);
+    expected.fill(Qt::white);
+    {
+        QPainter painter(&expected);
+        pages.previewPageScaled(painter, 2, 50);
+    }
+    QVERIFY(m_dialog->picture()->pixmap().toImage().convertToFormat(QImage::Format_RGB32) == expected);
+
+    // 50 rows a sheet, each sheet followed by its runs: still 88 pages.
+    type(m_dialog->rowsPerSheetBox(), QStringLiteral("50"));
+    QTest::mouseClick(m_dialog->runsBox(), Qt::LeftButton, {}, QPoint(8, 9));
+    actAll("V <");
+    QCOMPARE(m_dialog->pageLabel()->text(), QStringLiteral("88/88ページ"));
+    const QString before = stateOf(*m_dialog);
+    QTest::mouseClick(m_dialog->closeButton(), Qt::LeftButton);
+    QCOMPARE((QStringList{stored("large"), stored("rowsperpage"), stored("runs")}),
+             (QStringList{"1", "50", "1"}));
+    m_dialog = std::make_unique<PrintDialog>(f.window->editor(), f.window.get());
+    QCOMPARE(stateOf(*m_dialog), before);
+    QCOMPARE(m_dialog->rowsPerSheetBox()->value(), 50);
+    QVERIFY(m_dialog->runsBox()->isChecked() && m_dialog->runsBox()->isEnabled());
 }
 
 QTEST_MAIN(PrintDialogTest)

@@ -17,6 +17,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <memory>
 
 using namespace tessell;
 using namespace tessell::test;
@@ -33,26 +34,53 @@ void paint(MainWindow &w, int number, QPoint cell)
     QTest::mouseClick(w.editor().pictureView(), Qt::LeftButton, {}, QPoint(6 * cell.x() + 2, 5 * cell.y() + 2));
 }
 
-// The child: opens the design, paints two cells, renames and recolours entry 5
-// as the palette editor does, paints once more, and is killed before saving.
-int editAndDie(const QString &folder)
+const char *kChildMode = "TESSELL_RECOVERY_MODE";
+
+// The child starts as the program does (the work left behind found and held,
+// the start-up design recorded); "start": is killed there, at the recovery
+// question. Otherwise it opens the design, paints two cells, renames and
+// recolours entry 5 as the palette editor does, paints once more, and is
+// killed before saving ("wait": says so in a file and waits to be killed; a
+// digit: paints that number first instead of 5).
+int editAndDie(const QString &folder, const QString &mode)
 {
     AppPaths::setBaseDir(folder);
     HistoryFolder historyFolder(AppPaths::historyDir());
+    const std::vector<LeftHistory> left = LeftHistory::find(historyFolder);
     ScriptedPrompter prompter;
     MainWindow w(prompter, historyFolder.path());
     w.show();
+    if (mode == QLatin1String("start"))
+        std::raise(SIGKILL);
     if (!w.files().fileOpen(designPath(folder)))
         return 3;
-    paint(w, 5, QPoint(2, 3));
+    paint(w, mode.size() == 1 ? mode.toInt(nullptr, 16) : 5, QPoint(2, 3));
     Palette palette = w.design().palette();
     palette[5].setName(QStringLiteral("ばら"));
     palette[5].fill(kRose);
     w.design().setPalette(palette);
     w.editor().changeSetting(true);
     paint(w, 7, QPoint(4, 4));
+    if (mode == QLatin1String("wait") && QFile(QDir(folder).filePath("ready")).open(QIODevice::WriteOnly))
+        for (;;)
+            QTest::qWait(1000);
     std::raise(SIGKILL);
     return 4;
+}
+
+// Runs this program as a child; true once it died, or is ready when it waits.
+bool runChild(QProcess &child, const QString &folder, const QString &mode)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QLatin1String(kChildFolder), folder);
+    env.insert(QLatin1String(kChildMode), mode);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    if (mode != QLatin1String("wait"))
+        return child.waitForFinished(60000) && child.exitStatus() == QProcess::CrashExit;
+    for (int waited = 0; waited < 60000 && !QFileInfo::exists(QDir(folder).filePath("ready")); waited += 50)
+        QTest::qWait(50);
+    return QFile::remove(QDir(folder).filePath("ready"));
 }
 } // namespace
 
@@ -61,6 +89,8 @@ class RecoveryWindowTest : public QObject {
 private slots:
     void killedEditorIsOfferedBack_data();
     void killedEditorIsOfferedBack();
+    void repeatedCrashes_data();
+    void repeatedCrashes();
 };
 
 void RecoveryWindowTest::killedEditorIsOfferedBack_data()
@@ -127,11 +157,70 @@ void RecoveryWindowTest::killedEditorIsOfferedBack()
     QCOMPARE(prompter.unexpected, 0);
 }
 
+void RecoveryWindowTest::repeatedCrashes_data()
+{
+    QTest::addColumn<QStringList>("children"); // in order; "wait" children are killed at the end
+    QTest::addColumn<QList<Prompter::Answer>>("answers");
+    QTest::addColumn<QStringList>("offered"); // the number painted at (2, 3) of each design offered
+    QTest::addColumn<int>("restored");        // that number in the design after the questions
+    using A = Prompter::Answer;
+    QTest::newRow("killed again at the question")
+        << QStringList{"edit", "start"} << QList<A>{A::Yes} << QStringList{"5"} << 5;
+    QTest::newRow("a second copy killed with the first")
+        << QStringList{"wait", "start"} << QList<A>{A::Yes} << QStringList{"5"} << 5;
+    QTest::newRow("two copies' work, the newest first")
+        << QStringList{"wait", "9"} << QList<A>{A::No, A::Yes} << QStringList{"9", "5"} << 5;
+}
+
+// Work survives any number of crashes: the start-up design of a copy killed
+// at the question is never offered for it, every left work is offered, the
+// newest first, and only declined work is deleted.
+void RecoveryWindowTest::repeatedCrashes()
+{
+    QFETCH(QStringList, children);
+    QFETCH(QList<Prompter::Answer>, answers);
+    QFETCH(QStringList, offered);
+    QFETCH(int, restored);
+    Scratch scratch;
+    Design saved;
+    saved.makeNew(10, 8);
+    DesignFile::write(saved, designPath(scratch.path()));
+    std::vector<std::unique_ptr<QProcess>> waiting;
+    for (const QString &mode : children) {
+        auto child = std::make_unique<QProcess>();
+        QVERIFY2(runChild(*child, scratch.path(), mode == "edit" ? QString() : mode), qPrintable(mode));
+        if (mode == "wait")
+            waiting.push_back(std::move(child));
+    }
+    for (const auto &child : waiting) {
+        child->kill();
+        QVERIFY(child->waitForFinished(10000));
+    }
+
+    HistoryFolder historyFolder(QDir(scratch.path()).filePath(QStringLiteral("log")));
+    std::vector<LeftHistory> left = LeftHistory::find(historyFolder);
+    QStringList found;
+    for (const LeftHistory &l : left)
+        found << l.design().grid.cell(2, 3);
+    QCOMPARE(found, offered);
+    ScriptedPrompter prompter;
+    prompter.answers << answers;
+    MainWindow w(prompter, historyFolder.path());
+    QVERIFY(w.files().offerRecovery(left));
+    QCOMPARE(prompter.texts(ScriptedPrompter::Kind::Question).size(), answers.size());
+    QCOMPARE(w.design().cell(2, 3), QString::number(restored));
+    left.clear();
+    // Every work was restored or declined: nothing is left, and nothing more is offered.
+    QCOMPARE(QDir(scratch.path()).entryList({"log-*"}, QDir::Dirs), QStringList());
+    QVERIFY(LeftHistory::find(historyFolder).empty());
+    QCOMPARE(prompter.unexpected, 0);
+}
+
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     if (qEnvironmentVariableIsSet(kChildFolder))
-        return editAndDie(qEnvironmentVariable(kChildFolder));
+        return editAndDie(qEnvironmentVariable(kChildFolder), qEnvironmentVariable(kChildMode));
     RecoveryWindowTest test;
     QTEST_SET_MAIN_SOURCE_PATH
     return QTest::qExec(&test, argc, argv);

@@ -335,8 +335,14 @@ void ReplaceRotateTest::directionTogglesAndPersists()
     d = openReplace();
     QVERIFY(d);
     QCOMPARE(d->directionButton()->text(), QStringLiteral("⇔"));
-    // The numbers start at 0 every time.
-    QCOMPARE(d->fromBox()->currentText(), QStringLiteral("0"));
+    // The numbers start at 0 every time, and show their tile and name as the palette changes.
+    QCOMPARE(d->fromBox()->currentIndex(), 0);
+    Palette p = w().design().palette();
+    p[9].fill(qRgb(20, 30, 110));
+    p[9].setName(QStringLiteral("紺"));
+    w().design().setPalette(p);
+    QCOMPARE(d->toBox()->itemText(9), QStringLiteral("9 紺"));
+    QCOMPARE(d->toBox()->itemIcon(9).pixmap(17, 14).toImage().pixel(8, 7), qRgb(20, 30, 110));
     QTest::mouseClick(d->directionButton(), Qt::LeftButton);
     QTest::keyClick(d, Qt::Key_Escape);
     QTRY_VERIFY(!w().replaceDialog());
@@ -365,7 +371,7 @@ void ReplaceRotateTest::settingsComeBackAfterRestart()
     QCOMPARE(rangeFields(d), (QStringList{"2", "30", "4", "50"}));
     QCOMPARE(d->directionButton()->text(), QStringLiteral("⇔"));
     QCOMPARE(d->pos(), QPoint(250, 160));
-    QCOMPARE(d->toBox()->currentText(), QStringLiteral("0"));
+    QCOMPARE(d->toBox()->currentIndex(), 0);
 }
 
 void ReplaceRotateTest::oneReplaceDialogAtATime()

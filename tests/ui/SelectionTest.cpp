@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -656,7 +657,10 @@ void SelectionTest::fontChosenThroughPrompter()
     f.prompter->fonts.enqueue(chosen);
     QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
     QCOMPARE(f.prompter->lastMaxFontSize, 40);
-    QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{QStringLiteral("ＭＳ ゴシック")});
+    // "ＭＳ ゴシック" 9 points under the name of its stand-in, which the dialog lists.
+    const QFont start = f.prompter->fontStarts.value(0);
+    QCOMPARE(start.family(), QFontInfo(QFont(QStringLiteral("ＭＳ ゴシック"))).family());
+    QVERIFY(start.pointSize() == 9 && !start.bold() && !start.italic());
     f.prompter->shown.clear();
     QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     // The field takes the face and style, not the size.
@@ -669,6 +673,7 @@ void SelectionTest::fontChosenThroughPrompter()
     QTest::mouseClick(w().editor().textDialog()->fontButton(), Qt::LeftButton);
     QCOMPARE(w().editor().floatingBlock().block().height(), 20);
     QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Font), QStringList{chosen.family()});
+    QCOMPARE(f.prompter->fontStarts.last(), chosen);
     QCOMPARE(f.prompter->unexpected, 0);
     chooseTool(ToolKind::Pen);
     QCOMPARE(names().last(), QStringLiteral("文字入れ"));

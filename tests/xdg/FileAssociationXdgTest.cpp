@@ -2,6 +2,7 @@
 // scratch home. Fails rather than skips when a tool is missing.
 #include "XdgHome.h"
 
+#include "core/Texts.h"
 #include "core/Version.h"
 #include "core/shell/FileAssociation.h"
 #include "core/shell/FreedesktopAssociation.h"
@@ -11,6 +12,10 @@
 #include <QStandardPaths>
 
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace tessell;
 using namespace tessell::test;
@@ -37,6 +42,7 @@ private slots:
     void defaultWithoutXdgMime();
     void failuresKeepEarlierFilesAndNotifyNothing_data();
     void failuresKeepEarlierFilesAndNotifyNothing();
+    void programPathNotUtf8Refused();
     void installedEntryIsOnlyMadeTheDefault();
 
 private:
@@ -94,6 +100,9 @@ void FileAssociationXdgTest::onOpensDesignsWithTheProgram_data()
                                                              << "";
     QTest::newRow("Japanese folder") << "図案ソフト"
                                      << "%1 %f";
+    // "%%" as the rules want; env runs it, as the launcher looks for the path as written.
+    QTest::newRow("percent sign in the folder") << "50% off"
+                                                << "";
 }
 
 void FileAssociationXdgTest::onOpensDesignsWithTheProgram()
@@ -181,6 +190,11 @@ void FileAssociationXdgTest::defaultWithoutXdgMime_data()
     QTest::newRow("other defaults") << QByteArray("[Default Applications]\ntext/x-other=other.desktop\n");
     QTest::newRow("our type with another program")
         << QByteArray("[Default Applications]\napplication/x-tessell=other.desktop;\n");
+    // The desktop takes the last of repeated keys.
+    QTest::newRow("our type twice, another program last")
+        << "[Default Applications]\napplication/x-tessell = " +
+               FreedesktopAssociation::desktopName().toUtf8() +
+               "\n[Default Applications]\ntext/x-other=other.desktop;\napplication/x-tessell=old.desktop;\n";
 }
 
 void FileAssociationXdgTest::defaultWithoutXdgMime()
@@ -189,6 +203,10 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
     const QString defaults = home->file("home/.config/mimeapps.list");
     if (!existing.isEmpty())
         writeText(defaults, existing);
+    // Another program that opens designs, named in some of the lists.
+    const QString old = home->file("home/.local/share/applications/old.desktop");
+    writeText(old, "[Desktop Entry]\nType=Application\nName=Old\nExec=" + standIn("old").toUtf8() +
+                       " %f\nMimeType=application/x-tessell;\n");
     FreedesktopAssociation::Tools tools;
     tools.xdgMime = home->file("no-such-xdg-mime");
     const QString program = standIn("bin");
@@ -202,6 +220,7 @@ void FileAssociationXdgTest::defaultWithoutXdgMime()
         if (!line.startsWith("application/x-tessell"))
             QVERIFY2(nonEmptyLines(defaults).contains(line), qPrintable(line));
 
+    QFile::remove(old);
     a.dissociate();
     QCOMPARE(defaultApp(), QString());
 }
@@ -246,6 +265,23 @@ void FileAssociationXdgTest::failuresKeepEarlierFilesAndNotifyNothing()
     // No notice: the MIME database was never built, so the type is unknown.
     QVERIFY(!QFileInfo::exists(home->file("home/.local/share/mime/mime.cache")));
     QVERIFY(contentType(design("x.tsl")) != QStringLiteral("application/x-tessell"));
+}
+
+// A folder name in bytes that are not UTF-8 cannot go into a desktop entry:
+// refused, with nothing written, rather than an entry naming another path.
+void FileAssociationXdgTest::programPathNotUtf8Refused()
+{
+    const QByteArray folder = QFile::encodeName(home->file("bin")) + "-\xff\xfe";
+    QVERIFY(::mkdir(folder.constData(), 0755) == 0);
+    const QByteArray program = folder + "/tessell";
+    const int fd = ::open(program.constData(), O_WRONLY | O_CREAT, 0755);
+    QVERIFY(fd >= 0);
+    ::close(fd);
+    const QString name = QFile::decodeName(program);
+    FileAssociation a = association(name);
+    QCOMPARE(errorOf([&] { a.associate(); }), texts::programPathNotUtf8(name));
+    QVERIFY(!a.isOn());
+    QVERIFY(!QFileInfo::exists(static_cast<FreedesktopAssociation &>(a.store()).desktopFile()));
 }
 
 // Installed, the package's desktop entry opens designs: switching the

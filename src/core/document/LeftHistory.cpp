@@ -20,6 +20,13 @@ bool isOurs(const QString &fileName)
     return dot > 0 && Recovery::isHistoryFile(fileName.left(dot));
 }
 
+// A copy killed before anything was done (at the recovery question, say)
+// leaves only its start-up design: nothing to give back.
+bool holdsWork(const QString &folder, const RecoveredDesign &design)
+{
+    return !design.isUntouchedStart() || Recovery::entryCount(folder) > 1;
+}
+
 bool sameFolder(const QString &a, const QString &b)
 {
     return QFileInfo(a).canonicalFilePath() == QFileInfo(b).canonicalFilePath();
@@ -55,7 +62,7 @@ std::vector<LeftHistory> LeftHistory::find(const HistoryFolder &own)
     const QString preferred = own.preferred();
     // Could not be set aside: read where they lie and leave them to be overwritten.
     if (own.leftoversInPlace())
-        if (auto design = Recovery::readFolder(own.path()))
+        if (auto design = Recovery::readFolder(own.path()); design && holdsWork(own.path(), *design))
             found.push_back(LeftHistory(own.path(), std::move(*design), nullptr));
 
     const QDir parent(QFileInfo(preferred).absolutePath());
@@ -67,7 +74,8 @@ std::vector<LeftHistory> LeftHistory::find(const HistoryFolder &own)
         // A running copy holds it; a stale lock is taken over, an absent one taken.
         if (!lock->tryLock(0))
             continue;
-        if (auto design = Recovery::readFolder(folder))
+        auto design = Recovery::readFolder(folder);
+        if (design && holdsWork(folder, *design))
             found.push_back(LeftHistory(folder, std::move(*design), std::move(lock)));
         else
             removeFolder(folder);

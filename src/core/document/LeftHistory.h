@@ -20,7 +20,8 @@ public:
     // Every such folder, newest first: second-copy folders whose lock is stale
     // or absent, among them the one HistoryFolder set the shared folder's
     // leftovers aside into. Never a folder whose copy is still running, never
-    // this copy's own. Stale folders with nothing readable are removed.
+    // this copy's own. Stale folders with nothing readable, or with
+    // nothing but the untouched start-up design, are removed.
     static std::vector<LeftHistory> find(const HistoryFolder &own);
 
     const QString &folder() const { return m_folder; }

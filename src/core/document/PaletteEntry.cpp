@@ -1,10 +1,20 @@
 #include "core/document/PaletteEntry.h"
 
 #include "core/document/ColorValue.h"
+#include "core/document/TextFile.h"
 
 namespace tessell {
 
 PaletteEntry::PaletteEntry() : m_name(QStringLiteral("None")) { fill(qRgb(255, 255, 255)); }
+
+QString PaletteEntry::storableName(const QString &name)
+{
+    QString clean = name;
+    for (QChar &c : clean)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    return TextFile::decodeCp932(TextFile::encodeCp932(clean));
+}
 
 void PaletteEntry::fill(QRgb colour) { m_pixels.fill(colour | 0xFF000000u); }
 

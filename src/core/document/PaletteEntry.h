@@ -24,6 +24,11 @@ public:
 
     const QString &name() const { return m_name; }
     void setName(const QString &name) { m_name = name; }
+    // A name from outside a design file (a file name, the name field, a
+    // palette settings file) as a design file holds it: control characters
+    // (line breaks among them) become blanks, and a character the file's code
+    // page lacks becomes what the file reads back.
+    static QString storableName(const QString &name);
 
     // Per channel, the sum over the twenty pixels divided by 20, remainder dropped.
     QRgb meanColor() const;

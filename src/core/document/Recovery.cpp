@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/document/CommaList.h"
 #include "core/document/Design.h"
+#include "core/document/FileAccess.h"
 #include "core/document/History.h"
 #include "core/document/TextFile.h"
 
@@ -51,22 +52,33 @@ bool survivesCp932(const QString &text)
            TextFile::decodeCp932(TextFile::encodeCp932(text)) == text;
 }
 
-struct SideFile {
-    QString fileName;
-    QStringList names;
-    int currentIndex = -1;
-    std::optional<Palette> tiles;
-    QDateTime written;
-};
+// The file's bytes when it is a regular file of a size a reader takes.
+std::optional<QByteArray> readRegular(const QString &path)
+{
+    try {
+        return FileAccess::read(path);
+    } catch (const Error &) {
+        return std::nullopt;
+    }
+}
 
-std::optional<SideFile> readSideFile(const QString &folder)
+std::optional<Recovery::SideFile> readSideFile(const QString &folder)
 {
     const QString path = Recovery::sideFilePath(folder);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readRegular(path);
+    if (!bytes)
         return {};
-    const QByteArray bytes = file.readAll();
-    const QStringList lines = TextFile::splitLines(TextFile::decodeCp932(bytes));
+    std::optional<Recovery::SideFile> side = Recovery::parseSideFile(*bytes);
+    if (side)
+        side->written = QFileInfo(path).lastModified();
+    return side;
+}
+} // namespace
+
+std::optional<Recovery::SideFile> Recovery::parseSideFile(const QByteArray &bytes)
+{
+    // The lines used, and no more: a long file costs no more than a short one.
+    const QStringList lines = TextFile::decodeLines(bytes, 3 + 16);
     if (!endsWithLineEnd(bytes) || lines.size() < 2)
         return {};
     SideFile side;
@@ -86,10 +98,8 @@ std::optional<SideFile> readSideFile(const QString &folder)
         if (complete)
             side.tiles = tiles;
     }
-    side.written = QFileInfo(path).lastModified();
     return side;
 }
-} // namespace
 
 void RecoveredDesign::applyTo(Design &design) const
 {
@@ -98,6 +108,18 @@ void RecoveredDesign::applyTo(Design &design) const
     design.setFileName(fileName);
     // Nothing of it is saved yet, whatever the file on disk holds.
     design.setSavedRows({});
+}
+
+bool RecoveredDesign::isUntouchedStart() const
+{
+    if (grid.columns() != Design::DefaultColumns || grid.rows() != Design::DefaultRows ||
+        !fileName.isEmpty() || palette != Palette{})
+        return false;
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.columns(); ++c)
+            if (grid.cell(c, r) != QLatin1String("0"))
+                return false;
+    return true;
 }
 
 QString Recovery::sideFilePath(const QString &folder) { return QDir(folder).filePath(kSideFile); }
@@ -110,11 +132,16 @@ bool Recovery::isHistoryFile(const QString &fileName)
 
 bool Recovery::hasEntries(const QString &folder)
 {
-    int index = 0;
+    return entryCount(folder) > 0;
+}
+
+int Recovery::entryCount(const QString &folder)
+{
+    int index = 0, count = 0;
     for (const QString &name : QDir(folder).entryList(QDir::Files))
         if (entryIndexOf(name, &index))
-            return true;
-    return false;
+            ++count;
+    return count;
 }
 
 std::optional<RecoveredDesign> Recovery::parseEntry(const QByteArray &bytes)
@@ -148,10 +175,10 @@ std::optional<RecoveredDesign> Recovery::readEntry(const QString &path)
     int index = 0;
     if (!entryIndexOf(QFileInfo(path).fileName(), &index))
         return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readRegular(path);
+    if (!bytes)
         return {};
-    std::optional<RecoveredDesign> design = parseEntry(file.readAll());
+    std::optional<RecoveredDesign> design = parseEntry(*bytes);
     if (design) {
         design->entryIndex = index;
         design->written = QFileInfo(path).lastModified();

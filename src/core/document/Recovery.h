@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -24,6 +25,9 @@ struct RecoveredDesign {
 
     // Cells, palette and file name into the design, marked as not saved.
     void applyTo(Design &design) const;
+    // The design every start makes before anything is done: nothing of the
+    // user's is in it.
+    bool isUntouchedStart() const;
 };
 
 // Reading what a history folder holds after a crash, and the side file
@@ -32,13 +36,29 @@ struct RecoveredDesign {
 namespace Recovery {
 
 QString sideFilePath(const QString &folder);
-// Whether the folder holds entry files ("<index>.log").
+// Whether the folder holds entry files ("<index>.log"), and how many.
 bool hasEntries(const QString &folder);
+int entryCount(const QString &folder);
 // The names of the files this program writes into a history folder.
 bool isHistoryFile(const QString &fileName);
 
-// One entry file, only if it is complete: the size line, sixteen tile lines and
-// one line of Columns items per row, the last line ended. Nothing otherwise.
+// What recovery.dat holds. Its lines: the file name, the sixteen names (each a
+// comma list), the current entry (optional), the sixteen tiles (optional).
+struct SideFile {
+    QString fileName;
+    QStringList names;
+    int currentIndex = -1;
+    std::optional<Palette> tiles;
+    QDateTime written;
+};
+// The side file's bytes, or nothing when its first two lines are not whole
+// (time left unset).
+std::optional<SideFile> parseSideFile(const QByteArray &bytes);
+
+// One entry file, only if it is a complete regular file of at most
+// FileAccess::MaxTextBytes: the size line, sixteen tile lines and one line of
+// Columns items per row, the last line ended. Nothing otherwise; a pipe or a
+// device is never waited on.
 std::optional<RecoveredDesign> readEntry(const QString &path);
 // The same over the bytes of one entry file (index and time left unset).
 std::optional<RecoveredDesign> parseEntry(const QByteArray &bytes);

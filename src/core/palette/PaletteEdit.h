@@ -3,6 +3,9 @@
 #include "core/document/PaletteEntry.h"
 
 #include <QRgb>
+#include <QString>
+
+#include <optional>
 
 namespace tessell {
 
@@ -19,6 +22,12 @@ void swapEntries(Palette &palette, int a, int b);
 int moveByArrow(Palette &palette, int selected, int step);
 // Pixel k of the entry's tile, at x = k mod 5, y = k div 5.
 void paintPixel(Palette &palette, int entry, int k, QRgb colour);
+
+// A colour typed as "#RRGGBB": the "#" may be left out, the letters in either
+// case, blanks around it are ignored; nothing for any other text.
+std::optional<QRgb> parseColour(const QString &text);
+// The colour as "#RRGGBB", in upper case.
+QString colourText(QRgb colour);
 
 } // namespace PaletteEdit
 

@@ -4,7 +4,10 @@
 #include "core/Texts.h"
 #include "core/document/CellGrid.h"
 #include "core/document/DesignFile.h"
+#include "core/document/FileAccess.h"
 #include "core/document/TextFile.h"
+#include "core/scan/PictureIntegrity.h"
+#include "core/scan/PictureLoader.h"
 #include "core/settings/SettingsStore.h"
 
 #include <QDir>
@@ -71,15 +74,21 @@ bool PaletteFiles::naturalLess(const QString &a, const QString &b)
 
 QImage PaletteFiles::readBitmap(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // A regular file only, opened once: a pipe or device would be waited on.
+    std::unique_ptr<QFile> file;
+    try {
+        file = FileAccess::open(path, PictureLoader::MaxFileBytes);
+    } catch (const Error &) {
         throw Error(texts::invalidBitmap());
-    const QByteArray format = QImageReader::imageFormat(&file);
+    }
+    const QByteArray format = QImageReader::imageFormat(file.get());
     if (format != "bmp" && format != "png")
         throw Error(texts::invalidBitmap());
-    QImageReader reader(&file, format);
+    QImageReader reader(file.get(), format);
+    // The decoder's own words stay off the terminal; damage it reports refuses the file.
+    PictureIntegrity::ImageMessages messages;
     const QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || PictureIntegrity::reportsDamage(messages.text()))
         throw Error(texts::invalidBitmap());
     QImage opaque(image.size(), QImage::Format_RGB32);
     opaque.fill(Qt::white);
@@ -128,7 +137,8 @@ PaletteFiles::SettingsLoad PaletteFiles::loadSettingsFile(const QString &path, P
         throw Error(texts::cannotOpen(path));
     const SettingsStore file(path);
     for (int d = 0; d < 16; ++d)
-        palette[d].setName(file.readString(QStringLiteral("name"), u'n' + CellGrid::digit(d)));
+        palette[d].setName(
+            PaletteEntry::storableName(file.readString(QStringLiteral("name"), u'n' + CellGrid::digit(d))));
     SettingsLoad load;
     load.settingsPath = file.readString(QStringLiteral("other"), QStringLiteral("path"));
     for (int d = 0; d < 16; ++d) {
@@ -170,7 +180,7 @@ int PaletteFiles::autoCreate(const QString &folder, Palette &palette)
     Palette made = palette;
     for (int i = 0; i < files.size(); ++i) {
         setTileStretched(made[i + 1], readBitmap(files[i]));
-        made[i + 1].setName(QFileInfo(files[i]).completeBaseName());
+        made[i + 1].setName(PaletteEntry::storableName(QFileInfo(files[i]).completeBaseName()));
     }
     palette = made;
     return int(files.size());

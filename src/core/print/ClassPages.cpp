@@ -1,306 +1,91 @@
 #include "core/print/ClassPages.h"
 
-#include "core/print/LRGridPanel.h"
-#include "core/print/LRItem.h"
+#include "core/Error.h"
+
 #include "core/print/LRLayoutPanel.h"
-#include "core/print/PageFont.h"
+#include "core/print/LargeSheet.h"
 #include "core/print/PrintTarget.h"
+#include "core/print/RunsPage.h"
 
 #include <QPainter>
 
-#include <cmath>
-
 namespace tessell {
 
-namespace {
-constexpr int MaxGridColumns = ClassPages::MaxBlockColumns;
-const QColor NeighbourText(128, 128, 128);
-
-LRFont pageFont(int height, bool bold = false, QColor colour = Qt::black)
+ClassPages::ClassPages(const CellGrid &grid, const Palette &palette) : m_source(grid, palette)
 {
-    return LRFont{pageFontFamily(), height, bold, colour};
-}
-
-// Halfway to white: what lies outside the class's own block.
-QColor dimmed(QRgb c)
-{
-    return QColor((qRed(c) + 255) / 2, (qGreen(c) + 255) / 2, (qBlue(c) + 255) / 2);
-}
-
-void formatTableCells(LRItem *left, LRItem *right)
-{
-    for (LRItem *item : {left, right}) {
-        item->setFont(pageFont(12));
-        item->setAlignment(taLeftJustify);
-        item->setLayout(tlCenter);
-        item->setVMargin(2);
-    }
-    left->setAlign(laLeft);
-    left->setWidth(33);
-    left->setHMargin(15);
-    left->setLines(lsNone, lsDouble, lsNone, lsNone);
-    right->setAlign(laClient);
-    right->setHMargin(20);
-    right->setLines(lsNone, lsNone, lsDouble, lsNone);
-}
-
-int trunc(double v)
-{
-    return int(std::trunc(v));
-}
-} // namespace
-
-// The whole design, one pixel per cell, with the class's block framed and the
-// rest dimmed.
-class OverviewItem : public CustomLRItem {
-public:
-    QImage picture;
-    Distribution::Block block;
-
-    void printItem(QPainter &painter, const QRect &rect, PrintStatus status, double scale) override
-    {
-        if (status != stPrint || picture.isNull())
-            return;
-        const QRect r(QPoint(trunc(rect.left() * scale), trunc(rect.top() * scale)),
-                      QPoint(trunc((rect.left() + rect.width()) * scale) - 1,
-                             trunc((rect.top() + rect.height()) * scale) - 1));
-        painter.fillRect(r, Qt::white);
-        const int inset = trunc(Inset * scale), frame = qMax(1, trunc(2 * scale));
-        const QRect p = r.adjusted(inset, inset, -inset, -inset);
-        painter.drawImage(p, picture);
-        const int columns = picture.width();
-        const int first = qBound(0, block.first, columns),
-                  end = qBound(0, block.first + block.width, columns);
-        const int x0 = p.left() + int(qint64(first) * p.width() / columns);
-        const int x1 = p.left() + int(qint64(end) * p.width() / columns);
-        const QColor veil(255, 255, 255, 160);
-        painter.fillRect(QRect(p.left(), p.top(), x0 - p.left(), p.height()), veil);
-        painter.fillRect(QRect(x1, p.top(), p.left() + p.width() - x1, p.height()), veil);
-        // The frame lies outside the block, so that a narrow block stays visible.
-        painter.fillRect(QRect(x0 - frame, p.top() - frame, x1 - x0 + 2 * frame, frame), Qt::black);
-        painter.fillRect(QRect(x0 - frame, p.bottom() + 1, x1 - x0 + 2 * frame, frame), Qt::black);
-        painter.fillRect(QRect(x0 - frame, p.top(), frame, p.height()), Qt::black);
-        painter.fillRect(QRect(x1, p.top(), frame, p.height()), Qt::black);
-    }
-
-    // Units between the item's edge and the picture: room for the frame.
-    static constexpr int Inset = 3;
-};
-
-ClassPages::ClassPages(const CellGrid &grid, const Palette &palette) : m_grid(grid), m_palette(palette)
-{
-    for (int n = 0; n < 16; ++n)
-        m_printColours[n] = palette[n].meanColor();
-    build();
+    m_report.setPaperSize(PaperSize::A4);
+    m_report.setOrientation(Orientation::Portrait);
+    m_report.setMarginTop(30);
+    m_report.setMarginBottom(30);
+    m_report.setMarginLeft(36);
+    m_report.setMarginRight(36);
+    m_report.setFont(pageparts::font(12));
+    m_classPage = std::make_unique<ClassPage>(m_report, m_source);
+    m_sheet = std::make_unique<LargeSheet>(m_report, m_source);
+    m_runs = std::make_unique<RunsPage>(m_report, m_source);
 }
 
 ClassPages::~ClassPages() = default;
 
-void ClassPages::build()
+int ClassPages::pageCount() const
 {
-    LightRep &rep = m_report;
-    rep.setPaperSize(psA4);
-    rep.setOrientation(poPortrait);
-    rep.setMarginTop(30);
-    rep.setMarginBottom(30);
-    rep.setMarginLeft(36);
-    rep.setMarginRight(36);
-    rep.setFont(pageFont(12));
-
-    // Title and class number along the top.
-    auto *header = rep.add<LRLayoutPanel>();
-    header->setAlign(laTop);
-    header->setHeight(44);
-    m_title = header->add<LRItem>();
-    m_classNumber = header->add<LRItem>();
-    m_classNumber->setAlign(laRight);
-    m_classNumber->setWidth(112);
-    m_title->setAlign(laClient);
-    for (LRItem *item : {m_title, m_classNumber}) {
-        item->setFont(pageFont(27));
-        item->setAlignment(taCenter);
-        item->setLayout(tlCenter);
+    const ClassPageOptions &o = m_source.options;
+    // Past an int only for a split that every page refuses (Distribution::check).
+    if (!o.largePrint)
+        return int(o.distribution.pageCount());
+    try {
+        o.distribution.check(m_source.grid.columns());
+    } catch (const Error &) {
+        // Every page then stops with the message.
+        return int(o.distribution.pageCount());
     }
-    m_title->setLines(lsDouble, lsDouble, lsSingle, lsDouble);
-    m_classNumber->setLines(lsDouble, lsNone, lsDouble, lsDouble);
-    header->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        m_title->setText(m_options.title);
-        m_classNumber->setText(QStringLiteral("No.") + QString::number(m_page + 1));
-    });
-
-    // The right-hand column: number table, quantity table, notes and footer.
-    auto *side = rep.add<LRLayoutPanel>();
-    side->setAlign(laRight);
-    side->setWidth(133);
-    m_notes = side->add<LRItem>();
-    m_notes->setBounds(0, 617, 133, 384);
-    m_notes->setFont(pageFont(12));
-    m_notes->setWordWrap(true);
-    m_notes->setHMargin(20);
-    m_notes->setVMargin(20);
-    m_notes->setLines(lsNone, lsDouble, lsDouble, lsNone);
-    auto *footer = side->add<LRItem>();
-    footer->setBounds(0, 1001, 133, 15);
-    footer->setFont(pageFont(12, true, Qt::white));
-    footer->setAlignment(taCenter);
-    footer->setLayout(tlCenter);
-    footer->setVMargin(0);
-    footer->setLines(lsHalf, lsDouble, lsDouble, lsDouble);
-    footer->setColor(Qt::black);
-    footer->setTransparent(false);
-    footer->setText(QStringLiteral("Tessell"));
-    m_overview = side->add<OverviewItem>();
-    m_overview->setVisible(false);
-    side->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) {
-        if (!m_options.notes.isEmpty())
-            m_notes->setText(m_options.notes);
-        m_overview->setVisible(m_options.overview);
-    });
-
-    m_numberTable = addTable(
-        *side, 305, [this](int row) { return m_palette[row].name(); },
-        [this] { return m_options.numberTable; });
-    m_quantityTable = addTable(
-        *side, 312, [this](int row) { return QString::number(m_quantities[row]) + QStringLiteral(" 枚"); },
-        [this] { return m_options.quantityTable; });
-    // Runs after the header and the number table, before every cell that depends on it.
-    m_quantityTable->setBeforePrint([this](CustomLRPanel &, const QRect &, PrintStatus &) { preparePage(); });
-
-    // The block's cells fill the rest of the page.
-    auto *body = rep.add<LRLayoutPanel>();
-    body->setAlign(laClient);
-    m_mainGrid = body->add<LRGridPanel>();
-    m_mainGrid->setAlign(laClient);
-    m_mainGrid->setPrintDirection(pdHorz);
-    m_cell = m_mainGrid->add<LRItem>();
-    m_cell->setAlignment(taCenter);
-    m_cell->setLayout(tlCenter);
-    m_mainGrid->setOnPrintPanel(
-        [this](LRGridPanel &, int col, int row, const QRect &, PrintStatus &) { setGridCell(col, row); });
-
-    // The overview keeps the design's shape, at most as wide as the box and this high.
-    const int columns = qMax(1, m_grid.columns()), rows = qMax(1, m_grid.rows());
-    int w = 133 - 2 * 6 - 2 * OverviewItem::Inset, h = qMax(1, qRound(double(w) * rows / columns));
-    if (h > 160) {
-        h = 160;
-        w = qMax(1, qRound(160.0 * columns / rows));
-    }
-    w += 2 * OverviewItem::Inset;
-    h += 2 * OverviewItem::Inset;
-    m_overview->setBounds((133 - w) / 2, 1001 - 8 - h, w, h);
-    m_overview->picture = QImage(m_grid.columns(), m_grid.rows(), QImage::Format_RGB32);
-    m_overview->picture.fill(Qt::white);
-    for (int r = 0; r < m_grid.rows(); ++r)
-        for (int c = 0; c < m_grid.columns(); ++c)
-            if (const auto n = CellGrid::cellValue(m_grid.cell(c, r)))
-                m_overview->picture.setPixel(c, r, m_printColours[*n]);
+    const int sheets = SheetSplit(o.distribution, m_source.grid.rows(), o.rowsPerSheet).sheetCount();
+    return o.runs ? 2 * sheets : sheets;
 }
 
-void ClassPages::preparePage()
+const PieceCounts &ClassPages::quantities() const
 {
-    m_options.distribution.checkPositive();
-    m_block = m_options.distribution.block(m_page);
-    const int first = m_block.first, width = m_block.width;
-    // Neighbours only where they exist and the grid still has room for them.
-    const bool neighbours = m_options.neighbours;
-    m_leftNeighbours = neighbours && first > 0 && first <= m_grid.columns() && width < MaxGridColumns ? 1 : 0;
-    m_rightNeighbours = neighbours && first + width >= 0 && first + width < m_grid.columns() &&
-                                width + m_leftNeighbours < MaxGridColumns
-                            ? 1
-                            : 0;
-    const int columns = width + m_leftNeighbours + m_rightNeighbours;
-    m_mainGrid->setColCount(columns);
-    m_mainGrid->setRowCount(m_grid.rows() + 1);
-    m_cell->setBounds(0, 0, GridWidth / columns, GridHeight / (m_grid.rows() + 1));
-
-    m_quantities.fill(0);
-    for (int r = 0; r < m_grid.rows(); ++r)
-        for (int c = qMax(0, first); c < qMin(m_grid.columns(), first + width); ++c)
-            addPieces(m_quantities, m_grid.cell(c, r));
-    m_overview->block = m_block;
+    return (m_shown ? m_shown : m_classPage.get())->quantities();
 }
 
-LRGridPanel *ClassPages::addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
-                                  std::function<bool()> shown)
+void ClassPages::preparePage(int k)
 {
-    // 16 rows of "r :" and a text; row 15 closes the table with a double line.
-    auto *table = side.add<LRGridPanel>();
-    table->setHeight(height);
-    table->setRowCount(16);
-    auto *left = table->add<LRItem>();
-    auto *right = table->add<LRItem>();
-    formatTableCells(left, right);
-    table->setOnPrintPanel([=](LRGridPanel &, int, int row, const QRect &, PrintStatus &) {
-        const bool on = shown();
-        left->setText(on ? CellGrid::digit(row) + QStringLiteral(" :") : QString());
-        right->setText(on ? text(row) : QString());
-        const LineStyle bottom = row == 15 ? lsDouble : lsNone;
-        left->setLineBottom(bottom);
-        right->setLineBottom(bottom);
-    });
-    return table;
-}
-
-void ClassPages::setGridCell(int col, int row)
-{
-    const int column = m_block.first - m_leftNeighbours + col;
-    const bool inDesign = column >= 0 && column < m_grid.columns();
-    const bool neighbour = column < m_block.first || column >= m_block.first + m_block.width;
-    m_cell->setFont(pageFont(12, false, neighbour ? NeighbourText : QColor(Qt::black)));
-    // The block's edges stand out where a neighbour column meets them.
-    const bool edge =
-        (m_leftNeighbours && col == 1) || (m_rightNeighbours && col == m_block.width + m_leftNeighbours);
-    m_cell->setLineLeft(edge ? lsThick : lsDouble);
-    const int rows = m_grid.rows();
-    m_cell->setLineBottom(row == rows ? lsDouble : row % 10 == 0 ? lsHalf : lsNone);
-    m_cell->setTransparent(true);
-    if (!inDesign) {
-        // Columns past the design's edge belong to no one: an empty cell.
-        m_cell->setText(QString());
-        return;
+    const ClassPageOptions &o = m_source.options;
+    o.distribution.check(m_source.grid.columns());
+    PageRef page;
+    PageKind *kind = m_classPage.get();
+    if (o.largePrint) {
+        const SheetSplit split(o.distribution, m_source.grid.rows(), o.rowsPerSheet);
+        page.sheet = split.sheet(o.runs ? k / 2 : k);
+        page.classIndex = page.sheet.classIndex;
+        kind = o.runs && k % 2 == 1 ? static_cast<PageKind *>(m_runs.get()) : m_sheet.get();
+    } else {
+        page.classIndex = k;
     }
-    if (row == 0) {
-        m_cell->setText(QString::number(column + 1) + QStringLiteral(" 列"));
-        return;
-    }
-    const QString &text = m_grid.cell(column, row - 1);
-    m_cell->setText(text);
-    if (!m_options.colour)
-        return;
-    if (const auto n = CellGrid::cellValue(text)) {
-        m_cell->setColor(neighbour ? dimmed(m_printColours[*n]) : QColor(m_printColours[*n]));
-        m_cell->setTransparent(false);
+    page.block = o.distribution.block(page.classIndex);
+    kind->prepare(page);
+    if (kind != m_shown) {
+        if (m_shown)
+            m_shown->root().setVisible(false);
+        kind->root().setVisible(true);
+        m_shown = kind;
     }
 }
 
 void ClassPages::paintPage(QPainter &painter, int k, double scale)
 {
-    m_report.beginPreview();
-    try {
-        // A page that cannot be drawn stops before anything is drawn.
-        m_page = k;
-        preparePage();
-        painter.fillRect(QRectF(0, 0, m_report.width() * scale, m_report.height() * scale), Qt::white);
-        m_report.drawPage(painter, scale);
-    } catch (...) {
-        m_report.endPreview();
-        throw;
-    }
-    m_report.endPreview();
+    const PreviewScope preview(m_report);
+    // A page that cannot be drawn stops before anything is drawn.
+    preparePage(k);
+    painter.fillRect(QRectF(0, 0, m_report.width() * scale, m_report.height() * scale), Qt::white);
+    m_report.drawPage(painter, scale);
 }
 
 void ClassPages::previewPageScaled(QPainter &painter, int k, int percent, const QPoint &at)
 {
-    m_report.beginPreview();
-    try {
-        m_page = k;
-        preparePage();
-        m_report.previewPageScaled(painter, at.x(), at.y(), percent);
-    } catch (...) {
-        m_report.endPreview();
-        throw;
-    }
-    m_report.endPreview();
+    const PreviewScope preview(m_report);
+    preparePage(k);
+    m_report.previewPageScaled(painter, at.x(), at.y(), percent);
 }
 
 QImage ClassPages::pageImage(int k)
@@ -313,13 +98,9 @@ QImage ClassPages::pageImage(int k)
 
 void ClassPages::checkPages()
 {
-    m_options.distribution.checkPositive();
-    const int page = m_page;
-    for (int k = 0; k < pageCount(); ++k) {
-        m_page = k;
-        preparePage();
-    }
-    m_page = page;
+    m_source.options.distribution.check(m_source.grid.columns());
+    for (int k = 0; k < pageCount(); ++k)
+        preparePage(k);
 }
 
 void ClassPages::print(PrintTarget &target, const std::function<void(int, int)> &progress)
@@ -332,11 +113,8 @@ void ClassPages::print(PrintTarget &target, const std::function<void(int, int)> 
         for (int k = 0; k < pages; ++k) {
             if (progress)
                 progress(k, pages);
-            // Set after the progress call: the run prints from its own counter.
-            m_page = k;
-            // Before the page, as for a preview: the overview prints ahead of
-            // the quantity table that would otherwise take the page's block.
-            preparePage();
+            // After the progress call: the run prints from its own counter.
+            preparePage(k);
             m_report.printPage();
             if (k < pages - 1)
                 m_report.newPage();

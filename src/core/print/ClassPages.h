@@ -1,59 +1,41 @@
 #pragma once
 
-#include "core/document/CellGrid.h"
-#include "core/document/PaletteEntry.h"
-#include "core/document/PieceCounts.h"
-#include "core/print/Distribution.h"
+#include "core/print/ClassPage.h"
 #include "core/print/LightRep.h"
 
 #include <QImage>
 
 #include <functional>
+#include <memory>
 
 class QPainter;
 
 namespace tessell {
 
-class LRGridPanel;
-class LRItem;
-class LRLayoutPanel;
-class OverviewItem;
+class LargeSheet;
 class PrintTarget;
+class RunsPage;
 
-// What the print dialog holds besides the design.
-struct ClassPageOptions {
-    Distribution distribution;
-    bool colour = false;
-    bool numberTable = true;
-    bool quantityTable = true;
-    QString title;
-    // Lines separated by "\n". Empty notes keep the text the notes box had.
-    QString notes;
-    // A small picture of the whole design under the notes, the class's block framed.
-    bool overview = false;
-    // One column more on each side of the block, in grey.
-    bool neighbours = false;
-};
-
-// The class pages of a design: one A4 page per class with its block of columns
-// as a table of palette numbers, the number and quantity tables, title and
-// notes. The report is built once; each page is drawn from the options in force.
+// The class pages of a design, one report of pages of several kinds: a page a
+// class, or with large print the sheets of every class (each followed by a
+// page of its rows as runs when asked). The report is built once; each page
+// is laid out from the options in force, once, right before it is drawn.
 class ClassPages {
 public:
-    // The pages' geometry in page units.
-    static constexpr int GridWidth = 587;
-    static constexpr int GridHeight = 1017;
-    // The widest block the main grid takes: cells of 10 units.
-    static constexpr int MaxBlockColumns = GridWidth / 10;
+    static constexpr int GridWidth = ClassPage::GridWidth;
+    static constexpr int GridHeight = ClassPage::GridHeight;
+    // The widest block an ordinary page takes: cells of 10 units.
+    static constexpr int MaxBlockColumns = ClassPage::MaxBlockColumns;
 
     // The cells and palette are copied; the print colours (the tiles' mean
     // colours) are taken now and kept.
     ClassPages(const CellGrid &grid, const Palette &palette);
     ~ClassPages();
 
-    const ClassPageOptions &options() const { return m_options; }
-    void setOptions(const ClassPageOptions &options) { m_options = options; }
-    int pageCount() const { return m_options.distribution.pageCount(); }
+    const ClassPageOptions &options() const { return m_source.options; }
+    void setOptions(const ClassPageOptions &options) { m_source.options = options; }
+    // The pages of the options in force, in print order.
+    int pageCount() const;
 
     // Page k (0-based) at the scale onto the painter, on white: at 1.0 one page
     // unit per pixel. Throws the message that stops the page.
@@ -66,43 +48,24 @@ public:
 
     // Throws what any page would stop with, before anything is drawn.
     void checkPages();
-    // Every page in class order as one job on the target; progress(k, pages)
-    // runs before page k. A failure drops the job.
+    // Every page in order as one job on the target; progress(k, pages) runs
+    // before page k. A failure drops the job.
     void print(PrintTarget &target, const std::function<void(int, int)> &progress = {});
 
-    // The quantities of the page drawn last.
-    const PieceCounts &quantities() const { return m_quantities; }
+    // The pieces of each number on the page drawn last (a sheet's own).
+    const PieceCounts &quantities() const;
     LightRep &report() { return m_report; }
 
 private:
-    void build();
-    void preparePage();
-    // The number or quantity table; while shown() is false its rows print empty.
-    static LRGridPanel *addTable(LRLayoutPanel &side, int height, std::function<QString(int)> text,
-                                 std::function<bool()> shown);
-    void setGridCell(int col, int row);
+    // Shows the kind of page k and lays it out.
+    void preparePage(int k);
 
-    CellGrid m_grid;
-    Palette m_palette;
-    std::array<QRgb, 16> m_printColours;
-    ClassPageOptions m_options;
-
+    PageSource m_source;
     LightRep m_report;
-    LRItem *m_title = nullptr;
-    LRItem *m_classNumber = nullptr;
-    LRItem *m_notes = nullptr;
-    OverviewItem *m_overview = nullptr;
-    LRGridPanel *m_numberTable = nullptr;
-    LRGridPanel *m_quantityTable = nullptr;
-    LRGridPanel *m_mainGrid = nullptr;
-    LRItem *m_cell = nullptr;
-
-    // The page being drawn and what its preparation found.
-    int m_page = 0;
-    Distribution::Block m_block;
-    int m_leftNeighbours = 0;
-    int m_rightNeighbours = 0;
-    PieceCounts m_quantities{};
+    std::unique_ptr<ClassPage> m_classPage;
+    std::unique_ptr<LargeSheet> m_sheet;
+    std::unique_ptr<RunsPage> m_runs;
+    PageKind *m_shown = nullptr;
 };
 
 } // namespace tessell

@@ -26,4 +26,17 @@ void CustomLRPanel::printItems(QPainter &painter, const QPoint &origin, PrintSta
             item->printItem(painter, item->bounds().translated(origin), status, scale);
 }
 
+void CustomLRPanel::recordItems(std::vector<ItemDrawing> &drawings, QPainter &painter, const QPoint &origin,
+                                PrintStatus status, double scale) const
+{
+    for (const auto &child : children()) {
+        if (!child->isVisible())
+            continue;
+        if (auto *item = dynamic_cast<LRItem *>(child.get()))
+            drawings.push_back(item->drawing(item->bounds().translated(origin), status));
+        else if (auto *other = dynamic_cast<CustomLRItem *>(child.get()))
+            other->printItem(painter, other->bounds().translated(origin), status, scale);
+    }
+}
+
 } // namespace tessell

@@ -3,6 +3,11 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 
+#include <QStringList>
+#include <QtNumeric>
+
+#include <limits>
+
 namespace tessell {
 
 namespace {
@@ -14,29 +19,38 @@ std::optional<int> integerOf(const QString &text)
 }
 } // namespace
 
-int Distribution::total() const
+qint64 Distribution::total() const
 {
-    int sum = 0;
+    // Each product fits; their sum may not, and stops at the limit.
+    qint64 sum = 0;
     for (const Row &r : m_rows)
-        sum += r.classes * r.columns;
+        if (qAddOverflow(sum, qint64(r.classes) * r.columns, &sum))
+            return r.classes * qint64(r.columns) < 0 ? std::numeric_limits<qint64>::min()
+                                                     : std::numeric_limits<qint64>::max();
     return sum;
 }
 
-int Distribution::pageCount() const
+qint64 Distribution::pageCount() const
 {
-    return m_rows[0].classes + m_rows[1].classes + m_rows[2].classes;
+    return qint64(m_rows[0].classes) + m_rows[1].classes + m_rows[2].classes;
 }
 
 Distribution::Block Distribution::block(int k) const
 {
-    const auto &[c1, w1] = m_rows[0];
-    const auto &[c2, w2] = m_rows[1];
-    const int w3 = m_rows[2].columns;
+    const qint64 c1 = m_rows[0].classes, w1 = m_rows[0].columns;
+    const qint64 c2 = m_rows[1].classes, w2 = m_rows[1].columns;
+    const qint64 w3 = m_rows[2].columns;
+    qint64 first = 0, width = w3;
     if (k < c1)
-        return {k * w1, w1};
-    if (k < c1 + c2)
-        return {c1 * w1 + (k - c1) * w2, w2};
-    return {c1 * w1 + c2 * w2 + (k - c1 - c2) * w3, w3};
+        first = k * w1, width = w1;
+    else if (k < c1 + c2)
+        first = c1 * w1 + (k - c1) * w2, width = w2;
+    else
+        first = c1 * w1 + c2 * w2 + (k - c1 - c2) * w3;
+    // Past the largest int: no columns, past every design, so first + width stays an int.
+    if (first + width > std::numeric_limits<int>::max())
+        return {std::numeric_limits<int>::max(), 0};
+    return {int(first), int(width)};
 }
 
 QString Distribution::totalLine(int designColumns) const
@@ -51,6 +65,13 @@ void Distribution::checkPositive() const
         ok = ok && r.classes >= 0 && r.columns > 0;
     if (!ok)
         throw Error(texts::positiveIntegerRequired());
+}
+
+void Distribution::check(int designColumns) const
+{
+    checkPositive();
+    if (pageCount() > designColumns)
+        throw Error(texts::columnCountOutOfRange());
 }
 
 std::optional<Distribution::Fields> Distribution::normalise(const Fields &fields)
@@ -78,6 +99,29 @@ Distribution Distribution::fromFields(const Fields &fields)
         v[i] = *n;
     }
     return Distribution({v[0], v[3]}, {v[1], v[4]}, {v[2], v[5]});
+}
+
+std::optional<Distribution> Distribution::fromText(const QString &text)
+{
+    const QStringList groups = text.split(QLatin1Char(','));
+    if (groups.size() > 3)
+        return std::nullopt;
+    Fields fields{QStringLiteral("1"), QStringLiteral("0"), QStringLiteral("0"),
+                  QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1")};
+    for (int i = 0; i < groups.size(); ++i) {
+        const QStringList parts = groups[i].split(QLatin1Char('x'));
+        if (parts.size() != 2)
+            return std::nullopt;
+        fields[i] = parts[0];
+        fields[i + 3] = parts[1];
+    }
+    // Texts that are no integer are refused here rather than turned into 1 or 0 as
+    // the dialog would: a mistyped command should not print a different split.
+    fromFields(fields);
+    const std::optional<Fields> normal = normalise(fields);
+    if (!normal)
+        return std::nullopt;
+    return fromFields(*normal);
 }
 
 Distribution::Fields Distribution::fields() const

@@ -80,25 +80,25 @@ void LRElement::realign()
     // Top strips first, then bottom, left and right; the client child takes the rest.
     const QRect area = dockArea();
     int l = area.left(), t = area.top(), r = l + area.width(), b = t + area.height();
-    for (LRAlign pass : {laTop, laBottom, laLeft, laRight, laClient}) {
+    for (LRAlign pass : {LRAlign::Top, LRAlign::Bottom, LRAlign::Left, LRAlign::Right, LRAlign::Client}) {
         for (const auto &child : m_children) {
             if (!child->m_visible || child->m_align != pass)
                 continue;
             const int w = child->width(), h = child->height();
             switch (pass) {
-            case laTop:
+            case LRAlign::Top:
                 child->place(QRect(l, t, r - l, h));
                 t += h;
                 break;
-            case laBottom:
+            case LRAlign::Bottom:
                 child->place(QRect(l, b - h, r - l, h));
                 b -= h;
                 break;
-            case laLeft:
+            case LRAlign::Left:
                 child->place(QRect(l, t, w, b - t));
                 l += w;
                 break;
-            case laRight:
+            case LRAlign::Right:
                 child->place(QRect(r - w, t, w, b - t));
                 r -= w;
                 break;

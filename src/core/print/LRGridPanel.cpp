@@ -1,6 +1,7 @@
 #include "core/print/LRGridPanel.h"
 
 #include "core/Texts.h"
+#include "core/print/ItemDrawing.h"
 #include "core/print/LRError.h"
 #include "core/print/LRLayoutPanel.h"
 
@@ -106,28 +107,36 @@ QRect LRGridPanel::cellRect(const QRect &rect, int col, int row) const
 
 void LRGridPanel::print(QPainter &painter, const QRect &rect, double scale)
 {
-    PrintStatus status = stPrint;
+    PrintStatus status = PrintStatus::Print;
     runBeforePrint(rect, status);
-    if (status == stSkip)
+    if (status == PrintStatus::Skip)
         return;
-    const bool byColumn = m_direction == pdVert;
+    std::vector<ItemDrawing> drawings;
+    if (m_inPasses)
+        drawings.reserve(size_t(m_colCount) * m_rowCount * m_template->children().size());
+    const bool byColumn = m_direction == PrintDirection::Vert;
     const int outer = byColumn ? m_colCount : m_rowCount, inner = byColumn ? m_rowCount : m_colCount;
     for (int i = 0; i < outer; ++i)
         for (int j = 0; j < inner; ++j) {
             const int col = byColumn ? i : j, row = byColumn ? j : i;
             const QRect cell = cellRect(rect, col, row);
-            status = stPrint;
+            status = PrintStatus::Print;
             if (m_onPrintPanel)
                 m_onPrintPanel(*this, col, row, cell, status);
-            if (status == stSkip)
+            if (status == PrintStatus::Skip)
                 continue;
             LRChildPanel &panel = m_cellPanel ? *m_cellPanel : *m_template;
             panel.runBeforePrint(cell, status);
-            if (status == stSkip)
+            if (status == PrintStatus::Skip)
                 continue;
-            panel.printItems(painter, cell.topLeft(), status, scale);
+            if (m_inPasses)
+                panel.recordItems(drawings, painter, cell.topLeft(), status, scale);
+            else
+                panel.printItems(painter, cell.topLeft(), status, scale);
             panel.runAfterPrint();
         }
+    if (m_inPasses)
+        ItemPainter(painter, scale).drawInPasses(drawings);
     runAfterPrint();
 }
 

@@ -4,30 +4,7 @@
 #include "core/print/CustomLRPanel.h"
 #include "core/print/LRError.h"
 
-#include <QPainter>
-
-#include <cmath>
-
 namespace tessell {
-
-namespace {
-int trunc(double v)
-{
-    return int(std::trunc(v));
-}
-
-// A frame line as a filled band, centred on the line, so that printer, PDF and
-// preview cover the same pixels. The end point is not drawn; heavy lines reach
-// half their width past both ends, so that corners and joins close.
-void drawLine(QPainter &painter, const QColor &colour, int pen, QPoint from, QPoint to)
-{
-    const int p = qMax(1, pen), e = p > 1 ? p / 2 : 0;
-    if (from.y() == to.y())
-        painter.fillRect(QRect(from.x() - e, from.y() - p / 2, to.x() - from.x() + 2 * e, p), colour);
-    else
-        painter.fillRect(QRect(from.x() - p / 2, from.y() - e, p, to.y() - from.y() + 2 * e), colour);
-}
-} // namespace
 
 void CustomLRItem::printItem(QPainter &, const QRect &, PrintStatus, double) {}
 
@@ -57,96 +34,29 @@ void LRItem::setLines(LineStyle top, LineStyle left, LineStyle right, LineStyle 
     m_lineBottom = bottom;
 }
 
-int LRItem::penWidth(LineStyle style, double scale)
+ItemDrawing LRItem::drawing(const QRect &rect, PrintStatus status) const
 {
-    switch (style) {
-    case lsSingle:
-        return trunc(1.2 * scale);
-    case lsHalf:
-        return trunc(0.5 * scale);
-    case lsDouble:
-        return trunc(2 * scale);
-    case lsThick:
-        return trunc(4 * scale);
-    default:
-        return 0;
-    }
-}
-
-const QFont &LRItem::deviceFont(double scale)
-{
-    const LRFont &f = font();
-    if (scale != m_deviceFontScale || !(f == m_deviceFontOf)) {
-        m_deviceFont = QFont(f.family);
-        // Character height in page units, so text keeps its size on paper.
-        m_deviceFont.setPixelSize(qMax(1, qRound(f.height * scale)));
-        m_deviceFont.setBold(f.bold);
-        m_deviceFontOf = f;
-        m_deviceFontScale = scale;
-    }
-    return m_deviceFont;
+    ItemDrawing d;
+    d.rect = rect;
+    d.status = status;
+    d.text = displayText();
+    d.font = font();
+    d.filled = !m_transparent;
+    if (d.filled)
+        d.fill = color();
+    d.alignment = m_alignment;
+    d.layout = m_layout;
+    d.hMargin = m_hMargin;
+    d.vMargin = m_vMargin;
+    d.wordWrap = m_wordWrap;
+    d.lines = {m_lineTop, m_lineLeft, m_lineRight, m_lineBottom};
+    d.lineColor = m_lineColor;
+    return d;
 }
 
 void LRItem::printItem(QPainter &painter, const QRect &rect, PrintStatus status, double scale)
 {
-    // r: the rectangle less its last unit, in device pixels; its right and
-    // bottom edges are where this item's right and bottom lines run.
-    const QRect r(QPoint(trunc(rect.left() * scale), trunc(rect.top() * scale)),
-                  QPoint(trunc((rect.left() + rect.width() - 1) * scale) - 1,
-                         trunc((rect.top() + rect.height() - 1) * scale) - 1));
-    if (!m_transparent)
-        painter.fillRect(r, color());
-    if (status == stPrint && !m_text.isEmpty())
-        drawText(painter, r, scale);
-    if (status != stPrint && status != stLinesOnly)
-        return;
-    const int w = trunc(scale);
-    const int left = r.left(), top = r.top(), right = r.right() + 1, bottom = r.bottom() + 1;
-    if (m_lineTop != lsNone)
-        drawLine(painter, m_lineColor, penWidth(m_lineTop, scale), {left - w, top - w}, {right, top - w});
-    if (m_lineLeft != lsNone)
-        drawLine(painter, m_lineColor, penWidth(m_lineLeft, scale), {left - w, top - w}, {left - w, bottom});
-    if (m_lineRight != lsNone)
-        drawLine(painter, m_lineColor, penWidth(m_lineRight, scale), {right, top - w}, {right, bottom});
-    if (m_lineBottom != lsNone)
-        drawLine(painter, m_lineColor, penWidth(m_lineBottom, scale), {left - w, bottom}, {right, bottom});
-}
-
-void LRItem::drawText(QPainter &painter, const QRect &r, double scale)
-{
-    painter.setFont(deviceFont(scale));
-    painter.setPen(font().color);
-    const int hm = trunc(m_hMargin * scale), vm = trunc(m_vMargin * scale);
-    const int halign = m_alignment == taCenter         ? Qt::AlignHCenter
-                       : m_alignment == taRightJustify ? Qt::AlignRight
-                                                       : Qt::AlignLeft;
-    const int flags = halign | Qt::AlignTop | (m_wordWrap ? Qt::TextWordWrap : Qt::TextSingleLine);
-    // Measured from one line height in a box less the margin.
-    const int line = painter.fontMetrics().height();
-    int h = line;
-    if (m_wordWrap)
-        h = qMax(
-            line,
-            painter.boundingRect(QRect(0, 0, qMax(1, r.width() - hm), line), flags, displayText()).height());
-    // Edges as the frame has them: right and bottom exclusive.
-    int left = r.left(), top = r.top(), right = r.right() + 1;
-    const int bottom = r.bottom() + 1;
-    if (m_alignment == taLeftJustify)
-        left += hm;
-    else if (m_alignment == taRightJustify)
-        right -= hm;
-    switch (m_layout) {
-    case tlTop:
-        top += vm;
-        break;
-    case tlBottom:
-        top = bottom - vm - h;
-        break;
-    case tlCenter:
-        top += (bottom - top - h) / 2;
-        break;
-    }
-    painter.drawText(QRect(left, top, right - left, bottom - top), flags, displayText());
+    ItemPainter(painter, scale).draw(drawing(rect, status));
 }
 
 } // namespace tessell

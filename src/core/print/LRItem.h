@@ -1,8 +1,7 @@
 #pragma once
 
+#include "core/print/ItemDrawing.h"
 #include "core/print/LRElement.h"
-
-#include <QFont>
 
 class QPainter;
 
@@ -16,7 +15,7 @@ public:
 
 protected:
     // A new item is 65 x 17 units and not docked.
-    CustomLRItem() : LRElement(QRect(0, 0, 65, 17), laNone) {}
+    CustomLRItem() : LRElement(QRect(0, 0, 65, 17), LRAlign::None) {}
     void checkPlacement(const LRElement &container) const override;
 };
 
@@ -58,32 +57,23 @@ public:
     QColor lineColor() const { return m_lineColor; }
     void setLineColor(const QColor &color) { m_lineColor = color; }
 
-    // Device pixels of a frame line at the scale; 0 draws the thinnest line.
-    static int penWidth(LineStyle style, double scale);
-
+    // What the item draws at rect (page units) with the status, as it stands now.
+    ItemDrawing drawing(const QRect &rect, PrintStatus status) const;
     void printItem(QPainter &painter, const QRect &rect, PrintStatus status, double scale) override;
 
 private:
-    void drawText(QPainter &painter, const QRect &r, double scale);
-    const QFont &deviceFont(double scale);
-
     QString m_text;
     bool m_transparent = true;
-    TextAlignment m_alignment = taLeftJustify;
-    TextLayout m_layout = tlTop;
+    TextAlignment m_alignment = TextAlignment::LeftJustify;
+    TextLayout m_layout = TextLayout::Top;
     int m_hMargin = 2;
     int m_vMargin = 2;
     bool m_wordWrap = false;
-    LineStyle m_lineTop = lsNone;
-    LineStyle m_lineLeft = lsNone;
-    LineStyle m_lineRight = lsNone;
-    LineStyle m_lineBottom = lsNone;
+    LineStyle m_lineTop = LineStyle::None;
+    LineStyle m_lineLeft = LineStyle::None;
+    LineStyle m_lineRight = LineStyle::None;
+    LineStyle m_lineBottom = LineStyle::None;
     QColor m_lineColor = Qt::black;
-
-    // The font at the last scale drawn, so that a grid's cells share one.
-    QFont m_deviceFont;
-    LRFont m_deviceFontOf;
-    double m_deviceFontScale = -1;
 };
 
 } // namespace tessell

@@ -19,9 +19,9 @@ void LRLayoutPanel::checkPlacement(const LRElement &container) const
 
 void LRLayoutPanel::print(QPainter &painter, const QRect &rect, double scale)
 {
-    PrintStatus status = stPrint;
+    PrintStatus status = PrintStatus::Print;
     runBeforePrint(rect, status);
-    if (status == stSkip)
+    if (status == PrintStatus::Skip)
         return;
     printItems(painter, rect.topLeft(), status, scale);
     for (const auto &child : children())

@@ -11,20 +11,30 @@ namespace tessell {
 class CustomLRPanel;
 class LRGridPanel;
 
-// Sheet sizes; anything but psNone fixes the report's size.
-enum PaperSize { psNone, psA4, psB4, psB5, psA3, psA5 };
-enum Orientation { poPortrait, poLandscape };
-// Docking inside the container's free area. laNone leaves the element where it
+// Each enumeration is scoped; a comment gives the product's spelling of its values.
+
+// Sheet sizes; anything but None fixes the report's size.
+// The product's psNone, psA4, psB4, psB5, psA3, psA5.
+enum class PaperSize { None, A4, B4, B5, A3, A5 };
+// The product's poPortrait, poLandscape.
+enum class Orientation { Portrait, Landscape };
+// Docking inside the container's free area. None leaves the element where it
 // was put (items and sub panels start so).
-enum LRAlign { laNone, laTop, laLeft, laRight, laBottom, laClient };
-// Frame line styles: lsDouble is one line twice as heavy as lsSingle, not two.
-// lsThick marks a border heavier still (the block's edges beside neighbour columns).
-enum LineStyle { lsNone, lsSingle, lsHalf, lsDouble, lsThick };
-enum TextAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TextLayout { tlTop, tlCenter, tlBottom };
-// pdVert visits column by column; pdHorz and pdHolz row by row.
-enum PrintDirection { pdHorz, pdVert, pdHolz };
-enum PrintStatus { stPrint = 0, stLinesOnly = 1, stSkip = 2 };
+// The product's laTop, laLeft, laRight, laBottom, laClient; None is ours.
+enum class LRAlign { None, Top, Left, Right, Bottom, Client };
+// Frame line styles: Double is one line twice as heavy as Single, not two.
+// Thick marks a border heavier still (the block's edges beside neighbour columns).
+// The product's lsNone, lsSingle, lsHalf, lsDouble; Thick is ours.
+enum class LineStyle { None, Single, Half, Double, Thick };
+// The product's taLeftJustify, taRightJustify, taCenter.
+enum class TextAlignment { LeftJustify, RightJustify, Center };
+// The product's tlTop, tlCenter, tlBottom.
+enum class TextLayout { Top, Center, Bottom };
+// Vert visits column by column; Horz and Holz row by row.
+// The product's pdHorz, pdVert, pdHolz.
+enum class PrintDirection { Horz, Vert, Holz };
+// The product's stPrint, stLinesOnly, stSkip.
+enum class PrintStatus { Print, LinesOnly, Skip };
 
 // A font as the page describes it: the height is the character height in page
 // units, so the text keeps its physical size at any scale.

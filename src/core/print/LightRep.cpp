@@ -12,7 +12,7 @@
 
 namespace tessell {
 
-LightRep::LightRep() : LRElement(QRect(), laNone)
+LightRep::LightRep() : LRElement(QRect(), LRAlign::None)
 {
     setParentFont(false);
     fitPaper();
@@ -23,15 +23,15 @@ LightRep::~LightRep() = default;
 QSize LightRep::paperUnits(PaperSize size)
 {
     switch (size) {
-    case psA4:
+    case PaperSize::A4:
         return {794, 1123};
-    case psB4:
+    case PaperSize::B4:
         return {945, 1338};
-    case psB5:
+    case PaperSize::B5:
         return {688, 971};
-    case psA3:
+    case PaperSize::A3:
         return {1123, 1587};
-    case psA5:
+    case PaperSize::A5:
         return {559, 794};
     default:
         return {};
@@ -41,16 +41,16 @@ QSize LightRep::paperUnits(PaperSize size)
 QPageSize LightRep::pageSize(PaperSize size)
 {
     switch (size) {
-    case psA4:
+    case PaperSize::A4:
         return QPageSize(QPageSize::A4);
-    // 250 x 353 mm, the sheet the page units of psB4 describe.
-    case psB4:
+    // 250 x 353 mm, the sheet the page units of PaperSize::B4 describe.
+    case PaperSize::B4:
         return QPageSize(QPageSize::B4);
-    case psB5:
+    case PaperSize::B5:
         return QPageSize(QPageSize::JisB5);
-    case psA3:
+    case PaperSize::A3:
         return QPageSize(QPageSize::A3);
-    case psA5:
+    case PaperSize::A5:
         return QPageSize(QPageSize::A5);
     default:
         return QPageSize();
@@ -71,17 +71,17 @@ void LightRep::setOrientation(Orientation orientation)
 
 void LightRep::fitPaper()
 {
-    if (m_paperSize == psNone)
+    if (m_paperSize == PaperSize::None)
         return;
     QSize s = paperUnits(m_paperSize);
-    if (m_orientation == poLandscape)
+    if (m_orientation == Orientation::Landscape)
         s.transpose();
     place(QRect(QPoint(0, 0), s));
 }
 
 bool LightRep::acceptsSize(const QSize &size) const
 {
-    return m_paperSize == psNone || size == bounds().size();
+    return m_paperSize == PaperSize::None || size == bounds().size();
 }
 
 void LightRep::setMargin(int index, int margin)
@@ -106,19 +106,20 @@ void LightRep::checkPlacement(const LRElement &) const
 
 void LightRep::applyPaperSettings()
 {
-    if (m_paperSize == psNone) {
+    if (m_paperSize == PaperSize::None) {
         if (m_onSetPrinter)
             m_onSetPrinter(*this);
         return;
     }
-    const auto orientation = m_orientation == poLandscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const auto orientation =
+        m_orientation == Orientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (!m_printer || !m_printer->setPaper(pageSize(m_paperSize), orientation))
         throw LRError(texts::paperSettingsFailed());
 }
 
 void LightRep::beginDoc()
 {
-    if (m_state == rsPrinting)
+    if (m_state == State::Printing)
         throw LRError(texts::printerBusy());
     applyPaperSettings();
     if (!m_printer)
@@ -126,13 +127,13 @@ void LightRep::beginDoc()
     m_printer->beginJob(m_title);
     // The job stays on this printer, whatever printer is set meanwhile.
     m_job = m_printer;
-    m_state = rsPrinting;
+    m_state = State::Printing;
 }
 
 void LightRep::printPage()
 {
     // Also refused while previewing: no job is open then.
-    if (m_state != rsPrinting)
+    if (m_state != State::Printing)
         throw LRError(texts::beginDocNotCalled());
     int sheet = m_job->sheetHeight();
     if (sheet <= 0)
@@ -146,36 +147,36 @@ void LightRep::printPage()
 
 void LightRep::newPage()
 {
-    if (m_state == rsPrinting)
+    if (m_state == State::Printing)
         m_job->newPage();
 }
 
 void LightRep::endDoc()
 {
-    if (m_state != rsPrinting)
+    if (m_state != State::Printing)
         return;
-    m_state = rsIdle;
+    m_state = State::Idle;
     m_job->endJob();
 }
 
 void LightRep::abortDoc()
 {
-    if (m_state != rsPrinting)
+    if (m_state != State::Printing)
         return;
-    m_state = rsIdle;
+    m_state = State::Idle;
     m_job->abortJob();
 }
 
 void LightRep::beginPreview()
 {
-    if (m_state == rsPrinting)
+    if (m_state == State::Printing)
         throw LRError(texts::previewWhilePrinting());
-    m_state = rsPreviewing;
+    m_state = State::Previewing;
 }
 
 void LightRep::previewPage(QPainter &surface)
 {
-    if (m_state != rsPreviewing)
+    if (m_state != State::Previewing)
         beginPreview();
     surface.fillRect(QRect(0, 0, width(), height()), Qt::white);
     drawPage(surface, 1.0);
@@ -197,8 +198,8 @@ void LightRep::previewPageScaled(QPainter &surface, int x, int y, int percent)
 
 void LightRep::endPreview()
 {
-    if (m_state == rsPreviewing)
-        m_state = rsIdle;
+    if (m_state == State::Previewing)
+        m_state = State::Idle;
 }
 
 void LightRep::drawPage(QPainter &painter, double scale, const QPoint &shift)

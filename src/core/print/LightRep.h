@@ -17,7 +17,8 @@ class PrintTarget;
 // out in page units (1/96 inch) and drawn at a scale.
 class LightRep : public LRElement {
 public:
-    enum State { rsIdle, rsPrinting, rsPreviewing };
+    // The product's rsIdle, rsPrinting, rsPreviewing.
+    enum class State { Idle, Printing, Previewing };
 
     LightRep();
     ~LightRep() override;
@@ -26,7 +27,7 @@ public:
     void setPaperSize(PaperSize size);
     Orientation orientation() const { return m_orientation; }
     void setOrientation(Orientation orientation);
-    // Portrait width x height in page units (psNone: an empty size).
+    // Portrait width x height in page units (PaperSize::None: an empty size).
     static QSize paperUnits(PaperSize size);
     static QPageSize pageSize(PaperSize size);
 
@@ -44,7 +45,7 @@ public:
     // The print job's name.
     const QString &title() const { return m_title; }
     void setTitle(const QString &title) { m_title = title; }
-    // Asked to set up the printer when the paper size is psNone.
+    // Asked to set up the printer when the paper size is PaperSize::None.
     void setOnSetPrinter(std::function<void(LightRep &)> handler) { m_onSetPrinter = std::move(handler); }
 
     // The printer the report prints on (not owned).
@@ -79,14 +80,27 @@ private:
     void setMargin(int index, int margin);
     void fitPaper();
 
-    PaperSize m_paperSize = psA4;
-    Orientation m_orientation = poPortrait;
+    PaperSize m_paperSize = PaperSize::A4;
+    Orientation m_orientation = Orientation::Portrait;
     int m_margins[4] = {36, 36, 36, 36};
     QString m_title;
     std::function<void(LightRep &)> m_onSetPrinter;
     PrintTarget *m_printer = nullptr;
     PrintTarget *m_job = nullptr;
-    State m_state = rsIdle;
+    State m_state = State::Idle;
+};
+
+// The previewing state for a scope: begun when made (throws while a job
+// prints), ended however the drawing in between ends.
+class PreviewScope {
+public:
+    explicit PreviewScope(LightRep &report) : m_report(report) { report.beginPreview(); }
+    ~PreviewScope() { m_report.endPreview(); }
+    PreviewScope(const PreviewScope &) = delete;
+    PreviewScope &operator=(const PreviewScope &) = delete;
+
+private:
+    LightRep &m_report;
 };
 
 } // namespace tessell

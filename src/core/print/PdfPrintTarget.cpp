@@ -5,7 +5,6 @@
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tessell {
 
@@ -29,19 +28,15 @@ bool PdfPrintTarget::setPaper(const QPageSize &size, QPageLayout::Orientation or
 
 void PdfPrintTarget::beginJob(const QString &name)
 {
-    auto file = std::make_unique<QSaveFile>(m_path);
-    if (!file->open(QIODevice::WriteOnly))
-        throw Error(texts::cannotCreate(m_path));
-    auto writer = std::make_unique<QPdfWriter>(file.get());
+    auto file = std::make_unique<FileAccess::SaveFile>(m_path);
+    auto writer = std::make_unique<QPdfWriter>(&file->device());
     writer->setResolution(m_resolution);
     writer->setPageLayout(m_layout);
     writer->setTitle(name);
     writer->setCreator(QStringLiteral("Tessell"));
     auto painter = std::make_unique<QPainter>();
-    if (!painter->begin(writer.get())) {
-        file->cancelWriting();
+    if (!painter->begin(writer.get()))
         throw Error(texts::cannotCreate(m_path));
-    }
     m_file = std::move(file);
     m_writer = std::move(writer);
     m_painter = std::move(painter);
@@ -58,23 +53,22 @@ void PdfPrintTarget::newPage()
         m_writer->newPage();
 }
 
-void PdfPrintTarget::closeWriter()
+bool PdfPrintTarget::closeWriter()
 {
-    if (m_painter)
-        m_painter->end();
+    const bool ended = !m_painter || !m_painter->isActive() || m_painter->end();
     m_painter.reset();
     m_writer.reset();
+    return ended;
 }
 
 void PdfPrintTarget::endJob()
 {
     if (!m_file)
         return;
-    closeWriter();
-    const bool kept = m_file->commit();
-    m_file.reset();
-    if (!kept)
-        throw Error(texts::cannotCreate(m_path));
+    const std::unique_ptr<FileAccess::SaveFile> file = std::move(m_file);
+    if (!closeWriter())
+        file->cancel();
+    file->commit();
 }
 
 void PdfPrintTarget::abortJob()
@@ -82,7 +76,6 @@ void PdfPrintTarget::abortJob()
     if (!m_file)
         return;
     closeWriter();
-    m_file->cancelWriting();
     m_file.reset();
 }
 

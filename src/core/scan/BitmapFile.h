@@ -5,6 +5,7 @@
 #include <QIODevice>
 #include <QString>
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -26,7 +27,14 @@ struct BitmapHeader {
 
     // Bytes of one stored row, padded to four.
     qint64 stride() const { return (qint64(width) * bitCount + 31) / 32 * 4; }
-    qint64 dataEnd() const { return dataStart + stride() * height; }
+    // Where the last row ends; the largest qint64 when that is further, so a
+    // header claiming any size never wraps around.
+    qint64 dataEnd() const
+    {
+        const qint64 room = std::numeric_limits<qint64>::max() - dataStart;
+        return height > 0 && stride() > room / height ? std::numeric_limits<qint64>::max()
+                                                      : dataStart + stride() * height;
+    }
     bool uncompressed() const { return compression == 0 || compression == 3; }
     // 24-bit without compression, rows where the file header says: every stored
     // pixel is its colour.

@@ -21,7 +21,7 @@ namespace {
 // block repeat it.
 struct Span {
     int source;
-    std::int64_t count;
+    int count; // at most q
 };
 
 // The stretch replicates pixels: enlarged pixel e of [0, cells q) takes source
@@ -36,12 +36,15 @@ struct Spans {
         const std::int64_t s = sourceSize, e = std::int64_t(cells) * q;
         // The first enlarged pixel that takes source pixel i or a later one.
         const auto start = [&](std::int64_t i) { return (i * e + s - 1) / s; };
+        // Each source pixel starts at most one span, each cell at most one
+        // more: reserved exactly, as a picture 8 million pixels wide has as many.
         first.reserve(std::size_t(cells) + 1);
+        spans.reserve(std::size_t(sourceSize) + std::size_t(cells));
         for (int c = 0; c < cells; ++c) {
             first.push_back(spans.size());
             const std::int64_t e0 = std::int64_t(c) * q, e1 = e0 + q;
             for (std::int64_t i = e0 * s / e, last = (e1 - 1) * s / e; i <= last; ++i)
-                spans.push_back({int(i), std::min(e1, start(i + 1)) - std::max(e0, start(i))});
+                spans.push_back({int(i), int(std::min(e1, start(i + 1)) - std::max(e0, start(i)))});
         }
         first.push_back(spans.size());
     }

@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 #include "core/Version.h"
+#include "core/document/FileAccess.h"
 #include "core/shell/ProgramIcon.h"
 
 #include <QBuffer>
@@ -10,7 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <optional>
@@ -20,21 +20,24 @@ namespace tessell {
 namespace {
 const QString kDefaultsSection = QStringLiteral("[Default Applications]");
 constexpr int kIconSize = 48;
+// Desktop entries and default lists hold a few kilobytes.
+constexpr qint64 kMaxKeyFileBytes = 1024 * 1024;
 
 QString join(const QString &dir, const QString &name)
 {
     return QDir(dir).filePath(name);
 }
 
+// Never a folder, a pipe or a device replaced with a plain file, nor a file
+// left half-written on a full disk.
 void writeFile(const QString &path, const QByteArray &bytes)
 {
-    const QFileInfo info(path);
-    // Never replace a folder, a pipe or a device with a plain file.
-    const bool usable = !info.exists() || info.isFile();
-    QSaveFile file(path);
-    if (!usable || !QDir().mkpath(info.absolutePath()) || !file.open(QIODevice::WriteOnly) ||
-        file.write(bytes) != bytes.size() || !file.commit())
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         throw Error(texts::settingFailed(path));
+    FileAccess::SaveFile file(path, texts::settingFailed(path));
+    if (file.device().write(bytes) != bytes.size())
+        file.cancel();
+    file.commit();
 }
 
 void removeFile(const QString &path)
@@ -120,15 +123,86 @@ QString keyOf(const QString &line)
     return line.section(QLatin1Char('='), 0, 0).trimmed();
 }
 
-// The lines of a key file with the default of our type set (or cleared),
-// every other line kept; nothing when there is nothing to change.
-std::optional<QStringList> editDefaults(QStringList lines, bool set)
+void editDefaultsFile(const QString &path, bool set)
+{
+    QStringList lines;
+    const QFileInfo info(path);
+    if (info.exists() || info.isSymLink()) {
+        QByteArray bytes;
+        try {
+            bytes = FileAccess::read(path, kMaxKeyFileBytes);
+        } catch (const Error &) {
+            throw Error(texts::settingFailed(path));
+        }
+        lines = QString::fromUtf8(bytes).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.last().isEmpty())
+            lines.removeLast();
+    } else if (!set) {
+        return;
+    }
+    if (const auto edited = FreedesktopAssociation::editDefaults(lines, set))
+        writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
+}
+
+// The lines of a desktop entry or default list, none when it is no regular
+// file of a size such files have.
+QStringList keyFileLines(const QString &path)
+{
+    try {
+        return QString::fromUtf8(FileAccess::read(path, kMaxKeyFileBytes)).split(QLatin1Char('\n'));
+    } catch (const Error &) {
+        return {};
+    }
+}
+
+// The Exec value of a desktop entry file; empty when there is none.
+QString execOf(const QString &path)
+{
+    bool inEntry = false;
+    for (const QString &line : keyFileLines(path)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inEntry = trimmed == QLatin1String("[Desktop Entry]");
+        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
+            return line.section(QLatin1Char('='), 1).trimmed();
+    }
+    return {};
+}
+
+// The default application of our type in a mimeapps.list as the desktop
+// reads it: of repeated keys the last.
+QString defaultApplication(const QString &path)
+{
+    QString found;
+    bool inSection = false;
+    for (const QString &line : keyFileLines(path)) {
+        const QString trimmed = line.trimmed();
+        if (trimmed.startsWith(QLatin1Char('[')))
+            inSection = trimmed == kDefaultsSection;
+        else if (inSection && keyOf(line) == FreedesktopAssociation::mimeType())
+            found = line.section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed();
+    }
+    return found;
+}
+
+QByteArray iconBytes()
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    programIcon(kIconSize).save(&buffer, "PNG");
+    return bytes;
+}
+} // namespace
+
+std::optional<QStringList> FreedesktopAssociation::editDefaults(QStringList lines, bool set)
 {
     const QString type = FreedesktopAssociation::mimeType();
     const QString ours = FreedesktopAssociation::desktopName();
+    const QString entry = type + QLatin1Char('=') + ours + QLatin1Char(';');
     bool inSection = false;
     bool changed = false;
-    qsizetype header = -1;
+    qsizetype header = -1, setAt = -1;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString trimmed = lines[i].trimmed();
         if (trimmed.startsWith(QLatin1Char('['))) {
@@ -142,10 +216,20 @@ std::optional<QStringList> editDefaults(QStringList lines, bool set)
         QStringList apps =
             lines[i].section(QLatin1Char('='), 1).trimmed().split(QLatin1Char(';'), Qt::SkipEmptyParts);
         if (set) {
-            if (apps.value(0) == ours && apps.size() == 1)
-                return std::nullopt;
-            lines[i] = type + QLatin1Char('=') + ours + QLatin1Char(';');
-            return lines;
+            // The desktop reads the last of repeated keys (sections of one name
+            // are one): a later default of our type would win over ours.
+            if (setAt >= 0) {
+                lines.removeAt(i--);
+                changed = true;
+                continue;
+            }
+            // Written as xdg-mime reads it: no blanks around "=".
+            setAt = i;
+            if (lines[i] != entry) {
+                lines[i] = entry;
+                changed = true;
+            }
+            continue;
         }
         if (apps.removeAll(ours) == 0)
             continue;
@@ -155,9 +239,8 @@ std::optional<QStringList> editDefaults(QStringList lines, bool set)
         else
             lines[i] = type + QLatin1Char('=') + apps.join(QLatin1Char(';')) + QLatin1Char(';');
     }
-    if (!set)
+    if (!set || setAt >= 0)
         return changed ? std::optional(lines) : std::nullopt;
-    const QString entry = type + QLatin1Char('=') + ours + QLatin1Char(';');
     if (header >= 0) {
         lines.insert(header + 1, entry);
     } else {
@@ -167,67 +250,6 @@ std::optional<QStringList> editDefaults(QStringList lines, bool set)
     }
     return lines;
 }
-
-void editDefaultsFile(const QString &path, bool set)
-{
-    QStringList lines;
-    QFile file(path);
-    if (file.exists()) {
-        if (!file.open(QIODevice::ReadOnly))
-            throw Error(texts::settingFailed(path));
-        lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-        if (!lines.isEmpty() && lines.last().isEmpty())
-            lines.removeLast();
-    } else if (!set) {
-        return;
-    }
-    if (const auto edited = editDefaults(lines, set))
-        writeFile(path, (edited->join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8());
-}
-
-// The Exec value of a desktop entry file; empty when there is none.
-QString execOf(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    bool inEntry = false;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')))
-            inEntry = trimmed == QLatin1String("[Desktop Entry]");
-        else if (inEntry && keyOf(line) == QLatin1String("Exec"))
-            return line.section(QLatin1Char('='), 1).trimmed();
-    }
-    return {};
-}
-
-// The first default application of our type in a mimeapps.list.
-QString defaultApplication(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    bool inSection = false;
-    for (const QString &line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        const QString trimmed = line.trimmed();
-        if (trimmed.startsWith(QLatin1Char('[')))
-            inSection = trimmed == kDefaultsSection;
-        else if (inSection && keyOf(line) == FreedesktopAssociation::mimeType())
-            return line.section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed();
-    }
-    return {};
-}
-
-QByteArray iconBytes()
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    programIcon(kIconSize).save(&buffer, "PNG");
-    return bytes;
-}
-} // namespace
 
 FreedesktopAssociation::FreedesktopAssociation()
     : FreedesktopAssociation(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
@@ -277,7 +299,12 @@ QString FreedesktopAssociation::commandFor(const QString &program) const
 {
     if (!m_installedEntry.isEmpty())
         return execOf(m_installedEntry);
-    return keyFileString(execArgument(program) + QStringLiteral(" %f"));
+    // A launcher looks for the program named by the Exec line as it stands,
+    // with "%%" where a "%" is meant (GLib does), and finds nothing there: a
+    // path holding "%" is handed to env, which the launcher finds, and the
+    // "%%" reaches the program as "%" as the rules say.
+    const QString prefix = program.contains(QLatin1Char('%')) ? QStringLiteral("env ") : QString();
+    return keyFileString(prefix + execArgument(program) + QStringLiteral(" %f"));
 }
 
 void FreedesktopAssociation::write(const QString &program)
@@ -286,6 +313,10 @@ void FreedesktopAssociation::write(const QString &program)
         setDefault();
         return;
     }
+    // Desktop entries are UTF-8: bytes of the path that are not cannot be
+    // written, and the entry would name a program that is not there.
+    if (program.contains(QChar::ReplacementCharacter) && !QFileInfo::exists(program))
+        throw Error(texts::programPathNotUtf8(program));
     const QString mime =
         QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                        "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"

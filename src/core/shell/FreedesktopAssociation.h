@@ -2,6 +2,10 @@
 
 #include "core/shell/FileAssociation.h"
 
+#include <QStringList>
+
+#include <optional>
+
 namespace tessell {
 
 // The freedesktop way, in the user's own folders: a MIME type for *.tsl, a
@@ -34,6 +38,10 @@ public:
     QString iconFile() const;
     // Where xdg-mime keeps the default applications.
     QString defaultsFile() const;
+
+    // The lines of a mimeapps.list with the default of our type set (or
+    // cleared), every other line kept; nothing when there is nothing to change.
+    static std::optional<QStringList> editDefaults(QStringList lines, bool set);
 
     // The Exec value: the program, quoted only when the desktop-entry rules
     // need it (the generic xdg-open cannot run a quoted path), then %f.

@@ -37,8 +37,8 @@ const CommandInfo kCommands[CommandCount] = {
     {Command::SaveAs, "SaveAs1", QT_TRANSLATE_NOOP("tessell::CommandSet", "名前を付けて保存(&S)"), nullptr, {}, -1},
     {Command::Print, "Print1", QT_TRANSLATE_NOOP("tessell::CommandSet", "印刷(&P)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "印刷"), Qt::CTRL | Qt::Key_P, int(IC::Print)},
     {Command::Exit, "Exit1", QT_TRANSLATE_NOOP("tessell::CommandSet", "終了(&X)"), nullptr, {}, -1},
-    {Command::Undo, "Undo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す(&U)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す"), {}, int(IC::Undo)},
-    {Command::Redo, "Redo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し(&R)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し"), {}, int(IC::Redo)},
+    {Command::Undo, "Undo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す(&U)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "元に戻す"), Qt::CTRL | Qt::Key_Z, int(IC::Undo)},
+    {Command::Redo, "Redo1", QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し(&R)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "繰り返し"), Qt::CTRL | Qt::Key_Y, int(IC::Redo)},
     {Command::ClearHistory, "ClearHistory1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ヒストリー削除(&H)"), nullptr, {}, -1},
     {Command::Cut, "Cut1", QT_TRANSLATE_NOOP("tessell::CommandSet", "切り取り(&T)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "切り取り"), {}, int(IC::Cut)},
     {Command::Copy, "Copy1", QT_TRANSLATE_NOOP("tessell::CommandSet", "コピー(&C)"), QT_TRANSLATE_NOOP("tessell::CommandSet", "コピー"), {}, int(IC::Copy)},
@@ -89,6 +89,9 @@ CommandSet::CommandSet(QWidget *window) : QObject(window), m_window(window)
     // "+" sits on the "=" or ";" key of most keyboards: those count too.
     action(Command::ZoomIn)->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal),
                                             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Semicolon)});
+    // Redo answers both keys users bring from other programs; the menu shows the first.
+    action(Command::Redo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (Command c : {Command::ShowPicture, Command::ShowNumbers})
         action(c)->setCheckable(true);
     action(Command::ShowPicture)->setChecked(true);

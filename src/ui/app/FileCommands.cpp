@@ -31,7 +31,8 @@ const QString kFolderKey = QStringLiteral("folder");
 
 QList<Prompter::Filter> designFilters(const QString &all)
 {
-    return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+    return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"),
+             {QStringLiteral("*.tsl")}},
             {all, {QStringLiteral("*.*")}}};
 }
 } // namespace
@@ -39,7 +40,8 @@ QList<Prompter::Filter> designFilters(const QString &all)
 FileCommands::FileCommands(Design &design, History &history, DesignEditor &editor, SettingsStore &store,
                            Prompter &prompter, CommandRunner &runner, QWidget *window, QObject *parent)
     : QObject(parent), m_design(design), m_history(history), m_editor(editor), m_store(store),
-      m_prompter(prompter), m_runner(runner), m_window(window), m_recentMenu(new QMenu(tr("最近使ったファイル"), window))
+      m_prompter(prompter), m_runner(runner), m_window(window),
+      m_recentMenu(new QMenu(tr("最近使ったファイル"), window))
 {
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
@@ -48,7 +50,11 @@ FileCommands::FileCommands(Design &design, History &history, DesignEditor &edito
 
 void FileCommands::fillRecentMenu()
 {
-    m_recentMenu->clear();
+    // Refilled also from a slot of one of these actions: each goes later.
+    for (QAction *a : m_recentMenu->actions()) {
+        m_recentMenu->removeAction(a);
+        a->deleteLater();
+    }
     const QStringList files = RecentFiles(m_store).files();
     for (const QString &path : files) {
         // An "&" in a path is shown as it is, not taken as a mnemonic.
@@ -76,8 +82,9 @@ void FileCommands::openRecent(const QString &path)
 bool FileCommands::offerRecovery(std::vector<LeftHistory> &left)
 {
     for (LeftHistory &l : left) {
-        const auto answer = m_prompter.question(m_window, CommandRunner::title(), texts::recoverQuestion(),
-                                                Prompter::Icon::Question, {Prompter::Answer::Yes, Prompter::Answer::No});
+        const auto answer =
+            m_prompter.question(m_window, CommandRunner::title(), texts::recoverQuestion(),
+                                Prompter::Icon::Question, {Prompter::Answer::Yes, Prompter::Answer::No});
         if (answer != Prompter::Answer::Yes) {
             l.remove();
             continue;
@@ -109,6 +116,15 @@ QString FileCommands::startFolder() const
 void FileCommands::rememberFolder(const QString &path)
 {
     m_store.writeString(kFilesSection, kFolderKey, QFileInfo(path).absolutePath());
+}
+
+void FileCommands::rememberFile(const QString &path)
+{
+    rememberFolder(path);
+    RecentFiles(m_store).add(path);
+    // Filled now, not only when it opens: an empty list leaves the menu
+    // disabled, and a disabled menu never opens.
+    fillRecentMenu();
 }
 
 void FileCommands::setTitle()
@@ -190,8 +206,7 @@ bool FileCommands::fileOpen(const QString &path)
     m_editor.edit(tr("ファイルを開く"), EditOrder::RecordThenRedraw, [&] {
         DesignFile::apply(contents, m_design);
         m_design.setFileName(path);
-        rememberFolder(path);
-        RecentFiles(m_store).add(path);
+        rememberFile(path);
         m_editor.changeSetting(false);
     });
     m_design.changeFirstContent();
@@ -203,8 +218,8 @@ void FileCommands::openDesign()
 {
     if (checkModify())
         return;
-    const QString path =
-        m_prompter.openFileName(m_window, tr("ファイルを開く"), designFilters(tr("全てのファイル(*.*)")), startFolder());
+    const QString path = m_prompter.openFileName(m_window, tr("ファイルを開く"),
+                                                 designFilters(tr("全てのファイル(*.*)")), startFolder());
     if (!path.isEmpty())
         fileOpen(path);
 }
@@ -213,12 +228,11 @@ void FileCommands::importArrangement()
 {
     if (checkModify())
         return;
-    const QString path = m_prompter.openFileName(
-        m_window, tr("配列を開く"),
-        {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
-         {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
-         {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
-        startFolder());
+    const QString path = m_prompter.openFileName(m_window, tr("配列を開く"),
+                                                 {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
+                                                  {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+                                                  {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
+                                                 startFolder());
     if (path.isEmpty())
         return;
     QStringList lines;
@@ -244,8 +258,7 @@ bool FileCommands::save()
     if (!m_runner.run(m_window, [&] { DesignFile::write(m_design, m_design.fileName()); }))
         return false;
     m_design.changeFirstContent();
-    rememberFolder(m_design.fileName());
-    RecentFiles(m_store).add(m_design.fileName());
+    rememberFile(m_design.fileName());
     setTitle();
     QCoreApplication::processEvents();
     delHistory(tr("保存"));
@@ -276,7 +289,10 @@ void FileCommands::delHistory(const QString &name)
         m_editor.writeRecovery();
 }
 
-void FileCommands::clearHistory() { delHistory(tr("ヒストリー削除")); }
+void FileCommands::clearHistory()
+{
+    delHistory(tr("ヒストリー削除"));
+}
 
 void FileCommands::openCommandLine(const QStringList &arguments)
 {

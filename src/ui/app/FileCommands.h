@@ -62,6 +62,8 @@ private:
     // Where the file dialogs open; the folder of a file opened or saved is kept in data.dat.
     QString startFolder() const;
     void rememberFolder(const QString &path);
+    // A design opened or saved: its folder, and the top of the recent files.
+    void rememberFile(const QString &path);
     void fillRecentMenu();
 
     Design &m_design;

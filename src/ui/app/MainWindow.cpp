@@ -36,6 +36,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QScreen>
 #include <QScrollArea>
 #include <QToolButton>
 #include <QUrl>
@@ -112,7 +113,17 @@ MainWindow::MainWindow(Prompter &prompter, const QString &historyDir, QWidget *p
     m_editor->updatePasteEnabled();
     m_files->newDesign(false);
     resize(ClientWidth, ClientHeight);
+    fitScreen(screen() ? screen()->geometry().height() : 0);
     controlBar1Resize();
+}
+
+void MainWindow::fitScreen(int screenHeight)
+{
+    // Lower screens were asked about before the window was made; the window
+    // scrolls there.
+    setMinimumSize(screenHeight > 768 ? QSize(1024, 768) : QSize(0, 0));
+    if (screenHeight == 768)
+        setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 MainWindow::~MainWindow() = default;

@@ -48,6 +48,9 @@ public:
     void readIni(bool reset);
     void writeIni();
     void controlBar1Resize();
+    // The screen check of start-up: above 768 pixels the window keeps at least
+    // 1024 x 768; exactly 768 high, it fills the screen.
+    void fitScreen(int screenHeight);
 
     DesignEditor &editor() const { return *m_editor; }
     FileCommands &files() const { return *m_files; }

@@ -1,5 +1,6 @@
 #include "ui/common/AppFonts.h"
 
+#include <QFontInfo>
 #include <QStringLiteral>
 
 namespace tessell {
@@ -44,6 +45,13 @@ QFont AppFonts::digit(int pixelSize, bool bold)
     QFont f(kDigit);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
+    return f;
+}
+
+QFont AppFonts::standIn(const QFont &font)
+{
+    QFont f = font;
+    f.setFamily(QFontInfo(font).family());
     return f;
 }
 

@@ -16,6 +16,9 @@ QFont uiPoints(int pointSize);
 QFont fixed(int pointSize);
 // The preview digit's face ("FixedSys"), in pixels.
 QFont digit(int pixelSize, bool bold);
+// The font under the family this system really has for font's (a Windows
+// name resolves to its stand-in), so that a font dialog can show it.
+QFont standIn(const QFont &font);
 } // namespace AppFonts
 
 } // namespace tessell

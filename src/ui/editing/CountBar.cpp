@@ -57,8 +57,9 @@ QImage CountBar::countImage(int number, int count)
     p.setFont(countFont(true));
     const QString digit = CellGrid::digit(number) + QLatin1Char(':');
     p.drawText(QRect(0, 1, 49, 13), Qt::AlignLeft | Qt::AlignTop, digit);
-    const int room = 49 - p.fontMetrics().horizontalAdvance(digit) - 1;
     p.setFont(countFont(false));
+    // The count keeps a clear blank after the colon, however long it is.
+    const int room = 49 - QFontMetrics(countFont(true)).horizontalAdvance(digit) - Gap;
     const QString text = tr("%1枚").arg(count);
     const int w = p.fontMetrics().horizontalAdvance(text);
     if (w > room) {

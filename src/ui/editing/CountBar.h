@@ -26,6 +26,9 @@ public:
 
     // The 49 x 14 count image of one number.
     static QImage countImage(int number, int count);
+    // The least blank between the colon and the count, in pixels: what the
+    // Japanese counts of five digits keep.
+    static constexpr int Gap = 4;
 
 private:
     std::array<QToolButton *, 16> m_buttons{};

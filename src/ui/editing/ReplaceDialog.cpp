@@ -9,12 +9,14 @@
 #include "ui/common/Prompter.h"
 #include "ui/common/WindowPlaces.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -36,6 +38,16 @@ QComboBox *numberBox(QWidget *parent, const QString &hint)
     box->setToolTip(hint);
     return box;
 }
+
+// The tile enlarged three times in a thin frame, so that a white tile shows.
+QIcon tileIcon(const PaletteEntry &entry)
+{
+    QImage image(17, 14, QImage::Format_RGB32);
+    image.fill(QColor(128, 128, 128));
+    QPainter p(&image);
+    p.drawImage(QRect(1, 1, 15, 12), entry.tileImage());
+    return QIcon(QPixmap::fromImage(image));
+}
 } // namespace
 
 ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
@@ -49,13 +61,14 @@ ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
     auto *fromLabel = new QLabel(tr("置換する番号"), this);
     fromLabel->setGeometry(8, 4, 80, 16);
     m_from = numberBox(this, tr("置換前"));
-    m_from->setGeometry(8, 22, 60, 22);
+    m_from->setGeometry(8, 22, 104, 22);
     m_direction = new QPushButton(oneWay(), this);
-    m_direction->setGeometry(74, 22, 26, 22);
+    m_direction->setGeometry(117, 22, 26, 22);
     auto *toLabel = new QLabel(tr("置換後の番号"), this);
-    toLabel->setGeometry(106, 4, 80, 16);
+    toLabel->setGeometry(148, 4, 80, 16);
     m_to = numberBox(this, tr("置換後"));
-    m_to->setGeometry(106, 22, 60, 22);
+    m_to->setGeometry(148, 22, 104, 22);
+    showPalette();
 
     auto *target = new QGroupBox(tr("置換対象"), this);
     target->setGeometry(8, 50, 84, 50);
@@ -98,6 +111,7 @@ ReplaceDialog::ReplaceDialog(CommandHost &host, QWidget *parent)
     updateRangeFields();
     autoEnter();
 
+    connect(&m_host.design(), &Design::paletteChanged, this, &ReplaceDialog::showPalette);
     connect(m_whole, &QRadioButton::toggled, this, &ReplaceDialog::updateRangeFields);
     connect(m_direction, &QPushButton::clicked, this, &ReplaceDialog::toggleDirection);
     connect(m_start, &QPushButton::clicked, this, [this] { m_host.run([this] { startReplace(); }); });
@@ -112,6 +126,19 @@ void ReplaceDialog::updateRangeFields()
         QPalette p = field->palette();
         p.setColor(QPalette::Base, range ? QColor(Qt::white) : palette().color(QPalette::Button));
         field->setPalette(p);
+    }
+}
+
+void ReplaceDialog::showPalette()
+{
+    const Design &design = m_host.design();
+    for (QComboBox *box : {m_from, m_to}) {
+        for (int n = 0; n < 16; ++n) {
+            box->setItemText(n, CellGrid::digit(n) + u' ' + design.entry(n).name());
+            box->setItemIcon(n, tileIcon(design.entry(n)));
+        }
+        // The list opens wide enough for the longest name.
+        box->view()->setMinimumWidth(box->view()->sizeHintForColumn(0) + 8);
     }
 }
 

@@ -43,6 +43,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Each number beside its tile and its name ("9 紺"), following the palette.
+    void showPalette();
     void updateRangeFields();
     void toggleDirection();
     void writeSettings();

@@ -35,8 +35,9 @@ TextDialog::TextDialog(SettingsStore &store, QWidget *parent)
 
 QFont TextDialog::initialFont()
 {
-    // 12 pixels at 96 dots per inch: 9 points, and so 9 cells high.
-    return AppFonts::fixed(9);
+    // 12 pixels at 96 dots per inch: 9 points, and so 9 cells high. Named by
+    // its stand-in, which the font dialog lists; it renders the same.
+    return AppFonts::standIn(AppFonts::fixed(9));
 }
 
 QString TextDialog::text() const { return m_text->text(); }

@@ -19,7 +19,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
+#include <QValidator>
 
 #include <functional>
 
@@ -88,6 +90,18 @@ QToolButton *arrow(Qt::ArrowType type, const QRect &geometry, QWidget *parent)
     b->setFocusPolicy(Qt::NoFocus);
     return b;
 }
+
+// A name as the design file will hold it, while it is typed or pasted.
+class StorableName : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &pos) const override
+    {
+        input = PaletteEntry::storableName(input);
+        pos = qMin(pos, int(input.size()));
+        return Acceptable;
+    }
+};
 } // namespace
 
 PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
@@ -95,7 +109,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
 {
     setWindowTitle(tr("パレットエディタ"));
     setModal(true);
-    setFixedSize(409, 281);
+    setFixedSize(409, 311);
 
     auto *previewBox = group(tr("プレビュー"), QRect(8, 4, 57, 52), this);
     m_preview = new PressArea(
@@ -107,6 +121,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
     m_number->setGeometry(8, 24, 20, 16);
     m_name = new QLineEdit(nameBox);
     m_name->setGeometry(28, 21, 117, 21);
+    m_name->setValidator(new StorableName(m_name));
 
     for (int k = 0; k < PaletteEntry::PixelCount; ++k) {
         const QRect place(24 + 40 * (k % 5), 64 + 40 * (k / 5), kSwatchSize, kSwatchSize);
@@ -145,6 +160,19 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
                 setCurrentColour(*colour);
         });
 
+    // Under the colour and its strip: a colour typed as #RRGGBB, and the whole
+    // tile in the current colour at one click. Both keep to the tile's column,
+    // clear of the groups on the right, also in English.
+    m_colourField = new QLineEdit(this);
+    m_colourField->setGeometry(24, 278, 72, 22);
+    m_colourField->setMaxLength(7);
+    m_colourField->setValidator(new QRegularExpressionValidator(
+        QRegularExpression(QStringLiteral("#?[0-9A-Fa-f]{0,6}")), m_colourField));
+    m_colourField->setToolTip(tr("色 (#RRGGBB)"));
+    m_colourField->setText(PaletteEdit::colourText(m_current));
+    m_fill = button(tr("タイルを塗りつぶす"), QRect(102, 277, 0, 24), this);
+    m_fill->resize(qBound(100, m_fill->sizeHint().width(), 224 - 102), 24);
+
     auto *listBox = group(tr("パレットリスト"), QRect(236, 4, 165, 153), this);
     const int listHeight = kListRows * kListRowHeight + 4;
     m_list = new QListWidget(listBox);
@@ -170,6 +198,14 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
         if (!m_showing && row >= 0)
             showEntry(row);
     });
+    connect(m_colourField, &QLineEdit::textEdited, this, [this](const QString &text) {
+        if (const std::optional<QRgb> colour = PaletteEdit::parseColour(text))
+            setCurrentColour(*colour);
+    });
+    // A colour left half typed gives way to the current one.
+    connect(m_colourField, &QLineEdit::editingFinished, this,
+            [this] { m_colourField->setText(PaletteEdit::colourText(m_current)); });
+    connect(m_fill, &QPushButton::clicked, this, &PaletteEditor::fillTile);
     connect(m_upper, &QToolButton::clicked, this, [this] { moveByArrow(-1); });
     connect(m_lower, &QToolButton::clicked, this, [this] { moveByArrow(1); });
     connect(m_open, &QPushButton::clicked, this, &PaletteEditor::openSettings);
@@ -218,10 +254,23 @@ void PaletteEditor::paintSwatch(int k)
     m_preview->update();
 }
 
+void PaletteEditor::fillTile()
+{
+    Palette palette = m_host.design().palette();
+    palette[m_selected].fill(m_current);
+    setPalette(palette);
+    for (QWidget *s : m_swatches)
+        s->update();
+    m_preview->update();
+}
+
 void PaletteEditor::setCurrentColour(QRgb colour)
 {
     m_current = colour;
     m_colourSwatch->update();
+    // Not while the user types in the field: the cursor stays where it is.
+    if (PaletteEdit::parseColour(m_colourField->text()) != colour)
+        m_colourField->setText(PaletteEdit::colourText(colour));
 }
 
 void PaletteEditor::chooseColour()
@@ -238,9 +287,9 @@ void PaletteEditor::rename(const QString &name)
     if (m_showing)
         return;
     Palette palette = m_host.design().palette();
-    palette[m_selected].setName(name);
+    palette[m_selected].setName(PaletteEntry::storableName(name));
     setPalette(palette);
-    m_list->item(m_selected)->setText(name);
+    m_list->item(m_selected)->setText(palette[m_selected].name());
 }
 
 void PaletteEditor::moveByArrow(int step)

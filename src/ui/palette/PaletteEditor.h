@@ -36,6 +36,8 @@ public:
     QWidget *swatch(int k) const { return m_swatches[k]; }
     QWidget *colourSwatch() const { return m_colourSwatch; }
     QWidget *colourStrip() const { return m_strip; }
+    QLineEdit *colourField() const { return m_colourField; }
+    QPushButton *fillButton() const { return m_fill; }
     QListWidget *list() const { return m_list; }
     // The upper arrow lowers the entry's number, the lower one raises it.
     QToolButton *upperArrow() const { return m_upper; }
@@ -50,6 +52,7 @@ private:
     void fillList();
     void showEntry(int number);
     void paintSwatch(int k);
+    void fillTile();
     void chooseColour();
     void setCurrentColour(QRgb colour);
     void rename(const QString &name);
@@ -70,6 +73,8 @@ private:
     std::array<QWidget *, PaletteEntry::PixelCount> m_swatches{};
     QWidget *m_colourSwatch = nullptr;
     QWidget *m_strip = nullptr;
+    QLineEdit *m_colourField = nullptr;
+    QPushButton *m_fill = nullptr;
     QListWidget *m_list = nullptr;
     QToolButton *m_upper = nullptr;
     QToolButton *m_lower = nullptr;

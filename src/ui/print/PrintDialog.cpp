@@ -2,43 +2,33 @@
 
 #include "core/Error.h"
 #include "core/Texts.h"
-#include "core/document/CommaList.h"
 #include "core/document/Design.h"
 #include "core/print/ClassPages.h"
 #include "core/print/PdfPrintTarget.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandHost.h"
 #include "ui/common/HelpPages.h"
-#include "ui/common/Icons.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/SaveTarget.h"
 #include "ui/common/WindowPlaces.h"
+#include "ui/print/PrintOptionsPanel.h"
 #include "ui/print/PrintProgress.h"
 #include "ui/print/PrinterPrintTarget.h"
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QContextMenuEvent>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollArea>
 
 namespace tessell {
 
 namespace {
 const QString kSection = QStringLiteral("print");
-// The picture's distance from the preview area's corner.
-constexpr int PictureInset = 3;
 
 QLabel *label(const QString &text, QWidget *parent, const QRect &geometry)
 {
@@ -56,13 +46,6 @@ QPushButton *button(const QString &text, QWidget *parent, const QRect &geometry,
     b->setAutoDefault(false);
     return b;
 }
-
-QCheckBox *checkBox(const QString &text, QWidget *parent, int y)
-{
-    auto *c = new QCheckBox(text, parent);
-    c->setGeometry(10, y, 174, 18);
-    return c;
-}
 } // namespace
 
 PrintDialog::PrintDialog(CommandHost &host, QWidget *parent)
@@ -75,9 +58,13 @@ PrintDialog::PrintDialog(CommandHost &host, QWidget *parent)
     setModal(true);
     setFixedSize(ClientWidth, ClientHeight);
 
-    buildPreview();
+    m_previewPane = new PrintPreviewPane(this);
+    connect(m_previewPane, &PrintPreviewPane::stepAsked, this, &PrintDialog::stepPage);
+    connect(m_previewPane, &PrintPreviewPane::fullSizeAsked, this, &PrintDialog::showFullSize);
+    connect(m_previewPane, &PrintPreviewPane::halfSizeAsked, this, &PrintDialog::showHalfSize);
     buildDistribution();
-    buildOptions();
+    m_options = new PrintOptionsPanel(this);
+    buildActions();
     m_progress = new PrintProgress(this);
     bindHelpKey(this, HelpPages::Print, [this](int topic) { m_host.showHelp(topic); });
 
@@ -88,43 +75,6 @@ PrintDialog::PrintDialog(CommandHost &host, QWidget *parent)
 PrintDialog::~PrintDialog() = default;
 
 // ---------------------------------------------------------------- building
-
-void PrintDialog::buildPreview()
-{
-    m_area = new QScrollArea(this);
-    m_area->setObjectName(QStringLiteral("previewArea"));
-    m_area->setGeometry(4, 4, 409, 577);
-    m_area->setWidgetResizable(false);
-    m_area->setBackgroundRole(QPalette::Dark);
-    // The viewport is not laid out yet: its size is the area's less the frame.
-    const int frame = m_area->frameWidth();
-    const QSize viewport = m_area->size() - QSize(2 * frame, 2 * frame);
-    m_holder = new QWidget;
-    m_holder->resize(viewport);
-    m_area->setWidget(m_holder);
-    m_placeholder = new QLabel(tr("プレビューは作成されていません"), m_holder);
-    m_placeholder->setAlignment(Qt::AlignCenter);
-    m_placeholder->setGeometry(QRect(QPoint(0, 0), viewport));
-    m_picture = new QLabel(m_holder);
-    m_picture->setObjectName(QStringLiteral("picture"));
-    m_picture->move(PictureInset, PictureInset);
-    m_picture->setCursor(Icons::lensCursor());
-    m_picture->hide();
-    m_picture->installEventFilter(this);
-
-    m_menu = new QMenu(this);
-    m_menu->addAction(QStringLiteral("200%"), this, &PrintDialog::showFullSize);
-    m_menu->addAction(QStringLiteral("100%"), this, &PrintDialog::showHalfSize);
-
-    m_previous = button(QStringLiteral("<<"), this, QRect(4, 583, 60, 21), "previousButton");
-    m_pageLabel = label(tr("0 / 0 ページ"), this, QRect(70, 583, 277, 21));
-    m_pageLabel->setAlignment(Qt::AlignCenter);
-    m_next = button(QStringLiteral(">>"), this, QRect(353, 583, 60, 21), "nextButton");
-    m_previous->setEnabled(false);
-    m_next->setEnabled(false);
-    connect(m_previous, &QPushButton::clicked, this, [this] { stepPage(-1); });
-    connect(m_next, &QPushButton::clicked, this, [this] { stepPage(+1); });
-}
 
 void PrintDialog::buildDistribution()
 {
@@ -169,38 +119,8 @@ void PrintDialog::buildDistribution()
     m_total->setObjectName(QStringLiteral("totalLine"));
 }
 
-void PrintDialog::buildOptions()
+void PrintDialog::buildActions()
 {
-    auto *colour = new QGroupBox(tr("色"), this);
-    colour->setGeometry(419, 168, 194, 44);
-    m_colour[0] = new QRadioButton(tr("モノクロ"), colour);
-    m_colour[0]->setGeometry(8, 20, 104, 18);
-    m_colour[1] = new QRadioButton(tr("カラー"), colour);
-    m_colour[1]->setGeometry(114, 20, 74, 18);
-    auto *colours = new QButtonGroup(this);
-    colours->addButton(m_colour[0], 0);
-    colours->addButton(m_colour[1], 1);
-
-    auto *other = new QGroupBox(tr("その他"), this);
-    other->setGeometry(419, 216, 194, 98);
-    m_numberTable = checkBox(tr("番号表をつける"), other, 20);
-    m_quantityTable = checkBox(tr("数量表をつける"), other, 38);
-    m_overview = checkBox(tr("全体図をつける"), other, 56);
-    m_neighbours = checkBox(tr("隣の列を表示"), other, 74);
-
-    auto *text = new QGroupBox(tr("テキスト"), this);
-    text->setGeometry(419, 318, 194, 196);
-    label(tr("タイトル"), text, QRect(10, 20, 80, 16));
-    m_title = new QLineEdit(text);
-    m_title->setObjectName(QStringLiteral("titleField"));
-    m_title->setGeometry(8, 37, 178, 20);
-    label(tr("備考"), text, QRect(10, 61, 80, 16));
-    m_notes = new QPlainTextEdit(text);
-    m_notes->setObjectName(QStringLiteral("notesField"));
-    m_notes->setGeometry(8, 78, 178, 112);
-    m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_notes->setTabChangesFocus(true);
-
     auto *actions = new QGroupBox(tr("操作"), this);
     actions->setGeometry(419, 518, 194, 84);
     m_print = button(tr("印刷(&P)"), actions, QRect(8, 20, 86, 26), "printButton");
@@ -260,8 +180,9 @@ void PrintDialog::fairSplit()
         if (!ok)
             throw Error(texts::positiveIntegerRequired());
         const Distribution d = Distribution::fair(classes, m_columns);
-        // A block the page cannot hold would not even fit the two-character fields.
-        if (d.row(0).columns > ClassPages::MaxBlockColumns)
+        // A block an ordinary page cannot hold; large print takes any the
+        // two-character fields can.
+        if (d.row(0).columns > (largePrintBox()->isChecked() ? 99 : ClassPages::MaxBlockColumns))
             throw Error(texts::columnCountOutOfRange());
         const Distribution::Fields fields = d.fields();
         for (int i = 0; i < 6; ++i)
@@ -276,14 +197,7 @@ void PrintDialog::readSettings()
     SettingsStore &store = m_host.settings();
     for (int i = 0; i < 6; ++i)
         m_fields[i]->setText(store.readString(kSection, QString::number(i + 1), QStringLiteral("1")));
-    m_colour[store.readInteger(kSection, QStringLiteral("color"), 0) == 1 ? 1 : 0]->setChecked(true);
-    m_numberTable->setChecked(store.readBool(kSection, QStringLiteral("namelist"), true));
-    m_quantityTable->setChecked(store.readBool(kSection, QStringLiteral("cntlist"), true));
-    m_title->setText(store.readString(kSection, QStringLiteral("title")));
-    const QString notes = store.readString(kSection, QStringLiteral("add"));
-    m_notes->setPlainText(notes.isEmpty() ? QString() : CommaList::split(notes).join(QLatin1Char('\n')));
-    m_overview->setChecked(store.readBool(kSection, QStringLiteral("overview"), false));
-    m_neighbours->setChecked(store.readBool(kSection, QStringLiteral("neighbours"), false));
+    m_options->readSettings(store);
 }
 
 void PrintDialog::writeSettings()
@@ -291,15 +205,7 @@ void PrintDialog::writeSettings()
     SettingsStore &store = m_host.settings();
     for (int i = 0; i < 6; ++i)
         store.writeString(kSection, QString::number(i + 1), m_fields[i]->text());
-    store.writeInteger(kSection, QStringLiteral("color"), m_colour[1]->isChecked() ? 1 : 0);
-    store.writeBool(kSection, QStringLiteral("namelist"), m_numberTable->isChecked());
-    store.writeBool(kSection, QStringLiteral("cntlist"), m_quantityTable->isChecked());
-    store.writeString(kSection, QStringLiteral("title"), m_title->text());
-    const QString notes = m_notes->toPlainText();
-    store.writeString(kSection, QStringLiteral("add"),
-                      notes.isEmpty() ? QString() : CommaList::join(notes.split(QLatin1Char('\n'))));
-    store.writeBool(kSection, QStringLiteral("overview"), m_overview->isChecked());
-    store.writeBool(kSection, QStringLiteral("neighbours"), m_neighbours->isChecked());
+    m_options->writeSettings(store);
 }
 
 void PrintDialog::closeEvent(QCloseEvent *event)
@@ -321,13 +227,7 @@ ClassPageOptions PrintDialog::pageOptions(const Distribution &distribution) cons
 {
     ClassPageOptions o;
     o.distribution = distribution;
-    o.colour = m_colour[1]->isChecked();
-    o.numberTable = m_numberTable->isChecked();
-    o.quantityTable = m_quantityTable->isChecked();
-    o.title = m_title->text();
-    o.notes = m_notes->toPlainText();
-    o.overview = m_overview->isChecked();
-    o.neighbours = m_neighbours->isChecked();
+    m_options->fill(o);
     return o;
 }
 
@@ -336,18 +236,16 @@ int PrintDialog::preparePages()
     // A run in progress prints from the options it started with.
     if (m_printing)
         throw Error(texts::printerBusy());
-    const Distribution d = readDistribution();
-    m_pages->setOptions(pageOptions(d));
+    m_pages->setOptions(pageOptions(readDistribution()));
     m_pages->checkPages();
-    return d.pageCount();
+    return m_pages->pageCount();
 }
 
 void PrintDialog::startPreview()
 {
     m_runner.run(this, [this] {
         makePreview(0);
-        m_previous->setEnabled(true);
-        m_next->setEnabled(true);
+        m_previewPane->enablePageButtons();
     });
 }
 
@@ -356,91 +254,45 @@ void PrintDialog::stepPage(int step)
     m_runner.run(this, [&] { makePreview(m_page + step); });
 }
 
-Distribution PrintDialog::previewDistribution()
+int PrintDialog::previewPages()
 {
     if (m_printing)
         throw Error(texts::previewWhilePrinting());
-    const Distribution d = readDistribution();
-    m_pages->setOptions(pageOptions(d));
-    return d;
-}
-
-void PrintDialog::drawPicture(const QSize &size, const std::function<void(QPainter &)> &draw)
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    // A page that cannot be drawn leaves the picture blank.
-    showPicture(image);
-    QPainter painter(&image);
-    draw(painter);
-    painter.end();
-    showPicture(image);
+    m_pages->setOptions(pageOptions(readDistribution()));
+    return m_pages->pageCount();
 }
 
 void PrintDialog::makePreview(int k)
 {
     // A field that stops the preview leaves the page where the label says it is.
-    const int pages = previewDistribution().pageCount();
+    const int pages = previewPages();
     if (k < 0)
         k = pages - 1;
     if (k > pages - 1)
         k = 0;
     m_page = k;
-    setPageLabel(pages);
-    drawPicture(HalfSize, [this](QPainter &painter) { m_pages->previewPageScaled(painter, m_page, 50); });
-}
-
-void PrintDialog::setPageLabel(int pages)
-{
-    m_pageLabel->setText(tr("%1/%2ページ").arg(m_page + 1).arg(pages));
+    m_previewPane->setPageLabel(m_page, pages);
+    m_previewPane->drawPicture(
+        HalfSize, [this](QPainter &painter) { m_pages->previewPageScaled(painter, m_page, 50); });
 }
 
 void PrintDialog::showFullSize()
 {
     m_runner.run(this, [this] {
-        const int pages = previewDistribution().pageCount();
+        const int pages = previewPages();
         // A page the distribution no longer has is shown as the page buttons would.
         if (m_page >= pages) {
             m_page = 0;
-            setPageLabel(pages);
+            m_previewPane->setPageLabel(m_page, pages);
         }
-        drawPicture(FullSize, [this](QPainter &painter) { m_pages->paintPage(painter, m_page, 1.0); });
+        m_previewPane->drawPicture(FullSize,
+                                   [this](QPainter &painter) { m_pages->paintPage(painter, m_page, 1.0); });
     });
 }
 
 void PrintDialog::showHalfSize()
 {
     m_runner.run(this, [this] { makePreview(m_page); });
-}
-
-void PrintDialog::showPicture(const QImage &image)
-{
-    m_picture->setPixmap(QPixmap::fromImage(image));
-    m_picture->resize(image.size());
-    m_picture->show();
-    m_placeholder->hide();
-    m_holder->resize(image.width() + 2 * PictureInset, image.height() + 2 * PictureInset);
-}
-
-bool PrintDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_picture) {
-        if (event->type() == QEvent::MouseButtonRelease) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            if (mouse->button() == Qt::LeftButton &&
-                m_picture->rect().contains(mouse->position().toPoint())) {
-                if (m_picture->width() == HalfSize.width())
-                    showFullSize();
-                else
-                    showHalfSize();
-                return true;
-            }
-        } else if (event->type() == QEvent::ContextMenu) {
-            m_menu->popup(static_cast<QContextMenuEvent *>(event)->globalPos());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 // ---------------------------------------------------------------- printing
@@ -488,7 +340,7 @@ QString PrintDialog::askPdfPath()
 void PrintDialog::runJob(PrintTarget &target, int pages)
 {
     m_printing = true;
-    m_progress->start(m_title->text(), pages, m_area);
+    m_progress->start(m_options->title(), pages, m_previewPane->area());
     try {
         m_pages->print(target, [this](int k, int n) {
             m_page = k;

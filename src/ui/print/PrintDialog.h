@@ -2,6 +2,8 @@
 
 #include "core/print/Distribution.h"
 #include "ui/common/CommandRunner.h"
+#include "ui/print/PrintOptionsPanel.h"
+#include "ui/print/PrintPreviewPane.h"
 
 #include <QDialog>
 
@@ -12,12 +14,12 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QMenu;
-class QPainter;
 class QPlainTextEdit;
 class QPrinter;
 class QPushButton;
 class QRadioButton;
 class QScrollArea;
+class QSpinBox;
 
 namespace tessell {
 
@@ -41,9 +43,8 @@ public:
 
     static constexpr int ClientWidth = 617;
     static constexpr int ClientHeight = 606;
-    // The half-size picture; the page is reduced to 397 x 561 in it.
-    static constexpr QSize HalfSize{397, 562};
-    static constexpr QSize FullSize{794, 1123};
+    static constexpr QSize HalfSize = PrintPreviewPane::HalfSize;
+    static constexpr QSize FullSize = PrintPreviewPane::FullSize;
 
     explicit PrintDialog(CommandHost &host, QWidget *parent = nullptr);
     ~PrintDialog() override;
@@ -73,25 +74,28 @@ public:
     QLabel *totalLabel() const { return m_total; }
     QLineEdit *classesField() const { return m_classes; }
     QPushButton *fairButton() const { return m_fair; }
-    QRadioButton *monochromeButton() const { return m_colour[0]; }
-    QRadioButton *colourButton() const { return m_colour[1]; }
-    QCheckBox *numberTableBox() const { return m_numberTable; }
-    QCheckBox *quantityTableBox() const { return m_quantityTable; }
-    QCheckBox *overviewBox() const { return m_overview; }
-    QCheckBox *neighboursBox() const { return m_neighbours; }
-    QLineEdit *titleField() const { return m_title; }
-    QPlainTextEdit *notesField() const { return m_notes; }
+    QRadioButton *monochromeButton() const { return m_options->monochromeButton(); }
+    QRadioButton *colourButton() const { return m_options->colourButton(); }
+    QCheckBox *numberTableBox() const { return m_options->numberTableBox(); }
+    QCheckBox *quantityTableBox() const { return m_options->quantityTableBox(); }
+    QCheckBox *overviewBox() const { return m_options->overviewBox(); }
+    QCheckBox *neighboursBox() const { return m_options->neighboursBox(); }
+    QCheckBox *largePrintBox() const { return m_options->largePrintBox(); }
+    QSpinBox *rowsPerSheetBox() const { return m_options->rowsPerSheetBox(); }
+    QCheckBox *runsBox() const { return m_options->runsBox(); }
+    QLineEdit *titleField() const { return m_options->titleField(); }
+    QPlainTextEdit *notesField() const { return m_options->notesField(); }
     QPushButton *printButton() const { return m_print; }
     QPushButton *previewButton() const { return m_preview; }
     QPushButton *pdfButton() const { return m_pdf; }
     QPushButton *closeButton() const { return m_close; }
-    QPushButton *previousButton() const { return m_previous; }
-    QPushButton *nextButton() const { return m_next; }
-    QLabel *pageLabel() const { return m_pageLabel; }
-    QScrollArea *previewArea() const { return m_area; }
-    QLabel *picture() const { return m_picture; }
-    QLabel *placeholder() const { return m_placeholder; }
-    QMenu *pictureMenu() const { return m_menu; }
+    QPushButton *previousButton() const { return m_previewPane->previousButton(); }
+    QPushButton *nextButton() const { return m_previewPane->nextButton(); }
+    QLabel *pageLabel() const { return m_previewPane->pageLabel(); }
+    QScrollArea *previewArea() const { return m_previewPane->area(); }
+    QLabel *picture() const { return m_previewPane->picture(); }
+    QLabel *placeholder() const { return m_previewPane->placeholder(); }
+    QMenu *pictureMenu() const { return m_previewPane->menu(); }
     PrintProgress *progressWindow() const { return m_progress; }
 
     // Escape closes the dialog as the close box does.
@@ -99,12 +103,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildDistribution();
-    void buildOptions();
-    void buildPreview();
+    void buildActions();
     void recompute();
     void readSettings();
     void writeSettings();
@@ -115,15 +117,11 @@ private:
     ClassPageOptions pageOptions(const Distribution &distribution) const;
     // The options of now on the pages, every page checked; throws before anything is drawn.
     int preparePages();
-    // The fields and options on the pages for a preview; throws while a run prints.
-    Distribution previewDistribution();
-    // A white picture of that size shown, drawn on, and shown again.
-    void drawPicture(const QSize &size, const std::function<void(QPainter &)> &draw);
+    // The fields and options on the pages for a preview, and the pages they
+    // make (class pages, or sheets); throws while a run prints.
+    int previewPages();
     // Page k at half size, k wrapping around the pages.
     void makePreview(int k);
-    // "k/Nページ" for the page of now.
-    void setPageLabel(int pages);
-    void showPicture(const QImage &image);
     // Sends every page to the target with the progress window up.
     void runJob(PrintTarget &target, int pages);
     QString askPdfPath();
@@ -141,25 +139,12 @@ private:
     QLabel *m_total = nullptr;
     QLineEdit *m_classes = nullptr;
     QPushButton *m_fair = nullptr;
-    QRadioButton *m_colour[2] = {};
-    QCheckBox *m_numberTable = nullptr;
-    QCheckBox *m_quantityTable = nullptr;
-    QCheckBox *m_overview = nullptr;
-    QCheckBox *m_neighbours = nullptr;
-    QLineEdit *m_title = nullptr;
-    QPlainTextEdit *m_notes = nullptr;
+    PrintPreviewPane *m_previewPane = nullptr;
+    PrintOptionsPanel *m_options = nullptr;
     QPushButton *m_print = nullptr;
     QPushButton *m_preview = nullptr;
     QPushButton *m_pdf = nullptr;
     QPushButton *m_close = nullptr;
-    QScrollArea *m_area = nullptr;
-    QWidget *m_holder = nullptr;
-    QLabel *m_picture = nullptr;
-    QLabel *m_placeholder = nullptr;
-    QMenu *m_menu = nullptr;
-    QPushButton *m_previous = nullptr;
-    QPushButton *m_next = nullptr;
-    QLabel *m_pageLabel = nullptr;
     PrintProgress *m_progress = nullptr;
 };
 

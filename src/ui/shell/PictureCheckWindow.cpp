@@ -4,6 +4,7 @@
 #include "core/Texts.h"
 #include "core/document/Design.h"
 #include "core/render/TileRenderer.h"
+#include "core/scan/PictureIntegrity.h"
 #include "ui/common/CommandHost.h"
 #include "ui/common/Icons.h"
 #include "ui/common/SaveTarget.h"
@@ -14,7 +15,6 @@
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPainter>
-#include <QSaveFile>
 #include <QScreen>
 #include <QToolBar>
 #include <QToolButton>
@@ -110,13 +110,7 @@ void PictureCheckWindow::save()
         return;
     // A bitmap whatever the name says; PNG only when asked for by its filter.
     const char *format = target->filter == PngFilter ? "PNG" : "BMP";
-    m_host.run(
-        [&] {
-            QSaveFile file(target->path);
-            if (!file.open(QIODevice::WriteOnly) || !m_picture.save(&file, format) || !file.commit())
-                throw Error(texts::cannotCreate(target->path));
-        },
-        this);
+    m_host.run([&] { PictureIntegrity::writePicture(m_picture, target->path, format); }, this);
 }
 
 void PictureCheckWindow::paintEvent(QPaintEvent *)

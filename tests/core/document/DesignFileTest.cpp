@@ -1,12 +1,15 @@
 #include "core/document/DesignFile.h"
 #include "core/Error.h"
 #include "core/document/Design.h"
+#include "core/document/History.h"
+#include "core/document/Recovery.h"
 #include "core/document/TextFile.h"
 #include "support/ReadOnlyFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -28,9 +31,9 @@ QStringList whitePalette(const QString &name = QStringLiteral("None"))
 
 QString message(const char *utf8)
 {
+
     return QString::fromUtf8(utf8);
 }
-
 
 // A design that is not the default one, to see that a failed read keeps it.
 void makeNonDefault(Design &design)
@@ -77,6 +80,7 @@ private slots:
     void shiftJisNamesRoundTrip();
     void shiftJisNameWritten_data();
     void shiftJisNameWritten();
+    void storableNamesRoundTrip();
 };
 
 // The default design, byte for byte, and the same again after reading it back.
@@ -613,6 +617,43 @@ void DesignFileTest::shiftJisNameWritten()
     Design back;
     DesignFile::open(path, back);
     QCOMPARE(back.entry(0).name(), readBack);
+}
+
+// A name from anywhere, made storable, comes back as it was from the design
+// file, and from the history entry and side file that recovery reads.
+void DesignFileTest::storableNamesRoundTrip()
+{
+    // Blanks, quotes, commas, control characters, DEL, Japanese and its twins,
+    // half-width katakana, characters code page 932 lacks, surrogates.
+    const QString pool =
+        QStringLiteral(" \"\",,aZ9%$\\\t\r\n\x01\x1f\x7f\u00e9\u6c34\u301c\uff5e\uff71\u2212\U0001F600") +
+        QChar(0xD800) + QChar(0);
+    QRandomGenerator random(22);
+    Scratch scratch;
+    for (int round = 0; round < 40; ++round) {
+        Design design, back;
+        design.makeNew(2, 1);
+        Palette p = design.palette();
+        for (PaletteEntry &e : p) {
+            QString raw;
+            for (int n = int(random.bounded(12)); n > 0; --n)
+                raw += pool.at(int(random.bounded(int(pool.size()))));
+            e.setName(PaletteEntry::storableName(raw));
+            QCOMPARE(PaletteEntry::storableName(e.name()), e.name());
+        }
+        design.setPalette(p);
+        const QString folder = scratch.file(QString::number(round));
+        QVERIFY(QDir().mkpath(folder));
+        DesignFile::write(design, folder + "/d.tsl");
+        DesignFile::open(folder + "/d.tsl", back);
+        History history(folder);
+        history.makeLog(QStringLiteral("ペンツール"), design);
+        Recovery::writeSideFile(history, design);
+        const std::optional<RecoveredDesign> recovered = Recovery::readFolder(folder);
+        QVERIFY(recovered);
+        for (int n = 0; n < 16; ++n)
+            QVERIFY(back.entry(n).name() == p[n].name() && recovered->palette[n].name() == p[n].name());
+    }
 }
 
 QTEST_GUILESS_MAIN(DesignFileTest)

@@ -3,10 +3,13 @@
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
 #include "core/document/History.h"
+#include "core/document/Recovery.h"
 #include "core/document/TextFile.h"
+#include "core/scan/PictureLoader.h"
 #include "core/settings/SettingsStore.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTest>
@@ -22,16 +25,20 @@ using namespace tessell::test;
 
 namespace {
 // A reader that waits for a FIFO's writer would hang the test: after three
-// seconds this opens and closes the writing end, so it sees an empty file instead.
+// seconds this opens the writing end, sends bytes (a file a reader would take)
+// and closes it, again and again, so a waiting reader reads those instead.
 struct FifoRelease {
     std::atomic<bool> done{false};
     std::thread thread;
-    explicit FifoRelease(const QByteArray &path)
-        : thread([this, path] {
+    explicit FifoRelease(const QByteArray &path, const QByteArray &bytes = {})
+        : thread([this, path, bytes] {
               for (int i = 0; !done; ++i) {
                   if (i >= 150)
-                      if (const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0)
+                      if (const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                          if (::write(fd, bytes.constData(), size_t(bytes.size())) < 0) {
+                          }
                           ::close(fd);
+                      }
                   std::this_thread::sleep_for(std::chrono::milliseconds(20));
               }
           })
@@ -42,11 +49,15 @@ struct FifoRelease {
 
 bool make(const QString &path, const QString &kind)
 {
-    return kind == "folder" ? QDir().mkdir(path) : makeNode(path, kind == "device" ? Node::Device : Node::Fifo);
+    return kind == "folder"              ? QDir().mkdir(path)
+           : kind == "link to /dev/zero" ? QFile::link("/dev/zero", path)
+                                         : makeNode(path, kind == "device" ? Node::Device : Node::Fifo);
 }
 bool still(const QString &path, const QString &kind)
 {
-    return kind == "folder" ? QFileInfo(path).isDir() : isNode(path, kind == "device" ? Node::Device : Node::Fifo);
+    return kind == "folder"              ? QFileInfo(path).isDir()
+           : kind == "link to /dev/zero" ? QFileInfo(path).symLinkTarget() == "/dev/zero"
+                                         : isNode(path, kind == "device" ? Node::Device : Node::Fifo);
 }
 } // namespace
 
@@ -65,6 +76,7 @@ void FileAccessTest::specialFiles_data()
     QTest::newRow("FIFO without a writer") << "fifo";
     QTest::newRow("character device") << "device";
     QTest::newRow("folder") << "folder";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero";
 }
 
 // Every reader refuses at once and changes nothing; no writer replaces the node.
@@ -96,7 +108,29 @@ void FileAccessTest::specialFiles()
     QCOMPARE(errorOf([&] { history.select(0, design); }), texts::cannotOpen(entry));
     QCOMPARE(history.currentIndex(), 1);
     // No temporary file is left behind.
-    QCOMPARE(QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"1.log"});
+    QCOMPARE(QDir(scratch.path()).entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks),
+             QStringList{"1.log"});
+
+    // What a crashed run left: the side file is passed over, the entry still offered.
+    const QString left = scratch.file("left"), side = Recovery::sideFilePath(left);
+    QVERIFY(QDir().mkpath(left) && make(side, kind));
+    History(left).makeLog("ペンツール", design);
+    const FifoRelease releaseSide(QFile::encodeName(side),
+                                  "other.tsl\r\nA,B,C,D,E,F,G,H,I,J,K,L,M,N,O,P\r\n");
+    const std::optional<RecoveredDesign> recovered = Recovery::readFolder(left);
+    QVERIFY(recovered);
+    QCOMPARE(cellsOf(recovered->grid), cellsOf(design));
+    QCOMPARE(recovered->fileName + recovered->palette[1].name(), QStringLiteral("None"));
+
+    // A picture: opened once, so a writer's bytes are not waited for twice.
+    const QString picture = scratch.file("picture.bmp");
+    QVERIFY(make(picture, kind));
+    QByteArray bitmap;
+    QBuffer buffer(&bitmap);
+    QVERIFY(buffer.open(QIODevice::WriteOnly) && noisePicture(4, 3, 7).save(&buffer, "BMP"));
+    const FifoRelease releasePicture(QFile::encodeName(picture), bitmap);
+    QCOMPARE(errorOf([&] { PictureLoader::load(picture); }), texts::cannotOpen(picture));
+    QCOMPARE(errorOf([&] { PictureLoader::openRows(picture); }), texts::cannotOpen(picture));
 }
 
 void FileAccessTest::sizeBound_data()

@@ -101,6 +101,11 @@ void PaletteFilesTest::openSettings_data()
                        "pal/7.bmp", "pal/8.bmp", "pal/9.bmp", "pal/a.bmp", "pal/B.BMP", "pal/C.bmp", "pal/D.bmp",
                        "pal/E.bmp", "pal/F.bmp"}
         << "0123456789ABCDEF ||||||||||ten|||||" << "";
+    QTest::newRow("control characters in names become blanks")
+        << "p.ini"
+        << QByteArray("[name]\nn1=a\tb\nn2=c\x01\x7f"
+                      "d\n")
+        << QStringList{} << QStringLiteral(".").repeated(16) + " |a b|c  d|||||||||||||" << missing("0");
     QTest::newRow(".tsl: palette lines") << "p.tsl" << design << QStringList{} << red << "";
     QTest::newRow(".TSL: a settings file") << "p.TSL" << design << QStringList{}
                                            << "................ " + kFifteenEmpty << missing("0");
@@ -173,6 +178,12 @@ void PaletteFilesTest::autoCreate_data()
     QTest::newRow("pictures only, any letter case")
         << QStringList{"img10.BMP", "img2.png", "a.b.bmp", "notes.txt", "sub/w.bmp"}
         << ".210............ old0|a.b|img2|img10|old4|old5|old6|old7|old8|old9|old10|old11|old12|old13|old14|old15"
+        << "";
+    // File names may hold what a design file cannot: it is named as the file will hold it.
+    QTest::newRow("line breaks and other characters in file names")
+        << QStringList{"01 a\nb.bmp", "02 c\rd.bmp", "03 tab\there.bmp", QString::fromUtf8("04 café.bmp")}
+        << ".0123........... old0|01 a b|02 c d|03 tab here|04 caf?|"
+           "old5|old6|old7|old8|old9|old10|old11|old12|old13|old14|old15"
         << "";
     QTest::newRow("one not a picture: nothing changes")
         << QStringList{"a.bmp", "b.bmp!"} << summary(oldPalette()) << QString::fromUtf8("ビットマップイメージが不正です");

@@ -1,4 +1,5 @@
 #include "core/print/ClassPages.h"
+#include "core/print/PageFixtures.h"
 #include "core/print/PagePixels.h"
 #include "core/print/RecordingTarget.h"
 #include "support/TestSupport.h"
@@ -10,42 +11,6 @@ using namespace tessell;
 using namespace tessell::test;
 
 namespace {
-// Sixteen entries whose tiles are not one colour, so that only the mean colour
-// matches: nineteen pixels of a colour and one white.
-Palette testPalette()
-{
-    Palette palette;
-    for (int n = 0; n < 16; ++n) {
-        palette[n].fill(qRgb(15 * n, 200 - 12 * n, (n * 53) % 200));
-        palette[n].setPixel(4, 3, qRgb(255, 255, 255));
-        palette[n].setName(QStringLiteral("Name%1").arg(n));
-    }
-    return palette;
-}
-
-// Cell (c, r) holds (c + r) mod 16: every column and every row differ.
-CellGrid diagonal(int columns = 160, int rows = 100)
-{
-    CellGrid grid(columns, rows);
-    for (int r = 0; r < rows; ++r)
-        for (int c = 0; c < columns; ++c)
-            grid.setCell(c, r, CellGrid::digit((c + r) % 16));
-    return grid;
-}
-
-const Distribution kSplit22({7, 7}, {7, 7}, {8, 7});
-
-ClassPageOptions optionsOf(const Distribution &d, bool colour = false, bool neighbours = false,
-                           bool overview = false)
-{
-    ClassPageOptions o;
-    o.distribution = d;
-    o.colour = colour;
-    o.neighbours = neighbours;
-    o.overview = overview;
-    return o;
-}
-
 // Row r of the main grid at 100 rows starts at 75 + Trunc(r x 1017 / 101).
 int rowTop(int r)
 {
@@ -262,7 +227,7 @@ void ClassPagesTest::pageErrors()
         QCOMPARE(errorOf([&] { pages.paintPage(p, pages.pageCount() - 1); }), error);
     }
     QCOMPARE(image.pixel(400, 600) == qRgb(255, 0, 255), error != "<no error>");
-    QCOMPARE(pages.report().state(), LightRep::rsIdle);
+    QCOMPARE(pages.report().state(), LightRep::State::Idle);
     // A print run checks every page before the job opens.
     RecordingTarget target(QSize(10, 10), 1123);
     QCOMPARE(errorOf([&] { pages.print(target); }), error);

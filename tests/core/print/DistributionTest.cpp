@@ -42,16 +42,22 @@ void DistributionTest::blocks_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("first");
     QTest::addColumn<int>("width");
-    QTest::addColumn<int>("pages");
+    QTest::addColumn<qint64>("pages");
     QTest::addColumn<QString>("totalLine");
     const QString line = "合計 154列 : 余り6列";
-    QTest::newRow("22 classes, page 1") << "7 7 8 7 7 7" << 0 << 0 << 7 << 22 << line;
-    QTest::newRow("22 classes, page 15") << "7 7 8 7 7 7" << 14 << 98 << 7 << 22 << line;
-    QTest::newRow("22 classes, page 22") << "7 7 8 7 7 7" << 21 << 147 << 7 << 22 << line;
-    QTest::newRow("first use") << "1 1 1 1 1 1" << 2 << 2 << 1 << 3 << "合計 3列 : 余り157列";
-    QTest::newRow("row 2 after row 1") << "2 3 1 10 5 4" << 2 << 20 << 5 << 6 << "合計 39列 : 余り121列";
-    QTest::newRow("row 3") << "2 3 1 10 5 4" << 5 << 35 << 4 << 6 << "合計 39列 : 余り121列";
-    QTest::newRow("more than the design") << "2 0 0 82 1 1" << 1 << 82 << 82 << 2 << "合計 164列 : 余り-4列";
+    QTest::newRow("22 classes, page 1") << "7 7 8 7 7 7" << 0 << 0 << 7 << 22ll << line;
+    QTest::newRow("22 classes, page 15") << "7 7 8 7 7 7" << 14 << 98 << 7 << 22ll << line;
+    QTest::newRow("22 classes, page 22") << "7 7 8 7 7 7" << 21 << 147 << 7 << 22ll << line;
+    QTest::newRow("first use") << "1 1 1 1 1 1" << 2 << 2 << 1 << 3ll << "合計 3列 : 余り157列";
+    QTest::newRow("row 2 after row 1") << "2 3 1 10 5 4" << 2 << 20 << 5 << 6ll << "合計 39列 : 余り121列";
+    QTest::newRow("row 3") << "2 3 1 10 5 4" << 5 << 35 << 4 << 6ll << "合計 39列 : 余り121列";
+    QTest::newRow("more than the design")
+        << "2 0 0 82 1 1" << 1 << 82 << 82 << 2ll << "合計 164列 : 余り-4列";
+    // Counts as large as an int holds (the command line takes them): nothing wraps around.
+    QTest::newRow("page count past an int") << "1 2147483647 2147483647 1 1 1" << 1 << 1 << 1 << 4294967295ll
+                                            << "合計 4294967295列 : 余り-4294967135列";
+    QTest::newRow("a block past the largest int")
+        << "2 0 0 2147483647 1 1" << 1 << 2147483647 << 0 << 2ll << "合計 4294967294列 : 余り-4294967134列";
 }
 
 void DistributionTest::blocks()
@@ -60,7 +66,7 @@ void DistributionTest::blocks()
     QFETCH(int, page);
     QFETCH(int, first);
     QFETCH(int, width);
-    QFETCH(int, pages);
+    QFETCH(qint64, pages);
     QFETCH(QString, totalLine);
     const Distribution d = Distribution::fromFields(fieldsOf(fields));
     QCOMPARE(d.block(page), (Distribution::Block{first, width}));
@@ -97,14 +103,18 @@ void DistributionTest::fromFields_data()
 {
     QTest::addColumn<QString>("fields");
     QTest::addColumn<QString>("error");
-    QTest::addColumn<QString>("positive"); // the check before pages are drawn
+    QTest::addColumn<QString>("positive"); // the check before pages are drawn, on 160 columns
     const QString none = "<no error>", positive = "正の整数値を入力してください。";
+    const QString overColumns = "列数が有効範囲を超えています";
     QTest::newRow("valid") << "7 7 8 7 7 7" << none << none;
     QTest::newRow("emptied field") << "7 _ 8 7 7 7" << "'' は整数ではありません" << "";
     QTest::newRow("letter") << "7 7 8 q 7 7" << "'q' は整数ではありません" << "";
     QTest::newRow("negative classes") << "7 -2 8 7 7 7" << none << positive;
     QTest::newRow("negative columns") << "7 7 8 7 7 -7" << none << positive;
     QTest::newRow("no class") << "0 0 0 7 7 7" << none << positive;
+    QTest::newRow("a page a column") << "100 60 0 1 1 1" << none << none;
+    QTest::newRow("more pages than columns") << "100 61 0 1 1 1" << none << overColumns;
+    QTest::newRow("page count past an int") << "1 2147483647 2147483647 1 1 1" << none << overColumns;
 }
 
 void DistributionTest::fromFields()
@@ -117,7 +127,7 @@ void DistributionTest::fromFields()
     if (error != "<no error>")
         return;
     QCOMPARE(textOf(d.fields()), fields);
-    QCOMPARE(errorOf([&] { d.checkPositive(); }), positive);
+    QCOMPARE(errorOf([&] { d.check(160); }), positive);
 }
 
 void DistributionTest::fair_data()

@@ -113,8 +113,11 @@ void LightRepTest::docking()
 {
     QFETCH(QString, panels);
     QFETCH(QList<QRect>, expected);
-    static const QMap<char, LRAlign> sides{
-        {'T', laTop}, {'B', laBottom}, {'L', laLeft}, {'R', laRight}, {'C', laClient}};
+    static const QMap<char, LRAlign> sides{{'T', LRAlign::Top},
+                                           {'B', LRAlign::Bottom},
+                                           {'L', LRAlign::Left},
+                                           {'R', LRAlign::Right},
+                                           {'C', LRAlign::Client}};
     LightRep rep;
     setClassPageMargins(rep);
     QList<LRLayoutPanel *> made;
@@ -135,10 +138,10 @@ void LightRepTest::docking()
         return;
     // Items dock inside their panel the same way.
     auto *right = made[0]->add<LRItem>();
-    right->setAlign(laRight);
+    right->setAlign(LRAlign::Right);
     right->setWidth(112);
     auto *fill = made[0]->add<LRItem>();
-    fill->setAlign(laClient);
+    fill->setAlign(LRAlign::Client);
     const QRect strip = expected[0];
     QCOMPARE(right->pageRect(), QRect(strip.right() - 111, strip.top(), 112, strip.height()));
     QCOMPARE(fill->pageRect(), QRect(strip.topLeft(), QSize(strip.width() - 112, strip.height())));
@@ -176,11 +179,12 @@ void LightRepTest::paperSizes_data()
     QTest::addColumn<int>("orientation");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("applied");
-    QTest::newRow("A4") << int(psA4) << int(poPortrait) << QSize(794, 1123) << "paper A4 portrait";
-    QTest::newRow("A4 landscape") << int(psA4) << int(poLandscape) << QSize(1123, 794)
+    QTest::newRow("A4") << int(PaperSize::A4) << int(Orientation::Portrait) << QSize(794, 1123)
+                        << "paper A4 portrait";
+    QTest::newRow("A4 landscape") << int(PaperSize::A4) << int(Orientation::Landscape) << QSize(1123, 794)
                                   << "paper A4 landscape";
     QTest::newRow("B5 is the JIS size")
-        << int(psB5) << int(poPortrait) << QSize(688, 971) << "paper JIS B5 portrait";
+        << int(PaperSize::B5) << int(Orientation::Portrait) << QSize(688, 971) << "paper JIS B5 portrait";
 }
 
 void LightRepTest::paperSizes()
@@ -206,7 +210,7 @@ void LightRepTest::noPaperSize()
 {
     // Without a paper size the report takes any size and asks its owner to set up the printer.
     LightRep rep;
-    rep.setPaperSize(psNone);
+    rep.setPaperSize(PaperSize::None);
     rep.setBounds(0, 0, 300, 200);
     QCOMPARE(rep.bounds().size(), QSize(300, 200));
     RecordingTarget target(QSize(1, 1), 1);
@@ -222,9 +226,9 @@ void LightRepTest::visitingOrder_data()
 {
     QTest::addColumn<int>("direction");
     QTest::addColumn<QString>("order");
-    QTest::newRow("pdVert") << int(pdVert) << "0,0 0,1 0,2 1,0 1,1 1,2";
-    QTest::newRow("pdHorz") << int(pdHorz) << "0,0 1,0 0,1 1,1 0,2 1,2";
-    QTest::newRow("pdHolz") << int(pdHolz) << "0,0 1,0 0,1 1,1 0,2 1,2";
+    QTest::newRow("PrintDirection::Vert") << int(PrintDirection::Vert) << "0,0 0,1 0,2 1,0 1,1 1,2";
+    QTest::newRow("PrintDirection::Horz") << int(PrintDirection::Horz) << "0,0 1,0 0,1 1,1 0,2 1,2";
+    QTest::newRow("PrintDirection::Holz") << int(PrintDirection::Holz) << "0,0 1,0 0,1 1,1 0,2 1,2";
 }
 
 void LightRepTest::visitingOrder()
@@ -252,17 +256,18 @@ void LightRepTest::statuses_data()
     QTest::addColumn<QString>("handler");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("log");
-    QTest::newRow("all print") << "" << int(stPrint)
+    QTest::newRow("all print") << "" << int(PrintStatus::Print)
                                << "L a0@37,41 b0@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
-    QTest::newRow("layout skips") << "L" << int(stSkip) << "L";
-    QTest::newRow("layout lines only")
-        << "L" << int(stLinesOnly) << "L a1@37,41 b1@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
-    QTest::newRow("grid skips") << "G" << int(stSkip) << "L a0@37,41 b0@37,61 G l";
-    QTest::newRow("cell skips") << "C0" << int(stSkip) << "L a0@37,41 b0@37,61 G C0 C1 P x0@87,141 p g l";
-    QTest::newRow("cell lines only") << "C0" << int(stLinesOnly)
+    QTest::newRow("layout skips") << "L" << int(PrintStatus::Skip) << "L";
+    QTest::newRow("layout lines only") << "L" << int(PrintStatus::LinesOnly)
+                                       << "L a1@37,41 b1@37,61 G C0 P x0@37,141 p C1 P x0@87,141 p g l";
+    QTest::newRow("grid skips") << "G" << int(PrintStatus::Skip) << "L a0@37,41 b0@37,61 G l";
+    QTest::newRow("cell skips") << "C0" << int(PrintStatus::Skip)
+                                << "L a0@37,41 b0@37,61 G C0 C1 P x0@87,141 p g l";
+    QTest::newRow("cell lines only") << "C0" << int(PrintStatus::LinesOnly)
                                      << "L a0@37,41 b0@37,61 G C0 P x1@37,141 p C1 P x0@87,141 p g l";
     QTest::newRow("cell panel skips")
-        << "P" << int(stSkip) << "L a0@37,41 b0@37,61 G C0 P C1 P x0@87,141 p g l";
+        << "P" << int(PrintStatus::Skip) << "L a0@37,41 b0@37,61 G C0 P C1 P x0@87,141 p g l";
 }
 
 void LightRepTest::statuses()
@@ -288,7 +293,7 @@ void LightRepTest::statuses()
     // Items first (in the order added), then the panels, whatever the order of adding.
     layout->add<Probe>(&got, "a")->setBounds(0, 10, 65, 17);
     auto *grid = layout->add<LRGridPanel>();
-    grid->setAlign(laNone);
+    grid->setAlign(LRAlign::None);
     grid->setBounds(0, 110, 100, 20);
     grid->setColCount(2);
     layout->add<Probe>(&got, "b")->setBounds(0, 30, 65, 17);
@@ -308,9 +313,9 @@ void LightRepTest::statusPixels_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("drawn");
-    QTest::newRow("stPrint") << int(stPrint) << "fill, 4 frame lines, text";
-    QTest::newRow("stLinesOnly") << int(stLinesOnly) << "fill, 4 frame lines";
-    QTest::newRow("stSkip") << int(stSkip) << "0 frame lines";
+    QTest::newRow("PrintStatus::Print") << int(PrintStatus::Print) << "fill, 4 frame lines, text";
+    QTest::newRow("PrintStatus::LinesOnly") << int(PrintStatus::LinesOnly) << "fill, 4 frame lines";
+    QTest::newRow("PrintStatus::Skip") << int(PrintStatus::Skip) << "0 frame lines";
 }
 
 void LightRepTest::statusPixels()
@@ -326,7 +331,7 @@ void LightRepTest::statusPixels()
     item->setTransparent(false);
     item->setFont(LRFont{QStringLiteral("IPAPGothic"), 40});
     item->setText(QStringLiteral("■■■"));
-    item->setLines(lsDouble, lsDouble, lsDouble, lsDouble);
+    item->setLines(LineStyle::Double, LineStyle::Double, LineStyle::Double, LineStyle::Double);
     const QImage page = preview(rep);
     // Item at (57, 57), 200 x 60: fill to (255, 115), frame lines around it.
     QStringList got;
@@ -345,14 +350,16 @@ void LightRepTest::lineWidths_data()
     QTest::addColumn<int>("dpi");
     QTest::addColumn<QList<int>>("rows");
     // An item (37, 31) 100 x 50 with a bottom line: on the row Trunc(80 x scale).
-    QTest::newRow("half, preview") << int(lsHalf) << 96 << QList<int>{80};
-    QTest::newRow("single, preview") << int(lsSingle) << 96 << QList<int>{80};
-    QTest::newRow("double, preview") << int(lsDouble) << 96 << QList<int>{79, 80};
+    QTest::newRow("half, preview") << int(LineStyle::Half) << 96 << QList<int>{80};
+    QTest::newRow("single, preview") << int(LineStyle::Single) << 96 << QList<int>{80};
+    QTest::newRow("double, preview") << int(LineStyle::Double) << 96 << QList<int>{79, 80};
     // 600 per inch: A4 is 7016 pixels high, scale 6.2476; the line is centred on row 499.
-    QTest::newRow("half, 600 dpi") << int(lsHalf) << 600 << QList<int>{498, 499, 500};
-    QTest::newRow("single, 600 dpi") << int(lsSingle) << 600 << QList<int>{496, 497, 498, 499, 500, 501, 502};
-    QTest::newRow("double, 600 dpi") << int(lsDouble) << 600 << QList<int>{493, 494, 495, 496, 497, 498,
-                                                                           499, 500, 501, 502, 503, 504};
+    QTest::newRow("half, 600 dpi") << int(LineStyle::Half) << 600 << QList<int>{498, 499, 500};
+    QTest::newRow("single, 600 dpi") << int(LineStyle::Single) << 600
+                                     << QList<int>{496, 497, 498, 499, 500, 501, 502};
+    QTest::newRow("double, 600 dpi") << int(LineStyle::Double) << 600
+                                     << QList<int>{493, 494, 495, 496, 497, 498,
+                                                   499, 500, 501, 502, 503, 504};
 }
 
 void LightRepTest::lineWidths()
@@ -380,12 +387,12 @@ void LightRepTest::textPlacement_data()
     QTest::addColumn<int>("alignment");
     QTest::addColumn<int>("layout");
     QTest::addColumn<QRect>("ink");
-    QTest::newRow("left, top") << int(taLeftJustify) << int(tlTop)
+    QTest::newRow("left, top") << int(TextAlignment::LeftJustify) << int(TextLayout::Top)
                                << QRect(QPoint(160, 150), QPoint(177, 167));
-    QTest::newRow("right, bottom") << int(taRightJustify) << int(tlBottom)
+    QTest::newRow("right, bottom") << int(TextAlignment::RightJustify) << int(TextLayout::Bottom)
                                    << QRect(QPoint(295, 203), QPoint(312, 220));
     // Centred across the whole item (236.5) and down by half the room left.
-    QTest::newRow("centre, centre") << int(taCenter) << int(tlCenter)
+    QTest::newRow("centre, centre") << int(TextAlignment::Center) << int(TextLayout::Center)
                                     << QRect(QPoint(228, 176), QPoint(245, 193));
 }
 
@@ -396,7 +403,7 @@ void LightRepTest::textPlacement()
     QFETCH(QRect, ink);
     LightRep rep;
     auto *panel = rep.add<LRLayoutPanel>();
-    panel->setAlign(laClient);
+    panel->setAlign(LRAlign::Client);
     auto *item = panel->add<LRItem>();
     item->setBounds(100, 100, 200, 100);
     item->setHMargin(20);
@@ -432,19 +439,19 @@ void LightRepTest::printRun()
     rep.setTitle(QStringLiteral("job"));
     auto *item = rep.add<LRLayoutPanel>()->add<LRItem>();
     item->setBounds(0, 0, 100, 50);
-    item->setLineBottom(lsSingle);
+    item->setLineBottom(LineStyle::Single);
     RecordingTarget target(QSize(1000, 1000), 0);
     target.printable = 7016;
     target.offset = QPoint(60, 120);
     rep.setPrinter(&target);
     rep.newPage(); // no job yet: nothing happens
     rep.beginDoc();
-    QCOMPARE(rep.state(), LightRep::rsPrinting);
+    QCOMPARE(rep.state(), LightRep::State::Printing);
     rep.printPage();
     rep.newPage();
     rep.printPage();
     rep.endDoc();
-    QCOMPARE(rep.state(), LightRep::rsIdle);
+    QCOMPARE(rep.state(), LightRep::State::Idle);
     QCOMPARE(target.calls, (QStringList{"paper A4 portrait", "begin job", "page", "end"}));
     QCOMPARE(target.pages.size(), 2);
     // 120 pixels are 19 units: the line of unit 80 lies on Trunc(61 x 6.2476) = 381.
@@ -471,7 +478,7 @@ void LightRepTest::previewScaled()
         QPainter p(&surface);
         rep.previewPageScaled(p, 3, 3, percent);
     }
-    QCOMPARE(rep.state(), LightRep::rsPreviewing);
+    QCOMPARE(rep.state(), LightRep::State::Previewing);
     QCOMPARE(surface.pixel(3, 3), qRgb(255, 255, 255));
     QCOMPARE(surface.pixel(2 + size.width(), 2 + size.height()), qRgb(255, 255, 255));
     QCOMPARE(surface.pixel(3 + size.width(), 3), qRgb(255, 0, 255));
@@ -483,9 +490,9 @@ void LightRepTest::subPanels()
     LightRep rep;
     setClassPageMargins(rep);
     auto *panel = rep.add<LRLayoutPanel>();
-    panel->setAlign(laClient);
+    panel->setAlign(LRAlign::Client);
     auto *grid = panel->add<LRGridPanel>();
-    grid->setAlign(laClient);
+    grid->setAlign(LRAlign::Client);
     grid->setColCount(7);
     LRSubPanel sub;
     QVERIFY(!sub.isVisible());
@@ -519,7 +526,7 @@ void LightRepTest::failures_data()
                   onPanels = "TLightRep上かTLRLayoutPanelにのみ配置できます。",
                   notOnReport = "TLightRep上には配置できません。",
                   itemOnPanels = "パネル上にのみ配置できます。";
-    const int idle = LightRep::rsIdle, printing = LightRep::rsPrinting;
+    const int idle = int(LightRep::State::Idle), printing = int(LightRep::State::Printing);
     const auto row = [](const char *name, const QString &steps, const QString &message, int state) {
         QTest::newRow(name) << steps << message << state;
     };
@@ -527,7 +534,7 @@ void LightRepTest::failures_data()
     row("BeginPreview while printing", "begin preview", busyPreview, printing);
     row("PreviewPage while printing", "begin draw", busyPreview, printing);
     row("PrintPage while idle", "print", notBegun, idle);
-    row("PrintPage while previewing", "preview print", notBegun, LightRep::rsPreviewing);
+    row("PrintPage while previewing", "preview print", notBegun, int(LightRep::State::Previewing));
     row("scale 24", "scale=24", "印刷スケールが無効です", idle);
     row("scale 101", "scale=101", "印刷スケールが無効です", idle);
     row("paper settings unavailable", "paperless begin", paper, idle);
@@ -566,7 +573,7 @@ void LightRepTest::failures()
         setClassPageMargins(rep);
         rep.add<LRLayoutPanel>()->setHeight(44);
         auto *g = rep.add<LRGridPanel>();
-        g->setAlign(laNone);
+        g->setAlign(LRAlign::None);
         g->setBounds(0, 0, width, height);
         return g;
     };

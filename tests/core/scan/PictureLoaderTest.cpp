@@ -71,19 +71,19 @@ QByteArray pngChunk(const char *type, const QByteArray &data)
     return length + body + crc;
 }
 
-// An 8-bit RGB PNG of one colour (black); withPixels false writes the header and
-// the first row only.
-QByteArray blackPng(int width, int height, bool withPixels)
+// An RGB PNG of one colour (black) of 8 or 16 bits a channel; withPixels false
+// writes the header and the first row only.
+QByteArray blackPng(int width, int height, bool withPixels, int depth = 8)
 {
     QByteArray ihdr(13, '\0');
     qToBigEndian(quint32(width), ihdr.data());
     qToBigEndian(quint32(height), ihdr.data() + 4);
-    ihdr[8] = 8; // bit depth
+    ihdr[8] = char(depth);
     ihdr[9] = 2; // RGB
     QByteArray out = QByteArray("\x89PNG\r\n\x1a\n", 8) + pngChunk("IHDR", ihdr);
     // Each row: filter byte 0 and the zero bytes of its pixels; qCompress puts
     // four bytes of length before the zlib stream.
-    const QByteArray raw(qsizetype(withPixels ? height : 1) * (1 + qsizetype(width) * 3), '\0');
+    const QByteArray raw(qsizetype(withPixels ? height : 1) * (1 + qsizetype(width) * 3 * depth / 8), '\0');
     out += pngChunk("IDAT", qCompress(raw, 1).mid(4));
     return out + pngChunk("IEND", {});
 }
@@ -98,6 +98,12 @@ QByteArray encoded(const QImage &image, const char *format, int quality = -1,
     writer.setQuality(quality);
     writer.setTransformation(turn);
     return writer.write(image) ? bytes : QByteArray();
+}
+
+// A run-length bitmap and a GIF of 64 x 48 as a painting program wrote them.
+QByteArray sample(const char *name)
+{
+    return readAll(QFINDTESTDATA(QString("data/") + name));
 }
 
 // Within the error a lossy format may make.
@@ -134,6 +140,7 @@ private slots:
     void streamedBitmapEqualsLoaded_data();
     void streamedBitmapEqualsLoaded();
     void fileDialogFilters();
+    void dataEndOfTheLargestHeader();
 };
 
 void PictureLoaderTest::formats_data()
@@ -229,6 +236,18 @@ void PictureLoaderTest::refused_data()
         << texts::pictureTooLarge(20000, 20000, 100);
     QTest::newRow("a PNG over 100 megapixels")
         << "huge.png" << blackPng(30000, 20000, false) << texts::pictureTooLarge(30000, 20000, 100);
+    // Twice the memory a pixel: half the pixels, told from the header before anything is decoded.
+    QTest::newRow("a 16-bit PNG over 50 megapixels")
+        << "deep.png" << blackPng(10000, 5001, false, 16) << texts::pictureTooLarge(10000, 5001, 50);
+    // Damage the decoders fill in with blank or grey, or only warn about.
+    QTest::newRow("run-length bitmap cut short")
+        << "rle.bmp" << sample("runlength.bmp").chopped(40) << invalid;
+    const QByteArray jpeg = encoded(noisePicture(64, 48, 3), "jpeg", 90);
+    QTest::newRow("JPEG cut short") << "short.jpg" << jpeg.left(jpeg.size() * 3 / 4) << invalid;
+    QTest::newRow("GIF cut short") << "short.gif" << sample("stripes.gif").chopped(200) << invalid;
+    // libpng would allocate the 1.8 GB the chunk claims before finding it missing.
+    QTest::newRow("PNG chunk longer than the file")
+        << "chunk.png" << blackPng(12, 9, true).chopped(12) + QByteArray("\x6e\0\0\0tEXtabc", 11) << invalid;
 }
 
 void PictureLoaderTest::refused()
@@ -303,6 +322,19 @@ void PictureLoaderTest::streamedBitmapEqualsLoaded_data()
     QTest::newRow("8-bit, loaded whole")
         << encoded(picture.convertToFormat(QImage::Format_Indexed8), "bmp") << false;
     QTest::newRow("a PNG, loaded whole") << encoded(picture, "png") << false;
+    // Decoded whole, kept in the decoder's format and converted a row at a time.
+    QTest::newRow("run-length bitmap") << sample("runlength.bmp") << false;
+    QTest::newRow("16-bit PNG") << encoded(picture.convertToFormat(QImage::Format_RGBX64), "png") << false;
+    QTest::newRow("grey PNG") << encoded(picture.convertToFormat(QImage::Format_Grayscale8), "png") << false;
+    QImage seeThrough = picture.convertToFormat(QImage::Format_ARGB32);
+    for (int x = 0; x < seeThrough.width(); ++x)
+        seeThrough.setPixel(x, 2, (seeThrough.pixel(x, 2) & 0xFFFFFF) | (quint32(x * 36) << 24));
+    QTest::newRow("PNG with transparency") << encoded(seeThrough, "png") << false;
+    QTest::newRow("GIF without its trailer") << sample("stripes.gif").chopped(1) << false;
+    // Every orientation a file may ask for (mirrored, flipped, turned and mixed).
+    for (int turn = 1; turn <= 7; ++turn)
+        QTest::addRow("TIFF to be turned: %d", turn)
+            << encoded(picture, "tiff", -1, QImageIOHandler::Transformations(turn)) << false;
 }
 
 void PictureLoaderTest::streamedBitmapEqualsLoaded()
@@ -322,6 +354,18 @@ void PictureLoaderTest::fileDialogFilters()
     const QStringList patterns = PictureLoader::fileDialogFilters().first().patterns;
     QVERIFY(patterns.contains(QStringLiteral("*.tif")) && patterns.contains(QStringLiteral("*.webp")));
     QCOMPARE(patterns.count(QStringLiteral("*.bmp")), 1);
+}
+
+void PictureLoaderTest::dataEndOfTheLargestHeader()
+{
+    // A header's fields may claim anything: the end of its rows lies past every file, never before.
+    BitmapHeader header;
+    header.width = header.height = std::numeric_limits<int>::max();
+    header.bitCount = 32;
+    header.dataStart = header.fileOffset = 0xFFFFFFFF;
+    QCOMPARE(header.dataEnd(), std::numeric_limits<qint64>::max());
+    header.width = header.height = 3;
+    QCOMPARE(header.dataEnd(), qint64(0xFFFFFFFF) + 3 * 12);
 }
 
 QTEST_GUILESS_MAIN(PictureLoaderTest)

@@ -47,6 +47,10 @@
         <source>ファイルの形式</source>
         <translation>File formats</translation>
     </message>
+    <message>
+        <source>集める数</source>
+        <translation>Pieces to Collect</translation>
+    </message>
 </context>
 <context>
     <name>WindowScanUi</name>
@@ -131,6 +135,53 @@ Do you want to replace it?</translation>
     <message>
         <source>バケツツール</source>
         <translation>Bucket tool</translation>
+    </message>
+</context>
+<context>
+    <name>tessell::CollectionPlanWindow</name>
+    <message>
+        <source>集める数</source>
+        <translation>Pieces to Collect</translation>
+    </message>
+    <message>
+        <source>クラスごとの枚数 / 箱数</source>
+        <translation>Pieces / cartons per class</translation>
+    </message>
+    <message>
+        <source>クラスごとの表は、印刷の「分配」が正しいときに表示されます。</source>
+        <translation>The table per class shows when the distribution in the Print window is valid.</translation>
+    </message>
+    <message>
+        <source>CSVに保存(&amp;S)</source>
+        <translation>&amp;Save as CSV...</translation>
+    </message>
+    <message>
+        <source>閉じる(&amp;C)</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>制限なし</source>
+        <translation>no limit</translation>
+    </message>
+    <message>
+        <source>1箱から取れる枚数 (1〜9999)</source>
+        <translation>Pieces one carton gives (1 to 9999)</translation>
+    </message>
+    <message>
+        <source>手元にある枚数 (0〜999999、空欄は制限なし)</source>
+        <translation>Pieces on hand (0 to 999999; empty for no limit)</translation>
+    </message>
+    <message>
+        <source>各クラスが集める枚数 / 箱数</source>
+        <translation>Pieces / cartons each class collects</translation>
+    </message>
+    <message>
+        <source>CSVに保存</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>CSV ファイル (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
     </message>
 </context>
 <context>
@@ -314,6 +365,10 @@ Do you want to replace it?</translation>
     <message>
         <source>ツール(&amp;T)</source>
         <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>集める数(&amp;K)</source>
+        <translation>Pieces to Collec&amp;t...</translation>
     </message>
 </context>
 <context>
@@ -590,6 +645,14 @@ Do you want to save it?</translation>
     <message>
         <source>色の差 ΔE %1</source>
         <translation>Colour difference ΔE %1</translation>
+    </message>
+    <message>
+        <source>在庫にあわせる</source>
+        <translation>Within stock</translation>
+    </message>
+    <message>
+        <source>「集める数」の在庫の枚数より多くは使わずに変換します</source>
+        <translation>Converts using no more pieces of a colour than the stock in Pieces to Collect</translation>
     </message>
 </context>
 <context>
@@ -882,6 +945,10 @@ Do you want to save it?</translation>
     <message>
         <source>備考</source>
         <translation>Notes</translation>
+    </message>
+    <message>
+        <source>まとめページをつける</source>
+        <translation>Add summary page</translation>
     </message>
 </context>
 <context>
@@ -1509,6 +1576,38 @@ Do you want to save it?</translation>
         <translation>prints the mean colour difference (ΔE) and the pieces of every number as JSON</translation>
     </message>
     <message>
+        <source>番号 N は在庫の K 枚までしか使いません (書かない番号は制限なし)</source>
+        <translation>use at most K pieces of number N (numbers not given have no limit)</translation>
+    </message>
+    <message>
+        <source>エディタの「集める数」の在庫までしか使いません</source>
+        <translation>use at most the stock kept in the editor&apos;s Pieces to Collect</translation>
+    </message>
+    <message>
+        <source>色ごと・クラスごとに必要な枚数と箱数を JSON か CSV で表示します</source>
+        <translation>print the pieces and cartons needed per colour and per class as JSON or CSV</translation>
+    </message>
+    <message>
+        <source>数える図案ファイル</source>
+        <translation>the design file to count</translation>
+    </message>
+    <message>
+        <source>クラス数 x 1クラスの列数、3組まで (クラスごとの表をつけます)</source>
+        <translation>classes x columns each, up to three groups (adds the table per class)</translation>
+    </message>
+    <message>
+        <source>番号 N の1箱から取れる枚数 K (1〜9999、既定は 1)</source>
+        <translation>one carton of number N gives K pieces (1 to 9999, default 1)</translation>
+    </message>
+    <message>
+        <source>番号 N の在庫の枚数 K (0〜999999、既定は制限なし)</source>
+        <translation>K pieces of number N on hand (0 to 999999, default no limit)</translation>
+    </message>
+    <message>
+        <source>JSON の代わりに CSV (UTF-8) を書き込みます</source>
+        <translation>write CSV (UTF-8) instead of printing JSON</translation>
+    </message>
+    <message>
         <source>大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します</source>
         <translation>Large print: each class on as many sheets of big cells as it needs</translation>
     </message>
@@ -1519,6 +1618,10 @@ Do you want to save it?</translation>
     <message>
         <source>大きく印刷の各紙のあとに、行ごとの説明のページをつけます</source>
         <translation>After each large-print sheet, a page of its rows as runs</translation>
+    </message>
+    <message>
+        <source>まとめページを先頭につけます (箱数はエディタの「集める数」の1箱の枚数で数えます)</source>
+        <translation>add summary pages first (cartons counted with the pieces per carton kept in the editor&apos;s Pieces to Collect)</translation>
     </message>
 </context>
 <context>
@@ -1774,6 +1877,70 @@ Do you want to restore your work?</translation>
         <translation>Beige</translation>
     </message>
     <message>
+        <source>番号</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>必要な枚数</source>
+        <translation>Pieces needed</translation>
+    </message>
+    <message>
+        <source>1箱の枚数</source>
+        <translation>Per carton</translation>
+    </message>
+    <message>
+        <source>箱数</source>
+        <translation>Cartons</translation>
+    </message>
+    <message>
+        <source>在庫 (枚)</source>
+        <translation>On hand</translation>
+    </message>
+    <message>
+        <source>集める枚数</source>
+        <translation>To collect</translation>
+    </message>
+    <message>
+        <source>集める箱数</source>
+        <translation>Cartons to collect</translation>
+    </message>
+    <message>
+        <source>合計</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>クラス</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>%1〜%2列</source>
+        <translation>columns %1–%2</translation>
+    </message>
+    <message>
+        <source>%1 (枚)</source>
+        <translation>%1 (pieces)</translation>
+    </message>
+    <message>
+        <source>%1 (箱)</source>
+        <translation>%1 (cartons)</translation>
+    </message>
+    <message>
+        <source>どのクラスにもない列</source>
+        <translation>Columns of no class</translation>
+    </message>
+    <message>
+        <source>在庫が足りません (あと %1 枚)</source>
+        <translation>Not enough stock (%1 pieces short)</translation>
+    </message>
+    <message>
         <source>%1 列</source>
         <translation>Col %1</translation>
     </message>
@@ -1804,6 +1971,18 @@ Do you want to restore your work?</translation>
     <message>
         <source>1枚の行数は %1 から %2 までです。</source>
         <translation>Rows per sheet must be from %1 to %2.</translation>
+    </message>
+    <message>
+        <source>まとめ</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>まとめ %1/%2</source>
+        <translation>Summary %1/%2</translation>
+    </message>
+    <message>
+        <source>クラスごとの枚数 (箱数)</source>
+        <translation>Pieces (cartons) per class</translation>
     </message>
 </context>
 </TS>

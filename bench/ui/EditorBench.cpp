@@ -11,11 +11,13 @@
 #include "ui/editing/ReplaceDialog.h"
 #include "ui/editing/RotateMoveWindow.h"
 #include "ui/editing/Tool.h"
+#include "ui/plan/CollectionPlanWindow.h"
 #include "ui/print/PrintDialog.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
@@ -35,7 +37,10 @@ public:
     {
         return Answer::No;
     }
-    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &, int *) override
     {
         return saveAs;
@@ -214,12 +219,37 @@ void printDialog(benchmark::State &state)
         }
     }
 }
+// "集める数" on a 999 x 999 design in 99 classes: opening it (range 0), and a
+// new number of pieces a carton, with both tables shown again (1).
+void collectionPlanWindow(benchmark::State &state)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.files().fileOpen(designFile(999, 999));
+    window.show();
+    const QStringList six{"9", "90", "0", "11", "10", "1"}; // 99 classes, all 999 columns
+    for (int i = 0; i < 6; ++i)
+        window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
+    if (state.range(0) == 0) {
+        for (auto _ : state) {
+            CollectionPlanWindow plan(window.editor(), &window);
+            benchmark::DoNotOptimize(plan.table().total.pieces);
+        }
+        return;
+    }
+    CollectionPlanWindow plan(window.editor(), &window);
+    plan.show();
+    int perCarton = 1;
+    for (auto _ : state)
+        plan.perCartonField(3)->setText(QString::number(perCarton++ % 9999 + 1));
+}
 } // namespace
 
 BENCHMARK(editorRefresh)->Unit(benchmark::kMillisecond);
 BENCHMARK(openDesign)->Args({160, 100})->Args({999, 999})->Unit(benchmark::kMillisecond);
 BENCHMARK(startWithDesign)->Args({999, 999})->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(printDialog)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(collectionPlanWindow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
@@ -233,7 +263,9 @@ int main(int argc, char **argv)
                                                    {"wholeDesignStep/rotate45", Step::Rotate45},
                                                    {"wholeDesignStep/strokeEnd", Step::StrokeEnd}};
     for (const auto &[name, step] : steps)
-        benchmark::RegisterBenchmark(name, wholeDesignStep, step)->Args({999, 999})->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(name, wholeDesignStep, step)
+            ->Args({999, 999})
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

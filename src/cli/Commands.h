@@ -12,5 +12,6 @@ extern const Command resaveCommand;
 extern const Command importCommand;
 extern const Command convertCommand;
 extern const Command printCommand;
+extern const Command planCommand;
 
 } // namespace tessell::cli

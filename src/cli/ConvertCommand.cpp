@@ -4,8 +4,11 @@
 
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
+#include "core/plan/StockLimit.h"
 #include "core/scan/MosaicConversion.h"
 #include "core/scan/PictureLoader.h"
+#include "core/settings/AppPaths.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -110,6 +113,15 @@ int runConvert(const Invocation &call)
         throw call.malformed(QStringLiteral("crop"));
     const QString fromPicture = QStringLiteral("palette-from-picture");
     const int colours = call.isSet(fromPicture) ? ranged(call, fromPicture, 2, 16) : 0;
+    const QString stockOptionName = QStringLiteral("stock"), fromPlan = QStringLiteral("stock-from-plan");
+    if (call.isSet(stockOptionName) && call.isSet(fromPlan))
+        throw UsageError(usageText::notTogether(dashed(stockOptionName), dashed(fromPlan)));
+    // The editor's own plan ("集める数"), kept in its data.dat.
+    const std::optional<Stock> stock =
+        call.isSet(fromPlan)
+            ? std::optional<Stock>(CollectionPlan::read(SettingsStore(AppPaths::dataFile())).stock)
+        : call.isSet(stockOptionName) ? std::optional<Stock>(stockOption(call, stockOptionName))
+                                      : std::nullopt;
 
     Design design;
     DesignFile::open(designPath, design);
@@ -127,7 +139,9 @@ int runConvert(const Invocation &call)
         design.setPalette(palette);
     }
     const MeanColours means = MosaicConversion::meanColours(design.palette());
-    const std::vector<std::uint8_t> entries = MosaicConversion::match(cells, columns, rows, means, options);
+    const std::vector<std::uint8_t> entries =
+        stock ? StockLimit::match(cells, columns, rows, means, options, *stock)
+              : MosaicConversion::match(cells, columns, rows, means, options);
     MosaicConversion::writeIntoCells(MosaicConversion::resultLines(entries, columns, rows), design);
     const int status = checkAndSave(design, out);
     if (status == Ok && call.isSet(QStringLiteral("report")))
@@ -180,6 +194,13 @@ const Command convertCommand{
         {{QStringLiteral("crop")},
          QStringLiteral("X,Y,W,H"),
          QT_TRANSLATE_NOOP("tessell::cli", "画像のこの範囲だけを変換します (ピクセル)")},
+        {{QStringLiteral("stock")},
+         QStringLiteral("N=K,..."),
+         QT_TRANSLATE_NOOP("tessell::cli",
+                           "番号 N は在庫の K 枚までしか使いません (書かない番号は制限なし)")},
+        {{QStringLiteral("stock-from-plan")},
+         {},
+         QT_TRANSLATE_NOOP("tessell::cli", "エディタの「集める数」の在庫までしか使いません")},
     },
     runConvert};
 

@@ -9,6 +9,8 @@
 #include "core/print/ClassPages.h"
 #include "core/print/PdfPrintTarget.h"
 #include "core/scan/PictureIntegrity.h"
+#include "core/settings/AppPaths.h"
+#include "core/settings/SettingsStore.h"
 
 #include <QImage>
 
@@ -28,6 +30,7 @@ int runPrint(const Invocation &call)
     options.quantityTable = !call.isSet(QStringLiteral("no-quantities"));
     options.overview = call.isSet(QStringLiteral("overview"));
     options.neighbours = call.isSet(QStringLiteral("neighbours"));
+    options.summary = call.isSet(QStringLiteral("summary"));
     const QString large = QStringLiteral("large"), rows = QStringLiteral("rows-per-page"),
                   runs = QStringLiteral("runs");
     options.largePrint = call.isSet(large);
@@ -52,21 +55,10 @@ int runPrint(const Invocation &call)
         printError(texts::errorFound());
         return InvalidCell;
     }
-    if (call.isSet(classes)) {
-        const std::optional<Distribution> d = Distribution::fromText(call.value(classes));
-        if (!d)
-            throw call.malformed(classes);
-        options.distribution = *d;
-    } else {
-        options.distribution = Distribution::fair(call.integer(fair), design.columns());
-    }
-    // More pages than columns is refused at once, before any page is laid out.
-    options.distribution.check(design.columns());
-    // The dialog would not print a split that gives away more columns than there are.
-    if (options.distribution.remainder(design.columns()) < 0) {
-        printError(options.distribution.totalLine(design.columns()));
-        return Failure;
-    }
+    options.distribution = *distributionOption(call, design.columns());
+    // Cartons as the editor's "集める数" counts them, from its data.dat.
+    if (options.summary)
+        options.plan = CollectionPlan::read(SettingsStore(AppPaths::dataFile()));
 
     ClassPages pages(design.grid(), design.palette());
     pages.setOptions(options);
@@ -110,6 +102,11 @@ const Command printCommand{
          {},
          QT_TRANSLATE_NOOP("tessell::cli", "全体図をつけ、クラスの範囲を枠で示します")},
         {{QStringLiteral("neighbours")}, {}, QT_TRANSLATE_NOOP("tessell::cli", "隣の列を灰色で表示します")},
+        {{QStringLiteral("summary")},
+         {},
+         QT_TRANSLATE_NOOP(
+             "tessell::cli",
+             "まとめページを先頭につけます (箱数はエディタの「集める数」の1箱の枚数で数えます)")},
         {{QStringLiteral("large")},
          {},
          QT_TRANSLATE_NOOP("tessell::cli", "大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します")},

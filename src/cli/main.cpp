@@ -20,8 +20,8 @@ using namespace tessell::cli;
 
 namespace {
 // Every command, in the order the help lists them.
-const QList<const Command *> kCommands{&newCommand,    &infoCommand,    &resaveCommand,
-                                       &importCommand, &convertCommand, &printCommand};
+const QList<const Command *> kCommands{&newCommand,     &infoCommand,  &resaveCommand, &importCommand,
+                                       &convertCommand, &printCommand, &planCommand};
 
 const Command *find(const QString &name)
 {
@@ -103,6 +103,8 @@ int runCommand(const Command &command, const QStringList &args)
 int main(int argc, char **argv)
 {
     const std::unique_ptr<QCoreApplication> app = makeApplication(argc, argv);
+    // The editor's name: where its data.dat lies may depend on it (--stock-from-plan).
+    app->setApplicationName(QStringLiteral("Tessell"));
     app->setApplicationVersion(QLatin1String(kVersion));
     installTranslation(*app);
 

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace tessell {
 
@@ -75,6 +76,27 @@ inline QString panelOnReportOrLayoutOnly() { return CoreTexts::tr("TLightRep上�
 inline QString subPanelNotOnReport() { return CoreTexts::tr("TLightRep上には配置できません。"); }
 inline QString itemOnPanelOnly() { return CoreTexts::tr("パネル上にのみ配置できます。"); }
 
+// The collection plan.
+inline QStringList planColourHeaders()
+{
+    return {CoreTexts::tr("番号"),       CoreTexts::tr("名前"),      CoreTexts::tr("必要な枚数"),
+            CoreTexts::tr("1箱の枚数"),  CoreTexts::tr("箱数"),      CoreTexts::tr("在庫 (枚)"),
+            CoreTexts::tr("集める枚数"), CoreTexts::tr("集める箱数")};
+}
+inline QString planTotal() { return CoreTexts::tr("合計"); }
+inline QString planClass() { return CoreTexts::tr("クラス"); }
+inline QString planColumns() { return CoreTexts::tr("列"); }
+inline QString planColumnRange(int first, int last) { return CoreTexts::tr("%1〜%2列").arg(first).arg(last); }
+inline QString planPiecesOf(const QString &colour) { return CoreTexts::tr("%1 (枚)").arg(colour); }
+inline QString planCartonsOf(const QString &colour) { return CoreTexts::tr("%1 (箱)").arg(colour); }
+// The columns right of the last class.
+inline QString planLeftOver() { return CoreTexts::tr("どのクラスにもない列"); }
+// The summary page before the class pages.
+inline QString summaryHeading() { return CoreTexts::tr("まとめ"); }
+inline QString summaryPageOf(int page, int pages) { return CoreTexts::tr("まとめ %1/%2").arg(page).arg(pages); }
+inline QString summaryClasses() { return CoreTexts::tr("クラスごとの枚数 (箱数)"); }
+// The stock cannot cover every cell of the design.
+inline QString stockTooSmall(int missing) { return CoreTexts::tr("在庫が足りません (あと %1 枚)").arg(missing); }
 // Texts on the class pages: a column heading "12 列" and a count "5 枚".
 inline QString columnHeading(int column) { return CoreTexts::tr("%1 列").arg(column); }
 inline QString pieces(int count) { return CoreTexts::tr("%1 枚").arg(count); }

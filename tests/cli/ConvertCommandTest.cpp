@@ -1,13 +1,16 @@
 #include "core/Texts.h"
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
+#include "core/plan/StockLimit.h"
 #include "core/scan/MosaicConversion.h"
 #include "core/scan/PictureLoader.h"
+#include "core/settings/SettingsStore.h"
 
 #include "support/CliRun.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -68,6 +71,7 @@ private slots:
     void damagedPictures();
     void choices_data();
     void choices();
+    void stockFromPlan();
 };
 
 void ConvertCommandTest::convert_data()
@@ -153,6 +157,15 @@ void ConvertCommandTest::failures_data()
     QTest::newRow("one colour from the picture")
         << args("PICTURE --design DESIGN --palette-from-picture 1 -o OUT")
         << usage("--palette-from-picture には K を指定してください");
+    QTest::newRow("stock too small") << args(
+                                            "PICTURE --design DESIGN -o OUT --stock "
+                                            "0=1,1=1,2=1,3=1,4=1,5=1,6=1,7=1,8=1,9=1,A=1,B=1,C=1,D=1,E=1,F=1")
+                                     << texts::stockTooSmall(80) + '\n';
+    QTest::newRow("stock of another form") << args("PICTURE --design DESIGN --stock 0:5 -o OUT")
+                                           << usage("--stock には N=K,... を指定してください");
+    QTest::newRow("stock given and from the plan")
+        << args("PICTURE --design DESIGN --stock 0=5 --stock-from-plan -o OUT")
+        << usage("--stock と --stock-from-plan は同時に指定できません");
     QTest::newRow("a word and its old flag")
         << args("PICTURE --design DESIGN --compare average --emphasized -o OUT")
         << usage("--compare と --emphasized は同時に指定できません");
@@ -215,13 +228,14 @@ void ConvertCommandTest::choices_data()
     QTest::addColumn<int>("scanType"); // the window's items
     QTest::addColumn<int>("compare");
     QTest::addColumn<QList<int>>("adjustments");
-    QTest::addColumn<int>("colours"); // chosen from the picture, or 0
+    QTest::addColumn<int>("colours");   // chosen from the picture, or 0
+    QTest::addColumn<QString>("stock"); // as --stock takes it, or empty
     QTest::newRow("the old flags as words") << QStringList{"--compare", "emphasized", "--dither", "halftone"}
-                                            << 1 << 1 << QList<int>{0, 0, 0} << 0;
+                                            << 1 << 1 << QList<int>{0, 0, 0} << 0 << "";
     QTest::newRow("perceptual, smooth, adjusted")
         << QStringList{"--compare", "perceptual", "--dither", "floyd-steinberg", "--brightness",
                        "10",        "--contrast", "-20",      "--saturation",    "35"}
-        << 2 << 2 << QList<int>{10, -20, 35} << 0;
+        << 2 << 2 << QList<int>{10, -20, 35} << 0 << "";
     QTest::newRow("colours from the picture, reported") << QStringList{"--palette-from-picture",
                                                                        "5",
                                                                        "--compare",
@@ -229,7 +243,10 @@ void ConvertCommandTest::choices_data()
                                                                        "--contrast",
                                                                        "30",
                                                                        "--report"}
-                                                        << 0 << 2 << QList<int>{0, 30, 0} << 5;
+                                                        << 0 << 2 << QList<int>{0, 30, 0} << 5 << "";
+    QTest::newRow("within a stock, smooth")
+        << QStringList{"--dither", "floyd-steinberg", "--stock", "0=3,3=0,C=10,F=4", "--report"} << 2 << 0
+        << QList<int>{0, 0, 0} << 0 << "0=3,3=0,C=10,F=4";
 }
 
 // The result file is what the same steps give in the program itself; the
@@ -241,6 +258,7 @@ void ConvertCommandTest::choices()
     QFETCH(int, compare);
     QFETCH(QList<int>, adjustments);
     QFETCH(int, colours);
+    QFETCH(QString, stock);
     Scratch scratch;
     const QString designPath = writeDesign(scratch), picturePath = scratch.file("photo.png");
     QVERIFY(picture().save(picturePath));
@@ -261,7 +279,10 @@ void ConvertCommandTest::choices()
         design.setPalette(palette);
     }
     const MeanColours means = MosaicConversion::meanColours(design.palette());
-    const std::vector<std::uint8_t> entries = MosaicConversion::match(cells, 12, 8, means, options);
+    const std::vector<std::uint8_t> entries =
+        stock.isEmpty() ? MosaicConversion::match(cells, 12, 8, means, options)
+                        : StockLimit::match(cells, 12, 8, means, options,
+                                            *CollectionPlan::parseEntries(stock, CollectionPlan::parseStock));
     MosaicConversion::writeIntoCells(MosaicConversion::resultLines(entries, 12, 8), design);
     DesignFile::write(design, scratch.file("expected.tsl"));
     QCOMPARE(readAll(scratch.file("out.tsl")), readAll(scratch.file("expected.tsl")));
@@ -277,6 +298,32 @@ void ConvertCommandTest::choices()
     QCOMPARE(counts.size(), 16);
     for (int i = 0; i < 16; ++i)
         QCOMPARE(counts[i].toInt(), int(std::count(entries.begin(), entries.end(), i)));
+}
+
+// --stock-from-plan takes the stock of "集める数" from the editor's data.dat,
+// which lies beside the program: a copy of tessell-cli in the scratch folder.
+void ConvertCommandTest::stockFromPlan()
+{
+    Scratch scratch;
+    const QString program = scratch.file("tessell-cli");
+    QVERIFY(QFile::copy(TESSELL_CLI_PATH, program));
+    const QString stock = "0=2,1=0,7=5";
+    CollectionPlan plan;
+    plan.stock = *CollectionPlan::parseEntries(stock, CollectionPlan::parseStock);
+    SettingsStore store(scratch.file("data.dat"));
+    QVERIFY(plan.write(store));
+    const QString designPath = writeDesign(scratch), picturePath = scratch.file("photo.png");
+    QVERIFY(picture().save(picturePath));
+    const QStringList common{"convert", picturePath, "--design", designPath, "--dither", "halftone", "-o"};
+    const Run fromPlan =
+        runProgram(program, common + QStringList{scratch.file("plan.tsl"), "--stock-from-plan"});
+    QCOMPARE(fromPlan.err, QString());
+    QCOMPARE(fromPlan.exitCode, 0);
+    const Run given = cli(common + QStringList{scratch.file("given.tsl"), "--stock", stock});
+    QCOMPARE(given.exitCode, 0);
+    const Run unlimited = cli(common + QStringList{scratch.file("unlimited.tsl")});
+    QCOMPARE(readAll(scratch.file("plan.tsl")), readAll(scratch.file("given.tsl")));
+    QVERIFY(readAll(scratch.file("plan.tsl")) != readAll(scratch.file("unlimited.tsl")));
 }
 
 QTEST_GUILESS_MAIN(ConvertCommandTest)

@@ -119,6 +119,7 @@ void EnglishWindowsTest::windowsShowNoJapanese_data()
     QTest::newRow("image scan") << int(Command::ImageScan) << true;
     QTest::newRow("picture check") << int(Command::PictureCheck) << true;
     QTest::newRow("print") << int(Command::Print) << true;
+    QTest::newRow("pieces to collect") << int(Command::CollectionPlan) << true;
     QTest::newRow("about") << int(Command::About) << true;
     QTest::newRow("replace") << int(Command::Replace) << false;
     QTest::newRow("rotate and move") << int(Command::RotateMove) << false;

@@ -59,6 +59,7 @@ void HelpWindowTest::topicsOpenTheirPage_data()
     QTest::newRow("palette editor") << 3100 << "パレットエディタ";
     QTest::newRow("options") << 4120 << "オプションと関連付け";
     QTest::newRow("print") << 3380 << "印刷";
+    QTest::newRow("collection plan") << 3400 << "集める数";
     QTest::newRow("unknown topic: contents") << 9999 << "Tessell ヘルプ";
 }
 

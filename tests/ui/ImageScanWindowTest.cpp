@@ -6,6 +6,7 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 #include "core/document/DesignFile.h"
+#include "core/plan/StockLimit.h"
 #include "core/settings/SettingsStore.h"
 #include "scanner/ScanUi.h"
 #include "scanner/ScannerFactory.h"
@@ -73,6 +74,7 @@ private slots:
     void adjustmentsAndViewKept();
     void cropAtTheDesignShape_data();
     void cropAtTheDesignShape();
+    void withinStock();
 
 private:
     // The captions the progress panel really painted.
@@ -450,6 +452,56 @@ void ImageScanWindowTest::cropAtTheDesignShape()
     QTest::mouseClick(window.aspectBox(), Qt::LeftButton);
     drag(window.pictureView(), path);
     QCOMPARE(window.cropRectangle(), crop);
+}
+
+// "在庫にあわせる" converts within the stock "集める数" keeps, read and
+// previewed; a stock too small converts nothing and says how many are missing.
+void ImageScanWindowTest::withinStock()
+{
+    w().design().setPalette(distinctPalette());
+    const MeanColours means = MosaicConversion::meanColours(w().design().palette());
+    const QImage photo = noisePicture(320, 200, 11);
+    const std::vector<QRgb> cells = MosaicConversion::cellAverages(photo, 160, 100);
+    CollectionPlan plan;
+    plan.stock = *CollectionPlan::parseEntries("0=900,5=0,9=1500,F=10", CollectionPlan::parseStock);
+    plan.write(w().settings());
+    inScanWindow([&](ImageScanWindow *window) {
+        window->setPicture(photo);
+        QVERIFY(!window->stockBox()->isChecked());
+        QTest::mouseClick(window->diffusionButton(), Qt::LeftButton);
+        QTest::mouseClick(window->stockBox(), Qt::LeftButton);
+        QTest::mouseClick(window->readButton(), Qt::LeftButton);
+        const auto lines = [&](const Stock &stock) {
+            return MosaicConversion::resultLines(
+                StockLimit::match(cells, 160, 100, means, ScanOptions::fromItems(1, 0), stock), 160, 100);
+        };
+        QCOMPARE(window->resultLines(), lines(plan.stock));
+        QVERIFY(window->resultLines() != lines(Stock{}));
+        window->close();
+    });
+    QVERIFY(w().settings().readBool("scan", "withinstock", false));
+
+    // Every entry limited, 10 pieces short of 16000 cells.
+    for (std::size_t n = 0; n < 16; ++n)
+        plan.stock[n] = 999;
+    plan.stock[0] = 16000 - 15 * 999 - 10;
+    plan.write(w().settings());
+    const QString missing = texts::stockTooSmall(10);
+    QCOMPARE(missing, QStringLiteral("在庫が足りません (あと 10 枚)"));
+    inScanWindow([&](ImageScanWindow *window) {
+        QVERIFY(window->stockBox()->isChecked());
+        window->setPicture(photo);
+        QTest::mouseClick(window->readButton(), Qt::LeftButton);
+        QCOMPARE(f.prompter->texts(ScriptedPrompter::Kind::Message), QStringList{missing + "."});
+        QVERIFY(!window->progressPanel()->isVisible());
+        QVERIFY(!window->transferButton()->isEnabled() && window->resultLines().isEmpty());
+        // Previewing, it is told beside the preview at every change.
+        QTest::mouseClick(window->previewBox(), Qt::LeftButton);
+        QCOMPARE(window->differenceLabel()->text(), missing);
+        QTest::mouseClick(window->stockBox(), Qt::LeftButton);
+        QVERIFY(window->transferButton()->isEnabled());
+        QVERIFY(window->differenceLabel()->text().startsWith("色の差 ΔE "));
+    });
 }
 
 QTEST_MAIN(ImageScanWindowTest)

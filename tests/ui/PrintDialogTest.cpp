@@ -73,7 +73,7 @@ QString stateOf(const PrintDialog &d)
     QStringList state{fieldsOf(d), d.notesField()->toPlainText(), d.titleField()->text()};
     for (const QAbstractButton *b :
          QList<QAbstractButton *>{d.colourButton(), d.numberTableBox(), d.quantityTableBox(), d.overviewBox(),
-                                  d.neighboursBox(), d.largePrintBox(), d.runsBox()})
+                                  d.neighboursBox(), d.largePrintBox(), d.runsBox(), d.summaryBox()})
         state << (b->isChecked() ? "on" : "off");
     return state.join(u'/');
 }
@@ -263,6 +263,7 @@ void PrintDialogTest::settingsRoundTrip()
     QTest::mouseClick(m_dialog->colourButton(), Qt::LeftButton);
     QTest::mouseClick(m_dialog->numberTableBox(), Qt::LeftButton);
     QTest::mouseClick(m_dialog->neighboursBox(), Qt::LeftButton);
+    QTest::mouseClick(m_dialog->summaryBox(), Qt::LeftButton, {}, QPoint(8, 9));
     const QString title = m_dialog->titleField()->text(), before = stateOf(*m_dialog);
     if (closeBy == u"button")
         QTest::mouseClick(m_dialog->closeButton(), Qt::LeftButton);
@@ -278,9 +279,9 @@ void PrintDialogTest::settingsRoundTrip()
     QCOMPARE(six.join(u'|'), fields);
     QCOMPARE(stored("add"), add);
     QCOMPARE(stored("title"), title);
-    const QStringList flags{stored("color"), stored("namelist"), stored("cntlist"), stored("overview"),
-                            stored("neighbours")};
-    QCOMPARE(flags, (QStringList{"1", "0", "1", "0", "1"}));
+    const QStringList flags{stored("color"),    stored("namelist"),   stored("cntlist"),
+                            stored("overview"), stored("neighbours"), stored("summary")};
+    QCOMPARE(flags, (QStringList{"1", "0", "1", "0", "1", "1"}));
 
     // Opened again, the dialog holds what it had.
     m_dialog = std::make_unique<PrintDialog>(f.window->editor(), f.window.get());

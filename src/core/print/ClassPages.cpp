@@ -6,8 +6,11 @@
 #include "core/print/LargeSheet.h"
 #include "core/print/PrintTarget.h"
 #include "core/print/RunsPage.h"
+#include "core/print/SummaryPage.h"
 
 #include <QPainter>
+
+#include <climits>
 
 namespace tessell {
 
@@ -23,11 +26,17 @@ ClassPages::ClassPages(const CellGrid &grid, const Palette &palette) : m_source(
     m_classPage = std::make_unique<ClassPage>(m_report, m_source);
     m_sheet = std::make_unique<LargeSheet>(m_report, m_source);
     m_runs = std::make_unique<RunsPage>(m_report, m_source);
+    m_summary = std::make_unique<SummaryPage>(m_report, m_source);
 }
 
 ClassPages::~ClassPages() = default;
 
 int ClassPages::pageCount() const
+{
+    return int(qMin<qint64>(INT_MAX, qint64(m_summary->pageCount()) + classPageCount()));
+}
+
+int ClassPages::classPageCount() const
 {
     const ClassPageOptions &o = m_source.options;
     // Past an int only for a split that every page refuses (Distribution::check).
@@ -54,7 +63,12 @@ void ClassPages::preparePage(int k)
     o.distribution.check(m_source.grid.columns());
     PageRef page;
     PageKind *kind = m_classPage.get();
-    if (o.largePrint) {
+    const int summaries = m_summary->pageCount();
+    k -= summaries;
+    if (k < 0) {
+        page.classIndex = k + summaries;
+        kind = m_summary.get();
+    } else if (o.largePrint) {
         const SheetSplit split(o.distribution, m_source.grid.rows(), o.rowsPerSheet);
         page.sheet = split.sheet(o.runs ? k / 2 : k);
         page.classIndex = page.sheet.classIndex;

@@ -15,11 +15,12 @@ namespace tessell {
 class LargeSheet;
 class PrintTarget;
 class RunsPage;
+class SummaryPage;
 
-// The class pages of a design, one report of pages of several kinds: a page a
-// class, or with large print the sheets of every class (each followed by a
-// page of its rows as runs when asked). The report is built once; each page
-// is laid out from the options in force, once, right before it is drawn.
+// The class pages of a design, one report of pages of several kinds: summary
+// pages first when asked for, then a page a class, or with large print the sheets of every class (each
+// followed by a page of its rows as runs when asked). The report is built once; each page is laid out from
+// the options in force, once, right before it is drawn.
 class ClassPages {
 public:
     static constexpr int GridWidth = ClassPage::GridWidth;
@@ -59,12 +60,15 @@ public:
 private:
     // Shows the kind of page k and lays it out.
     void preparePage(int k);
+    // The pages after the summary.
+    int classPageCount() const;
 
     PageSource m_source;
     LightRep m_report;
     std::unique_ptr<ClassPage> m_classPage;
     std::unique_ptr<LargeSheet> m_sheet;
     std::unique_ptr<RunsPage> m_runs;
+    std::unique_ptr<SummaryPage> m_summary;
     PageKind *m_shown = nullptr;
 };
 

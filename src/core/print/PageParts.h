@@ -3,6 +3,7 @@
 #include "core/document/CellGrid.h"
 #include "core/document/PaletteEntry.h"
 #include "core/document/PieceCounts.h"
+#include "core/plan/CollectionPlan.h"
 #include "core/print/Distribution.h"
 #include "core/print/LRItem.h"
 #include "core/print/SheetSplit.h"
@@ -37,6 +38,9 @@ struct ClassPageOptions {
     int rowsPerSheet = SheetSplit::DefaultRows;
     // With large print: after each sheet, a page of its rows as runs.
     bool runs = false;
+    // Summary pages before the class pages, their cartons counted by the plan.
+    bool summary = false;
+    CollectionPlan plan;
 };
 
 // What every kind of page draws from: a copy of the design taken when the

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace tessell {
@@ -106,7 +107,70 @@ int ColourMatch::nearest(const CellColour &colour) const
     return best;
 }
 
-int NearestEntry::choose(const CellColour &colour)
+std::array<double, 16> ColourMatch::distances(const CellColour &colour) const
+{
+    std::array<double, 16> d;
+    if (m_comparison != Comparison::Perceptual) {
+        for (int i = 0; i < 16; ++i)
+            d[std::size_t(i)] = distance(colour, i);
+        return d;
+    }
+    // The colour's CIELAB once, taken as nearest() takes it.
+    const Lab lab = whole(colour)
+                        ? Cielab::fromRgb(qRgb(int(colour.red), int(colour.green), int(colour.blue)))
+                        : Cielab::fromSrgb(colour.red, colour.green, colour.blue);
+    for (std::size_t i = 0; i < 16; ++i)
+        d[i] = Cielab::ciede2000(lab, m_labs[i]);
+    return d;
+}
+
+ColourMatch::Ranking ColourMatch::rank(const CellColour &colour, const std::array<double, 16> &offsets,
+                                       std::uint32_t allowed) const
+{
+    Ranking r;
+    r.secondValue = std::numeric_limits<double>::infinity();
+    const auto consider = [&](int i, double value) {
+        if (r.best < 0 || value < r.bestValue || (value == r.bestValue && i < r.best)) {
+            if (r.best >= 0)
+                r.secondValue = r.bestValue;
+            r.best = i;
+            r.bestValue = value;
+        } else if (value < r.secondValue) {
+            r.secondValue = value;
+        }
+    };
+    if (m_comparison != Comparison::Perceptual) {
+        for (int i = 0; i < 16; ++i)
+            if (allowed & (1u << i))
+                consider(i, distance(colour, i) + offsets[std::size_t(i)]);
+        return r;
+    }
+    // CIEDE2000 only where the bound from lightness and chroma leaves an
+    // entry a chance of being among the two least, the likeliest first.
+    const Lab lab = whole(colour)
+                        ? Cielab::fromRgb(qRgb(int(colour.red), int(colour.green), int(colour.blue)))
+                        : Cielab::fromSrgb(colour.red, colour.green, colour.blue);
+    const double chroma = Cielab::chroma(lab);
+    std::array<std::pair<double, int>, 16> order;
+    int count = 0;
+    for (int i = 0; i < 16; ++i)
+        if (allowed & (1u << i))
+            order[std::size_t(count++)] = {
+                std::sqrt(Cielab::ciede2000BoundSquared(lab, chroma, m_labs[std::size_t(i)],
+                                                        m_chromas[std::size_t(i)])) +
+                    offsets[std::size_t(i)],
+                i};
+    std::sort(order.begin(), order.begin() + count);
+    for (int k = 0; k < count; ++k) {
+        const auto [bound, i] = order[std::size_t(k)];
+        if (bound > r.secondValue + 1e-9 * (1 + r.secondValue))
+            break;
+        consider(i, Cielab::ciede2000(lab, m_labs[std::size_t(i)]) + offsets[std::size_t(i)]);
+    }
+    return r;
+}
+
+int NearestEntry::choose(const CellColour &colour, std::size_t)
 {
     if (m_match.comparison() != Comparison::Perceptual)
         return m_match.nearest(colour);

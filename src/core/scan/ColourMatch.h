@@ -40,6 +40,19 @@ public:
     double distance(const CellColour &colour, int entry) const;
     // The entry at the least distance; ties go to the lower number.
     int nearest(const CellColour &colour) const;
+    // The distance to every entry, as nearest() weighs them.
+    std::array<double, 16> distances(const CellColour &colour) const;
+
+    // Among the entries allowed (bit i for entry i), the one of least distance
+    // plus its offset (ties to the lower number), that value, and the next
+    // least value (infinite when only one entry is allowed). With no offsets
+    // and every entry allowed, best is nearest().
+    struct Ranking {
+        int best = -1;
+        double bestValue = 0;
+        double secondValue = 0;
+    };
+    Ranking rank(const CellColour &colour, const std::array<double, 16> &offsets, std::uint32_t allowed) const;
 
 private:
     MeanColours m_means;
@@ -51,18 +64,18 @@ private:
 // Picks each cell's entry. The conversion asks once a cell, in the order it
 // converts them, and diffuses the error of the entry answered; a choice under
 // other rules (such as a limited stock of pieces per colour) can stand in for
-// the nearest one.
+// the nearest one. cell is the cell's index, row by row.
 class EntryChoice {
 public:
     virtual ~EntryChoice() = default;
-    virtual int choose(const CellColour &colour) = 0;
+    virtual int choose(const CellColour &colour, std::size_t cell) = 0;
 };
 
 // The nearest entry, remembered for whole colours that come again.
 class NearestEntry final : public EntryChoice {
 public:
     explicit NearestEntry(const ColourMatch &match) : m_match(match) {}
-    int choose(const CellColour &colour) override;
+    int choose(const CellColour &colour, std::size_t cell = 0) override;
 
 private:
     const ColourMatch &m_match;

@@ -88,7 +88,7 @@ void matchThroughHalftone(const std::vector<QRgb> &sums, int columns, int rows, 
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const QRgb stored = HalftonePalette::colour(cells[std::size_t(r) * columns + c]);
-            const int entry = choice.choose(CellColour::of(stored));
+            const int entry = choice.choose(CellColour::of(stored), std::size_t(r) * columns + c);
             entries[std::size_t(r) * columns + c] = std::uint8_t(entry);
             if (!diffusion)
                 continue;
@@ -130,7 +130,7 @@ void matchSmoothly(const std::vector<QRgb> &sums, int columns, int rows, const M
             CellColour &w = work[std::size_t(r) * columns + c];
             w = {std::clamp(w.red, 0.0, 255.0), std::clamp(w.green, 0.0, 255.0),
                  std::clamp(w.blue, 0.0, 255.0)};
-            const int entry = choice.choose(w);
+            const int entry = choice.choose(w, std::size_t(r) * columns + c);
             entries[std::size_t(r) * columns + c] = std::uint8_t(entry);
             const QRgb placed = means[std::size_t(entry)];
             const CellColour error{w.red - qRed(placed), w.green - qGreen(placed), w.blue - qBlue(placed)};
@@ -170,7 +170,7 @@ std::vector<std::uint8_t> match(const std::vector<QRgb> &cells, int columns, int
         for (int r = 0; r < rows; ++r) {
             for (int c = 0; c < columns; ++c) {
                 const std::size_t i = std::size_t(r) * columns + c;
-                entries[i] = std::uint8_t(chooser.choose(CellColour::of(cells[i])));
+                entries[i] = std::uint8_t(chooser.choose(CellColour::of(cells[i]), i));
             }
             if (rowDone)
                 rowDone(r);

@@ -57,6 +57,7 @@ const CommandInfo kCommands[CommandCount] = {
     {Command::ZoomReset, "ZoomReset1", QT_TRANSLATE_NOOP("tessell::CommandSet", "等倍"), nullptr, Qt::CTRL | Qt::Key_0, -1},
     {Command::PaletteEditor, "PaletteEditor1", QT_TRANSLATE_NOOP("tessell::CommandSet", "パレットエディタ(&E)"), nullptr, {}, -1},
     {Command::ImageScan, "ImageScan1", QT_TRANSLATE_NOOP("tessell::CommandSet", "イメージスキャン(&I)"), nullptr, {}, -1},
+    {Command::CollectionPlan, "CollectionPlan1", QT_TRANSLATE_NOOP("tessell::CommandSet", "集める数(&K)"), nullptr, {}, -1},
     {Command::Options, "Option1", QT_TRANSLATE_NOOP("tessell::CommandSet", "オプション(&O)"), nullptr, {}, -1},
     {Command::Help, "Help1", QT_TRANSLATE_NOOP("tessell::CommandSet", "ヘルプ(&H)"), nullptr, Qt::Key_F1, -1},
     {Command::About, "About1", QT_TRANSLATE_NOOP("tessell::CommandSet", "バージョン情報(&V)"), nullptr, {}, -1},
@@ -224,7 +225,7 @@ void CommandSet::buildMenuBar(QWidget *body, QMenu *toolBarMenu, QMenu *recentMe
     for (C c : {C::ZoomIn, C::ZoomOut, C::ZoomReset})
         viewMenu->addAction(action(c));
 
-    QMenu *toolsMenu = menu({C::PaletteEditor, C::ImageScan, C::Options});
+    QMenu *toolsMenu = menu({C::PaletteEditor, C::ImageScan, C::CollectionPlan, C::Options});
     QMenu *helpMenu = menu({C::Help, C::About});
 
     auto *l = new QHBoxLayout(body);

@@ -21,7 +21,7 @@ enum class Command {
     New, Open, Import, Save, SaveAs, Print, Exit,
     Undo, Redo, ClearHistory, Cut, Copy, Paste, RotateMove, Replace, CanvasSize,
     ShowPicture, ShowNumbers, ToggleView, Refresh, PictureCheck, ZoomIn, ZoomOut, ZoomReset,
-    PaletteEditor, ImageScan, Options,
+    PaletteEditor, ImageScan, CollectionPlan, Options,
     Help, About,
 };
 constexpr int CommandCount = int(Command::About) + 1;

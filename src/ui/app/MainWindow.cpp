@@ -21,6 +21,7 @@
 #include "ui/editing/ToolBox.h"
 #include "ui/editing/WorkArea.h"
 #include "ui/palette/PaletteEditor.h"
+#include "ui/plan/CollectionPlanWindow.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/shell/AboutBox.h"
@@ -183,6 +184,7 @@ void MainWindow::connectCommands()
             [this](int percent) { m_store.writeInteger(kViewSection, kZoomKey, percent); });
     on(C::PaletteEditor, this, &MainWindow::paletteEditor);
     on(C::ImageScan, this, &MainWindow::imageScan);
+    on(C::CollectionPlan, this, &MainWindow::collectionPlan);
     on(C::Options, this, &MainWindow::options);
     on(C::Help, this, [this] { showHelp(0); });
     on(C::About, this, &MainWindow::about);
@@ -311,6 +313,15 @@ void MainWindow::imageScan()
     // Colours chosen from the picture are applied as the palette editor's are.
     if (window.paletteChosen())
         m_editor->changeSetting(true);
+}
+
+void MainWindow::collectionPlan()
+{
+    // Counted as the class pages count, after the same check.
+    if (m_editor->listcheck())
+        return;
+    CollectionPlanWindow window(*m_editor, this);
+    window.exec();
 }
 
 void MainWindow::options()

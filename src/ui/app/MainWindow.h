@@ -81,6 +81,7 @@ public slots:
     void changeCanvasSize();
     void paletteEditor();
     void imageScan();
+    void collectionPlan();
     void options();
     void about();
 

@@ -30,6 +30,7 @@ const Entry kPages[] = {
     {"scan.html", QT_TRANSLATE_NOOP("HelpPages", "イメージスキャン"), HelpPages::ImageScan},
     {"palette.html", QT_TRANSLATE_NOOP("HelpPages", "パレットエディタ"), HelpPages::PaletteEditor},
     {"print.html", QT_TRANSLATE_NOOP("HelpPages", "印刷"), HelpPages::Print},
+    {"plan.html", QT_TRANSLATE_NOOP("HelpPages", "集める数"), HelpPages::CollectionPlan},
     {"check.html", QT_TRANSLATE_NOOP("HelpPages", "画像確認"), -1},
     {"options.html", QT_TRANSLATE_NOOP("HelpPages", "オプションと関連付け"), HelpPages::Options},
     {"formats.html", QT_TRANSLATE_NOOP("HelpPages", "ファイルの形式"), -1},

@@ -15,7 +15,14 @@ namespace tessell {
 namespace HelpPages {
 
 // The topic numbers the windows ask for; 0 (no topic) opens the contents.
-enum Topic { Contents = 0, PaletteEditor = 3100, ImageScan = 3210, Print = 3380, Options = 4120 };
+enum Topic {
+    Contents = 0,
+    PaletteEditor = 3100,
+    ImageScan = 3210,
+    Print = 3380,
+    CollectionPlan = 3400,
+    Options = 4120
+};
 
 struct Page {
     QString file;  // e.g. "scan.html"

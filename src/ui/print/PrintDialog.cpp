@@ -3,6 +3,7 @@
 #include "core/Error.h"
 #include "core/Texts.h"
 #include "core/document/Design.h"
+#include "core/plan/CollectionPlan.h"
 #include "core/print/ClassPages.h"
 #include "core/print/PdfPrintTarget.h"
 #include "core/settings/SettingsStore.h"
@@ -228,6 +229,8 @@ ClassPageOptions PrintDialog::pageOptions(const Distribution &distribution) cons
     ClassPageOptions o;
     o.distribution = distribution;
     m_options->fill(o);
+    // The summary counts cartons as "集める数" does, from its plan as it stands now.
+    o.plan = CollectionPlan::read(m_host.settings());
     return o;
 }
 

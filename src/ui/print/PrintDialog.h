@@ -83,6 +83,7 @@ public:
     QCheckBox *largePrintBox() const { return m_options->largePrintBox(); }
     QSpinBox *rowsPerSheetBox() const { return m_options->rowsPerSheetBox(); }
     QCheckBox *runsBox() const { return m_options->runsBox(); }
+    QCheckBox *summaryBox() const { return m_options->summaryBox(); }
     QLineEdit *titleField() const { return m_options->titleField(); }
     QPlainTextEdit *notesField() const { return m_options->notesField(); }
     QPushButton *printButton() const { return m_print; }

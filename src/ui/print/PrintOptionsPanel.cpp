@@ -47,7 +47,7 @@ PrintOptionsPanel::PrintOptionsPanel(QWidget *parent) : QWidget(parent)
     colours->addButton(m_colour[1], 1);
 
     auto *other = new QGroupBox(tr("その他"), this);
-    other->setGeometry(0, 48, 194, 158);
+    other->setGeometry(0, 48, 194, 176);
     m_numberTable = checkBox(tr("番号表をつける"), other, 20);
     m_quantityTable = checkBox(tr("数量表をつける"), other, 38);
     m_overview = checkBox(tr("全体図をつける"), other, 56);
@@ -63,13 +63,16 @@ PrintOptionsPanel::PrintOptionsPanel(QWidget *parent) : QWidget(parent)
     m_runs = checkBox(tr("行ごとの説明"), other, 136);
     m_runs->setObjectName(QStringLiteral("runsBox"));
     m_runs->setGeometry(30, 136, 154, 18);
+    // Pages of the whole job before the class pages.
+    m_summary = checkBox(tr("まとめページをつける"), other, 156);
+    m_summary->setObjectName(QStringLiteral("summaryBox"));
     connect(m_large, &QCheckBox::toggled, this, [this](bool on) {
         m_rows->setEnabled(on);
         m_runs->setEnabled(on);
     });
 
     auto *text = new QGroupBox(tr("テキスト"), this);
-    text->setGeometry(0, 210, 194, 136);
+    text->setGeometry(0, 228, 194, 118);
     label(tr("タイトル"), text, QRect(10, 20, 80, 16));
     m_title = new QLineEdit(text);
     m_title->setObjectName(QStringLiteral("titleField"));
@@ -77,7 +80,7 @@ PrintOptionsPanel::PrintOptionsPanel(QWidget *parent) : QWidget(parent)
     label(tr("備考"), text, QRect(10, 61, 80, 16));
     m_notes = new QPlainTextEdit(text);
     m_notes->setObjectName(QStringLiteral("notesField"));
-    m_notes->setGeometry(8, 78, 178, 52);
+    m_notes->setGeometry(8, 78, 178, 34);
     m_notes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_notes->setTabChangesFocus(true);
 }
@@ -95,6 +98,7 @@ void PrintOptionsPanel::readSettings(const SettingsStore &store)
     m_large->setChecked(store.readBool(kSection, QStringLiteral("large"), false));
     m_rows->setValue(store.readInteger(kSection, QStringLiteral("rowsperpage"), SheetSplit::DefaultRows));
     m_runs->setChecked(store.readBool(kSection, QStringLiteral("runs"), false));
+    m_summary->setChecked(store.readBool(kSection, QStringLiteral("summary"), false));
     m_rows->setEnabled(m_large->isChecked());
     m_runs->setEnabled(m_large->isChecked());
 }
@@ -113,6 +117,7 @@ void PrintOptionsPanel::writeSettings(SettingsStore &store) const
     store.writeBool(kSection, QStringLiteral("large"), m_large->isChecked());
     store.writeInteger(kSection, QStringLiteral("rowsperpage"), m_rows->value());
     store.writeBool(kSection, QStringLiteral("runs"), m_runs->isChecked());
+    store.writeBool(kSection, QStringLiteral("summary"), m_summary->isChecked());
 }
 
 void PrintOptionsPanel::fill(ClassPageOptions &o) const
@@ -127,6 +132,7 @@ void PrintOptionsPanel::fill(ClassPageOptions &o) const
     o.largePrint = m_large->isChecked();
     o.rowsPerSheet = m_rows->value();
     o.runs = o.largePrint && m_runs->isChecked();
+    o.summary = m_summary->isChecked();
 }
 
 QString PrintOptionsPanel::title() const

@@ -15,7 +15,7 @@ struct ClassPageOptions;
 
 // The print dialog's options under the distribution: "色" (monochrome or
 // colour), "その他" (the tables, the overview, the neighbour columns, large
-// print with its rows a sheet and the pages of runs) and "テキスト" (title and
+// print with its rows a sheet and the pages of runs, the summary pages) and "テキスト" (title and
 // notes). Kept in section "print" of the settings store.
 class PrintOptionsPanel : public QWidget {
     Q_OBJECT
@@ -37,6 +37,7 @@ public:
     QCheckBox *largePrintBox() const { return m_large; }
     QSpinBox *rowsPerSheetBox() const { return m_rows; }
     QCheckBox *runsBox() const { return m_runs; }
+    QCheckBox *summaryBox() const { return m_summary; }
     QLineEdit *titleField() const { return m_title; }
     QPlainTextEdit *notesField() const { return m_notes; }
 
@@ -49,6 +50,7 @@ private:
     QCheckBox *m_large = nullptr;
     QSpinBox *m_rows = nullptr;
     QCheckBox *m_runs = nullptr;
+    QCheckBox *m_summary = nullptr;
     QLineEdit *m_title = nullptr;
     QPlainTextEdit *m_notes = nullptr;
 };

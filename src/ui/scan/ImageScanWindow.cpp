@@ -1,18 +1,14 @@
 #include "ui/scan/ImageScanWindow.h"
 
 #include "core/document/Design.h"
-#include "core/scan/PictureRows.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandHost.h"
 #include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
-#include "ui/common/WaitCursor.h"
 #include "ui/scan/ScanPictureView.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,7 +20,6 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -36,6 +31,7 @@ const char *kScanType = "scantype";
 const char *kCompare = "compare";
 const char *kFit = "fit";
 const char *kAspect = "aspect";
+const char *kWithinStock = "withinstock";
 const char *kColours = "colours";
 const char *kBrightness = "brightness";
 const char *kContrast = "contrast";
@@ -69,7 +65,8 @@ QPushButton *sideButton(const QString &text, QWidget *parent, QLayout *layout)
 ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
-      m_host(host), m_means(MosaicConversion::meanColours(host.design().palette()))
+      m_host(host), m_means(MosaicConversion::meanColours(host.design().palette())),
+      m_stock(CollectionPlan::read(host.settings()).stock)
 {
     setObjectName(QStringLiteral("ImageScanWindow"));
     setWindowTitle(tr("イメージスキャン"));
@@ -114,6 +111,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     m_compare->button(storedItem(store, kCompare))->setChecked(true);
     m_fit->setChecked(store.readBool(kSection, key(kFit), true));
     m_aspect->setChecked(store.readBool(kSection, key(kAspect), false));
+    m_withinStock->setChecked(store.readBool(kSection, key(kWithinStock), false));
     m_colourCount->setValue(store.readInteger(kSection, key(kColours), 16));
     m_brightness->setValue(store.readInteger(kSection, key(kBrightness), 0));
     m_contrast->setValue(store.readInteger(kSection, key(kContrast), 0));
@@ -129,6 +127,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     });
     for (QSlider *slider : {m_brightness, m_contrast, m_saturation})
         connect(slider, &QSlider::valueChanged, this, &ImageScanWindow::choiceChanged);
+    connect(m_withinStock, &QCheckBox::toggled, this, &ImageScanWindow::choiceChanged);
     bindHelpKey(this, HelpPages::ImageScan, [this](int topic) { m_host.showHelp(topic); });
 }
 
@@ -180,6 +179,9 @@ void ImageScanWindow::buildSidePanel(QWidget *panel)
                 {&m_paint, &m_diffusion, &m_smooth});
     m_smooth->setToolTip(tr("誤差をパレットの16色に対して直接拡散します"));
     auto [operation, operationLayout] = group(tr("操作"));
+    m_withinStock = new QCheckBox(tr("在庫にあわせる"), operation);
+    m_withinStock->setToolTip(tr("「集める数」の在庫の枚数より多くは使わずに変換します"));
+    operationLayout->addWidget(m_withinStock);
     m_read = sideButton(tr("読み取り(&S)"), operation, operationLayout);
     m_cancel = sideButton(tr("キャンセル(&E)"), operation, operationLayout);
     m_transfer = sideButton(tr("転送して閉じる(&C)"), operation, operationLayout);
@@ -273,101 +275,7 @@ bool ImageScanWindow::run(const std::function<void()> &command)
     return m_host.run(command, this);
 }
 
-// ---------------------------------------------------------------- reading and transfer
-
-void ImageScanWindow::showProgressPanel()
-{
-    m_progressCaption->setText(tr("画像を変換中"));
-    m_progressBar->setValue(0);
-    m_progressPanel->move(mapToGlobal(rect().center()) - m_progressPanel->rect().center());
-    m_progressPanel->show();
-    m_progressPanel->raise();
-    // The panel is drawn once the window system has put it on the screen, so
-    // wait for that briefly; what the user does meanwhile waits until the
-    // conversion has ended.
-    QElapsedTimer clock;
-    clock.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    while (!m_progressPanel->windowHandle()->isExposed() && clock.elapsed() < 250);
-    m_progressPanel->repaint();
-}
-
-ScanOptions ImageScanWindow::options() const
-{
-    ScanOptions o = ScanOptions::fromItems(m_scanType->checkedId(), m_compare->checkedId());
-    o.adjustments = {m_brightness->value(), m_contrast->value(), m_saturation->value()};
-    return o;
-}
-
-const std::vector<QRgb> &ImageScanWindow::cellColours()
-{
-    if (m_cells.empty() && !m_view->picture().isNull()) {
-        WaitCursor wait;
-        const Design &design = m_host.design();
-        m_cells = MosaicConversion::cellAverages(m_view->picture(), design.columns(), design.rows());
-    }
-    return m_cells;
-}
-
-void ImageScanWindow::readPicture()
-{
-    showProgressPanel();
-    const Design &design = m_host.design();
-    const int columns = design.columns(), rows = design.rows();
-    const int total = MosaicConversion::progressTotal(rows);
-    const auto report = [this, total](int done) {
-        m_progressBar->setMaximum(total);
-        m_progressBar->setValue(std::min(done, total));
-        m_progressBar->repaint();
-    };
-    if (m_cells.empty()) {
-        ImageRows source(m_view->picture());
-        m_cells = MosaicConversion::cellAverages(source, columns, rows, report);
-    }
-    m_progressCaption->setText(tr("画像を読み取り中"));
-    m_progressPanel->repaint();
-    const ScanOptions o = options();
-    std::vector<QRgb> cells = m_cells;
-    o.adjustments.apply(cells);
-    const std::vector<std::uint8_t> entries = MosaicConversion::match(
-        cells, columns, rows, m_means, o, nullptr, [&](int r) { report(rows - 1 + r + 1); });
-    showResult(entries, cells);
-    m_progressBar->setValue(0);
-    m_progressPanel->hide();
-}
-
-void ImageScanWindow::convertAgain()
-{
-    if (m_view->picture().isNull())
-        return;
-    const Design &design = m_host.design();
-    const ScanOptions o = options();
-    std::vector<QRgb> cells = cellColours();
-    o.adjustments.apply(cells);
-    showResult(MosaicConversion::match(cells, design.columns(), design.rows(), m_means, o), cells);
-}
-
-void ImageScanWindow::showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells)
-{
-    const Design &design = m_host.design();
-    m_entries = entries;
-    m_lines = MosaicConversion::resultLines(entries, design.columns(), design.rows());
-    m_difference->setText(
-        tr("色の差 ΔE %1")
-            .arg(QString::number(MosaicConversion::meanDifference(cells, entries, m_means), 'f', 1)));
-    m_transfer->setEnabled(true);
-    if (!m_preview->isChecked() || entries.empty())
-        return;
-    QImage shown(design.columns(), design.rows(), QImage::Format_RGB32);
-    for (int r = 0; r < shown.height(); ++r) {
-        auto *line = reinterpret_cast<QRgb *>(shown.scanLine(r));
-        for (int c = 0; c < shown.width(); ++c)
-            line[c] = m_means[entries[std::size_t(r) * shown.width() + c] & 15];
-    }
-    m_view->setPreview(shown, m_view->size());
-    fitPicture();
-}
+// ---------------------------------------------------------------- changes and transfer
 
 void ImageScanWindow::pictureChanged()
 {
@@ -432,6 +340,7 @@ void ImageScanWindow::done(int result)
     store.writeInteger(kSection, key(kCompare), m_compare->checkedId());
     store.writeBool(kSection, key(kFit), m_fit->isChecked());
     store.writeBool(kSection, key(kAspect), m_aspect->isChecked());
+    store.writeBool(kSection, key(kWithinStock), m_withinStock->isChecked());
     store.writeInteger(kSection, key(kColours), m_colourCount->value());
     store.writeInteger(kSection, key(kBrightness), m_brightness->value());
     store.writeInteger(kSection, key(kContrast), m_contrast->value());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/plan/CollectionPlan.h"
 #include "core/scan/MosaicConversion.h"
 
 #include <QDialog>
@@ -73,6 +74,7 @@ public:
     QRadioButton *smoothButton() const { return m_smooth; }
     QCheckBox *previewBox() const { return m_preview; }
     QCheckBox *aspectBox() const { return m_aspect; }
+    QCheckBox *stockBox() const { return m_withinStock; }
     QSlider *brightnessSlider() const { return m_brightness; }
     QSlider *contrastSlider() const { return m_contrast; }
     QSlider *saturationSlider() const { return m_saturation; }
@@ -106,6 +108,10 @@ private:
     // Pass 2 again from the kept cell colours; the result shown when previewing.
     void convertAgain();
     void showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells);
+    // Pass 2 with the window's choices, within the stock when asked; throws
+    // "在庫が足りません (あと %1 枚)" when the stock is too small.
+    std::vector<std::uint8_t> matchCells(const std::vector<QRgb> &cells,
+                                         const std::function<void(int row)> &rowDone = {}) const;
     void previewToggled(bool on);
     void choiceChanged();
     // The crop's end point for the pointer, at the design's shape when asked.
@@ -126,6 +132,8 @@ private:
     std::vector<std::uint8_t> m_entries;
     bool m_paletteChosen = false;
     bool m_resetting = false;
+    // The pieces on hand, as "集める数" keeps them.
+    Stock m_stock;
 
     QScrollArea *m_area;
     ScanPictureView *m_view;
@@ -143,6 +151,7 @@ private:
     QRadioButton *m_smooth = nullptr;
     QCheckBox *m_preview = nullptr;
     QCheckBox *m_aspect = nullptr;
+    QCheckBox *m_withinStock = nullptr;
     QSlider *m_brightness = nullptr;
     QSlider *m_contrast = nullptr;
     QSlider *m_saturation = nullptr;

@@ -1,18 +1,24 @@
 // The editor's own costs: a picture refresh, opening a design, starting with a
-// large design, and the print dialog's preview and PDF, measured in the real
-// main window on the offscreen platform.
+// large design, the whole-design steps, and the print dialog's preview and PDF,
+// measured in the real main window on the offscreen platform.
 #include "core/document/DesignFile.h"
 #include "core/settings/AppPaths.h"
 #include "ui/app/FileCommands.h"
 #include "ui/app/MainWindow.h"
 #include "ui/common/Prompter.h"
 #include "ui/editing/DesignEditor.h"
+#include "ui/editing/PictureView.h"
+#include "ui/editing/ReplaceDialog.h"
+#include "ui/editing/RotateMoveWindow.h"
+#include "ui/editing/Tool.h"
 #include "ui/plan/CollectionPlanWindow.h"
 #include "ui/print/PrintDialog.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -31,7 +37,10 @@ public:
     {
         return Answer::No;
     }
-    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override { return {}; }
+    QString openFileName(QWidget *, const QString &, const QList<Filter> &, const QString &) override
+    {
+        return {};
+    }
     QString saveFileName(QWidget *, const QString &, const QList<Filter> &, const QString &, int *) override
     {
         return saveAs;
@@ -117,6 +126,71 @@ void startWithDesign(benchmark::State &state)
         state.ResumeTiming();
     }
 }
+// One whole-design step of the editor, from the command to the picture drawn,
+// the pieces counted and the history entry written: what the user waits for.
+enum class Step { Replace, Undo, Redo, Rotate45, StrokeEnd };
+
+void wholeDesignStep(benchmark::State &state, Step step)
+{
+    SilentPrompter prompter;
+    MainWindow window(prompter, historyDir());
+    window.settings().writeInteger(QStringLiteral("move"), QStringLiteral("shita"), 45);
+    window.files().fileOpen(designFile(int(state.range(0)), int(state.range(1))));
+    window.show();
+    DesignEditor &editor = window.editor();
+    ReplaceDialog replace(editor, &window);
+    replace.wholeButton()->setChecked(true);
+    RotateMoveWindow rotate(editor, &window);
+    replace.show();
+    rotate.show();
+    QCoreApplication::processEvents();
+    // Undo and redo step between two recorded entries.
+    replace.fromBox()->setCurrentIndex(3);
+    replace.toBox()->setCurrentIndex(7);
+    replace.startReplace();
+    Tool *pen = editor.pictureView()->tool();
+    int done = 0;
+    for (auto _ : state) {
+        switch (step) {
+        case Step::Replace:
+            // 3 to 7, then back, so that every step changes cells.
+            replace.fromBox()->setCurrentIndex(done % 2 ? 7 : 3);
+            replace.toBox()->setCurrentIndex(done % 2 ? 3 : 7);
+            replace.startReplace();
+            break;
+        case Step::Undo:
+            editor.undo();
+            state.PauseTiming();
+            editor.redo();
+            state.ResumeTiming();
+            break;
+        case Step::Redo:
+            state.PauseTiming();
+            editor.undo();
+            state.ResumeTiming();
+            editor.redo();
+            break;
+        case Step::Rotate45:
+            rotate.rotateDesign();
+            break;
+        case Step::StrokeEnd:
+            state.PauseTiming();
+            pen->press(QPoint(6 * (done % 100), 5 * (done % 90)), Qt::LeftButton, {});
+            state.ResumeTiming();
+            pen->release(QPoint(6 * (done % 100), 5 * (done % 90)), Qt::LeftButton);
+            break;
+        }
+        // Entries of 2 MB each would pile up in the scratch folder.
+        if (++done % 16 == 0 && step != Step::Undo && step != Step::Redo) {
+            state.PauseTiming();
+            window.history().delHistory();
+            state.ResumeTiming();
+        }
+    }
+    replace.close();
+    rotate.close();
+}
+
 // The print dialog on a 160 x 100 design split 7 x 7, 7 x 7, 8 x 7 (22 pages):
 // "プレビュー(&V)" (range 0), "200%" (1), and "PDFに保存(&D)" of all 22 pages (2).
 void printDialog(benchmark::State &state)
@@ -128,7 +202,7 @@ void printDialog(benchmark::State &state)
     const QStringList six{"7", "7", "8", "7", "7", "7"};
     for (int i = 0; i < 6; ++i)
         window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
-    PrintDialog dialog(window.editor(), {}, &window);
+    PrintDialog dialog(window.editor(), &window);
     dialog.show();
     prompter.saveAs = scratch()->filePath(QStringLiteral("pages.pdf"));
     for (auto _ : state) {
@@ -158,12 +232,12 @@ void collectionPlanWindow(benchmark::State &state)
         window.settings().writeString(QStringLiteral("print"), QString::number(i + 1), six[i]);
     if (state.range(0) == 0) {
         for (auto _ : state) {
-            CollectionPlanWindow plan(window.editor(), {}, &window);
+            CollectionPlanWindow plan(window.editor(), &window);
             benchmark::DoNotOptimize(plan.table().total.pieces);
         }
         return;
     }
-    CollectionPlanWindow plan(window.editor(), {}, &window);
+    CollectionPlanWindow plan(window.editor(), &window);
     plan.show();
     int perCarton = 1;
     for (auto _ : state)
@@ -183,6 +257,15 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     // data.dat and the history stay in the scratch folder.
     AppPaths::setBaseDir(scratch()->path());
+    const std::pair<const char *, Step> steps[] = {{"wholeDesignStep/replace", Step::Replace},
+                                                   {"wholeDesignStep/undo", Step::Undo},
+                                                   {"wholeDesignStep/redo", Step::Redo},
+                                                   {"wholeDesignStep/rotate45", Step::Rotate45},
+                                                   {"wholeDesignStep/strokeEnd", Step::StrokeEnd}};
+    for (const auto &[name, step] : steps)
+        benchmark::RegisterBenchmark(name, wholeDesignStep, step)
+            ->Args({999, 999})
+            ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,6 +5,7 @@
 #include "core/scan/DibReader.h"
 #include "scanner/ScanUi.h"
 #include "scanner/ScannerTexts.h"
+#include "scanner/TwainMemory.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -15,19 +16,14 @@
 
 #include <atomic>
 #include <cfenv>
-#include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <functional>
-#include <iterator>
-#include <limits>
 #include <optional>
 
 #if defined(_WIN32)
 #include <QAbstractNativeEventFilter>
 #include <windows.h>
-#elif defined(__GLIBC__)
-#include <malloc.h>
 #endif
 
 namespace tessell {
@@ -99,22 +95,6 @@ QString assertionFailure(int line)
     return QStringLiteral("Assertion failure (%1, line %2)")
         .arg(QFileInfo(QStringLiteral(__FILE__)).fileName())
         .arg(line);
-}
-
-// How many bytes the image memory holds, as far as the platform can tell.
-qsizetype memorySize([[maybe_unused]] Handle handle, [[maybe_unused]] const void *locked)
-{
-#if defined(_WIN32)
-    return qsizetype(GlobalSize(handle));
-#elif defined(__GLIBC__)
-    // The TWAIN 2 manager on Linux allocates with the C library and its handle
-    // is the memory itself.
-    if (locked == handle)
-        return qsizetype(malloc_usable_size(handle));
-    return std::numeric_limits<qsizetype>::max();
-#else
-    return std::numeric_limits<qsizetype>::max();
-#endif
 }
 
 #if defined(_WIN32)
@@ -202,39 +182,6 @@ QStringList TwainService::defaultLibraries()
 #endif
 }
 
-QString TwainService::conditionText(int code)
-{
-    static const char *const texts[] = {
-        "It worked!",
-        "Failure due to unknown causes",
-        "Not enough memory to perform operation",
-        "No Data Source",
-        "DS is connected to max possible applications",
-        "DS or DSM reported error, application shouldn't",
-        "Unknown capability",
-        nullptr,
-        nullptr,
-        "Unrecognized MSG DG DAT combination",
-        "Data parameter out of range",
-        "DG DAT MSG out of expected sequence",
-        "Unknown destination Application/Source in DSM_Entry",
-        "Capability not supported by source",
-        "Operation not supported by capability",
-        "Capability has dependancy on other capability",
-        "File System operation is denied (file is protected)",
-        "Operation failed because file already exists.",
-        "File not found",
-        "Operation failed because directory is not empty",
-        "The feeder is jammed",
-        "The feeder detected multiple pages",
-        "Error writing the file (meant for things like disk full conditions)",
-        "The device went offline prior to or during this operation",
-    };
-    if (code < 0 || code >= int(std::size(texts)) || !texts[code])
-        return {};
-    return QString::fromLatin1(texts[code]);
-}
-
 Uint16 TwainService::call(Identity *dest, Uint32 dg, Uint16 dat, Uint16 msg, void *data)
 {
     FpuMask mask;
@@ -253,7 +200,7 @@ void TwainService::failWithStatus(Identity *dest)
     // Without an answer there is no condition to look up; say so plainly.
     if (call(dest, DG_CONTROL, DAT_STATUS, MSG_GET, &status) != TWRC_SUCCESS)
         status.ConditionCode = TWCC_BUMMER;
-    throw Error(QStringLiteral("TWAIN: ") + conditionText(status.ConditionCode));
+    throw Error(QStringLiteral("TWAIN: ") + QString::fromLatin1(conditionText(status.ConditionCode)));
 }
 
 void TwainService::openManager(WId owner)
@@ -261,12 +208,12 @@ void TwainService::openManager(WId owner)
     m_owner = reinterpret_cast<Handle>(owner);
     strict(nullptr, DG_CONTROL, DAT_PARENT, MSG_OPENDSM, &m_owner);
     m_managerOpen = true;
-    m_memory = {};
+    m_memory = TwainMemory();
     if (m_app.SupportedGroups & DF_DSM2) {
         EntryPoint entry{};
         entry.Size = sizeof entry;
         if (call(nullptr, DG_CONTROL, DAT_ENTRYPOINT, MSG_GET, &entry) == TWRC_SUCCESS)
-            m_memory = entry;
+            m_memory = TwainMemory(entry);
     }
 }
 
@@ -420,18 +367,7 @@ bool TwainService::transfer(QImage &image)
     }
 
     // Unlocked and freed on every way out, after the end of the transfer.
-    struct Memory {
-        TwainService &service;
-        Handle handle;
-        void *locked = nullptr;
-        ~Memory()
-        {
-            if (locked)
-                service.unlockMemory(handle);
-            if (handle)
-                service.freeMemory(handle);
-        }
-    } memory{*this, handle};
+    TwainMemory::Held memory(m_memory, handle);
 
     if (rc != TWRC_XFERDONE) {
         // No picture came; nothing is reported as delivered.
@@ -440,11 +376,10 @@ bool TwainService::transfer(QImage &image)
     }
     QImage picture;
     try {
-        memory.locked = lockMemory(handle);
-        if (!memory.locked)
+        const void *locked = memory.lock();
+        if (!locked)
             failWithStatus(&m_source);
-        picture =
-            DibReader::read(static_cast<const uchar *>(memory.locked), memorySize(handle, memory.locked));
+        picture = DibReader::read(static_cast<const uchar *>(locked), TwainMemory::size(handle, locked));
     } catch (const Error &) {
         endTransfer(false);
         throw;
@@ -481,39 +416,6 @@ void TwainService::close()
         strict(nullptr, DG_CONTROL, DAT_PARENT, MSG_CLOSEDSM, &m_owner);
         m_managerOpen = false;
     }
-}
-
-void *TwainService::lockMemory(Handle handle)
-{
-    if (m_memory.DSM_MemLock)
-        return m_memory.DSM_MemLock(handle);
-#if defined(_WIN32)
-    return GlobalLock(handle);
-#else
-    return handle;
-#endif
-}
-
-void TwainService::unlockMemory(Handle handle)
-{
-    if (m_memory.DSM_MemUnlock)
-        m_memory.DSM_MemUnlock(handle);
-#if defined(_WIN32)
-    else
-        GlobalUnlock(handle);
-#endif
-}
-
-void TwainService::freeMemory(Handle handle)
-{
-    if (m_memory.DSM_MemFree)
-        m_memory.DSM_MemFree(handle);
-    else
-#if defined(_WIN32)
-        GlobalFree(handle);
-#else
-        std::free(handle);
-#endif
 }
 
 } // namespace tessell

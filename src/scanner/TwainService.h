@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scanner/ScannerService.h"
+#include "scanner/TwainMemory.h"
 #include "scanner/TwainTypes.h"
 
 #include <QStringList>
@@ -36,8 +37,6 @@ public:
         return false;
 #endif
     }
-    // The text of a TWAIN condition code, empty for codes without one.
-    static QString conditionText(int code);
 
 private:
     twain::Uint16 call(twain::Identity *dest, twain::Uint32 dg, twain::Uint16 dat, twain::Uint16 msg,
@@ -50,16 +49,12 @@ private:
     bool transfer(QImage &image);
     void endTransfer(bool strictly);
 
-    void *lockMemory(twain::Handle handle);
-    void unlockMemory(twain::Handle handle);
-    void freeMemory(twain::Handle handle);
-
     twain::Entry m_entry = nullptr;
     twain::Identity m_app{};
     twain::Identity m_source{};
     twain::Handle m_owner = nullptr;
     twain::UserInterface m_ui{};
-    twain::EntryPoint m_memory{};
+    TwainMemory m_memory;
     bool m_managerSelects;
     bool m_managerOpen = false;
     bool m_sourceOpen = false;

@@ -156,4 +156,38 @@ constexpr Uint16 TWCC_BUMMER = 1;
 constexpr Int16 TWLG_USERLOCALE = -1;
 constexpr Uint16 TWCY_JAPAN = 81;
 
+// The standard's text of a condition code (TWCC_...), null for codes without one.
+inline const char *conditionText(int code)
+{
+    static const char *const texts[] = {
+        "It worked!",
+        "Failure due to unknown causes",
+        "Not enough memory to perform operation",
+        "No Data Source",
+        "DS is connected to max possible applications",
+        "DS or DSM reported error, application shouldn't",
+        "Unknown capability",
+        nullptr,
+        nullptr,
+        "Unrecognized MSG DG DAT combination",
+        "Data parameter out of range",
+        "DG DAT MSG out of expected sequence",
+        "Unknown destination Application/Source in DSM_Entry",
+        "Capability not supported by source",
+        "Operation not supported by capability",
+        "Capability has dependancy on other capability",
+        "File System operation is denied (file is protected)",
+        "Operation failed because file already exists.",
+        "File not found",
+        "Operation failed because directory is not empty",
+        "The feeder is jammed",
+        "The feeder detected multiple pages",
+        "Error writing the file (meant for things like disk full conditions)",
+        "The device went offline prior to or during this operation",
+    };
+    if (code < 0 || code >= int(sizeof texts / sizeof *texts))
+        return nullptr;
+    return texts[code];
+}
+
 } // namespace tessell::twain

@@ -168,8 +168,7 @@ void PrintCupsTest::printThrough(const QString &queue)
     reference.setOptions(o);
     m_expected = reference.pageImage(0);
 
-    PrintDialog dialog(
-        f.window->editor(), [](int) {}, f.window.get());
+    PrintDialog dialog(f.window->editor(), f.window.get());
     dialog.show();
     f.prompter->printers << queue;
     QTest::mouseClick(dialog.printButton(), Qt::LeftButton);

@@ -49,7 +49,7 @@ void ImageScanSaneTest::scanIntoTheWindow()
     QFETCH(int, dpi);
     QFETCH(bool, grey);
     QFETCH(QSize, size);
-    ImageScanWindow window(f.window->editor(), {}, f.window.get());
+    ImageScanWindow window(f.window->editor(), f.window.get());
     window.show();
     f.prompter->items.enqueue(0);
     // Our scan dialog, driven by its buttons; it closes once the picture is read.

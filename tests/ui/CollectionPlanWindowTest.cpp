@@ -4,8 +4,8 @@
 #include "WindowFixture.h"
 
 #include "core/settings/SettingsStore.h"
+#include "ui/common/HelpPages.h"
 #include "ui/plan/CollectionPlanWindow.h"
-#include "ui/shell/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QAction>

@@ -1,7 +1,7 @@
 // The help pages compiled into the program and the help window that shows them.
 #include "support/TestSupport.h"
 
-#include "ui/shell/HelpPages.h"
+#include "ui/common/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QApplication>

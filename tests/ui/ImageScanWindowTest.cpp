@@ -11,11 +11,11 @@
 #include "scanner/ScanUi.h"
 #include "scanner/ScannerFactory.h"
 #include "support/CliRun.h"
+#include "ui/common/HelpPages.h"
 #include "ui/editing/CountBar.h"
 #include "ui/editing/PaletteBar.h"
 #include "ui/scan/ImageScanWindow.h"
 #include "ui/scan/ScanPictureView.h"
-#include "ui/shell/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QAction>
@@ -118,7 +118,7 @@ void ImageScanWindowTest::cropByMouse()
     QFETCH(QList<QPoint>, path);
     QFETCH(bool, fit);
     QFETCH(QRect, crop);
-    ImageScanWindow window(w().editor(), {}, &w());
+    ImageScanWindow window(w().editor(), &w());
     window.show();
     const int areaWidth = window.pictureArea()->maximumViewportSize().width();
     const QImage source = noisePicture(fit ? 8 * areaWidth : 80, fit ? 480 : 60, 1);
@@ -241,7 +241,7 @@ void ImageScanWindowTest::failures()
     const QString path = f.scratch->file(source);
     message.replace("PATH", path);
     for (const QImage &before : {QImage(), noisePicture(20, 10, 3)}) {
-        ImageScanWindow window(w().editor(), {}, &w());
+        ImageScanWindow window(w().editor(), &w());
         window.show();
         if (!before.isNull())
             window.setPicture(before);
@@ -281,7 +281,7 @@ void ImageScanWindowTest::sameAsTheCommandLine()
     QVERIFY(noisePicture(301, 187, 9).save(picturePath));
     w().openCommandLine({designPath});
 
-    ImageScanWindow window(w().editor(), {}, &w());
+    ImageScanWindow window(w().editor(), &w());
     window.show();
     f.prompter->fileNames.enqueue(picturePath);
     QTest::mouseClick(window.fileButton(), Qt::LeftButton);
@@ -446,7 +446,7 @@ void ImageScanWindowTest::cropAtTheDesignShape()
 {
     QFETCH(QList<QPoint>, path);
     QFETCH(QRect, crop);
-    ImageScanWindow window(w().editor(), {}, &w());
+    ImageScanWindow window(w().editor(), &w());
     window.show();
     window.setPicture(noisePicture(200, 100, 4));
     QTest::mouseClick(window.aspectBox(), Qt::LeftButton);

@@ -9,9 +9,9 @@
 #include "core/print/RecordingTarget.h"
 #include "core/settings/SettingsStore.h"
 #include "support/PrintedPages.h"
+#include "ui/common/HelpPages.h"
 #include "ui/print/PrintDialog.h"
 #include "ui/print/PrintProgress.h"
-#include "ui/shell/HelpPages.h"
 #include "ui/shell/HelpWindow.h"
 
 #include <QCheckBox>
@@ -127,8 +127,7 @@ private:
         const QStringList six = stored.isEmpty() ? QStringList() : stored.split(u'|');
         for (int i = 0; i < six.size(); ++i)
             f.window->settings().writeString(kSection, QString::number(i + 1), six[i]);
-        m_dialog = std::make_unique<PrintDialog>(
-            f.window->editor(), [](int) {}, f.window.get());
+        m_dialog = std::make_unique<PrintDialog>(f.window->editor(), f.window.get());
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
     }
@@ -285,8 +284,7 @@ void PrintDialogTest::settingsRoundTrip()
     QCOMPARE(flags, (QStringList{"1", "0", "1", "0", "1", "1"}));
 
     // Opened again, the dialog holds what it had.
-    m_dialog = std::make_unique<PrintDialog>(
-        f.window->editor(), [](int) {}, f.window.get());
+    m_dialog = std::make_unique<PrintDialog>(f.window->editor(), f.window.get());
     QCOMPARE(stateOf(*m_dialog), before);
 }
 
@@ -568,8 +566,7 @@ void PrintDialogTest::largePrint()
     QTest::mouseClick(m_dialog->closeButton(), Qt::LeftButton);
     QCOMPARE((QStringList{stored("large"), stored("rowsperpage"), stored("runs")}),
              (QStringList{"1", "50", "1"}));
-    m_dialog = std::make_unique<PrintDialog>(
-        f.window->editor(), [](int) {}, f.window.get());
+    m_dialog = std::make_unique<PrintDialog>(f.window->editor(), f.window.get());
     QCOMPARE(stateOf(*m_dialog), before);
     QCOMPARE(m_dialog->rowsPerSheetBox()->value(), 50);
     QVERIFY(m_dialog->runsBox()->isChecked() && m_dialog->runsBox()->isEnabled());

@@ -33,6 +33,9 @@ const qint8 *codeNumbers()
     }();
     return table.data();
 }
+
+// One character that needs no quotes in a comma list.
+bool isPlainCode(quint8 code) { return code > 32 && code < 0x80 && code != '"' && code != ','; }
 } // namespace
 
 CellGrid::CellGrid(int columns, int rows, const QString &fill) { reset(columns, rows, fill); }
@@ -64,15 +67,6 @@ void CellGrid::setCell(int column, int row, const QString &text)
     m_codes[i] = code;
     if (code == Aside)
         m_aside.insert(i, text);
-}
-
-int CellGrid::numberAt(int column, int row) const
-{
-    const qsizetype i = index(column, row);
-    const quint8 code = m_codes[i];
-    if (code != Aside)
-        return codeNumbers()[code];
-    return cellValue(*m_aside.constFind(i)).value_or(-1);
 }
 
 std::optional<int> CellGrid::cellValue(const QString &text)
@@ -126,6 +120,52 @@ void CellGrid::resize(int columns, int rows)
     *this = std::move(grown);
 }
 
+PieceCounts CellGrid::pieceCounts() const
+{
+    // A histogram of the bytes, then the digits' bins; texts aside on their own.
+    std::array<qsizetype, 256> bins{};
+    for (const quint8 code : m_codes)
+        ++bins[code];
+    PieceCounts counts{};
+    for (int d = 0; d < 16; ++d)
+        counts[d] = int(bins[quint8(digit(d)[0].unicode())]);
+    for (const QString &text : m_aside)
+        addPieces(counts, text);
+    return counts;
+}
+
+std::optional<QPoint> CellGrid::fillEmptyAndCheck(bool *filled)
+{
+    *filled = false;
+    const qint8 *numbers = codeNumbers();
+    const qsizetype n = m_codes.size();
+    quint8 *codes = m_codes.data();
+    // Blocks of ordinary digits, the whole of an ordinary design, are passed
+    // over with a test the compiler can do many bytes at a time.
+    constexpr qsizetype Block = 64;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i % Block == 0 && i + Block <= n) {
+            unsigned digits = 1;
+            for (qsizetype k = i; k < i + Block; ++k) {
+                const quint8 c = codes[k];
+                digits &= unsigned(quint8(c - '0') < 10) | unsigned(quint8(c - 'A') < 6) | unsigned(quint8(c - 'a') < 6);
+            }
+            if (digits) {
+                i += Block - 1;
+                continue;
+            }
+        }
+        if (codes[i] == Empty) {
+            codes[i] = '0';
+            *filled = true;
+        }
+        const bool valid = codes[i] == Aside ? cellValue(*m_aside.constFind(i)).has_value() : numbers[codes[i]] >= 0;
+        if (!valid)
+            return QPoint(int(i % m_columns), int(i / m_columns));
+    }
+    return std::nullopt;
+}
+
 QString CellGrid::rowText(int row) const
 {
     // The common row of one-character cells that need no quotes, written straight.
@@ -165,5 +205,53 @@ void CellGrid::setRowFromList(int row, const QStringList &items)
 }
 
 void CellGrid::setRowFromText(int row, const QString &line) { setRowFromList(row, CommaList::split(line)); }
+
+bool CellGrid::setRowFromPlainLine(int row, const char *line, qsizetype length)
+{
+    if (length % 2 == 0)
+        return false;
+    // Checked without a branch a byte, so that the compiler can take many at once.
+    const auto *bytes = reinterpret_cast<const quint8 *>(line);
+    unsigned plain = 1;
+    for (qsizetype k = 0; k < length; k += 2) {
+        const quint8 c = bytes[k];
+        plain &= unsigned(c > 32) & unsigned(c < 0x80) & unsigned(c != '"') & unsigned(c != ',');
+    }
+    for (qsizetype k = 1; k < length; k += 2)
+        plain &= unsigned(bytes[k] == ',');
+    if (!plain)
+        return false;
+    if (row < 0 || row >= m_rows)
+        return true;
+    if (!m_aside.isEmpty())
+        for (int c = 0; c < m_columns; ++c)
+            m_aside.remove(index(c, row));
+    const int items = int(qMin<qsizetype>((length + 1) / 2, m_columns));
+    quint8 *codes = m_codes.data() + index(0, row);
+    for (int c = 0; c < items; ++c)
+        codes[c] = bytes[2 * c];
+    // Cells past the last item are empty, as setRowFromList leaves them.
+    std::fill(codes + items, codes + m_columns, Empty);
+    return true;
+}
+
+bool CellGrid::appendPlainRow(int row, QByteArray &out) const
+{
+    const quint8 *codes = rowCodes(row);
+    const qsizetype start = out.size();
+    out.resize(start + qMax(0, 2 * m_columns - 1));
+    char *dst = out.data() + start;
+    for (int c = 0; c < m_columns; ++c) {
+        const quint8 code = codes[c];
+        if (code != Empty && !isPlainCode(code)) {
+            out.truncate(start);
+            return false;
+        }
+        dst[2 * c] = code == Empty ? '0' : char(code);
+        if (c + 1 < m_columns)
+            dst[2 * c + 1] = ',';
+    }
+    return true;
+}
 
 } // namespace tessell

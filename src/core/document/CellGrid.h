@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/document/PieceCounts.h"
+
 #include <QHash>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -30,7 +33,16 @@ public:
     void setCell(int column, int row, const QString &text);
     // The palette number the cell stands for, or -1 (cellValue of its text, but
     // without building the text).
-    int numberAt(int column, int row) const;
+    int numberAt(int column, int row) const
+    {
+        const quint8 code = m_codes[index(column, row)];
+        if (code >= 0x80)
+            return code == Aside ? cellValue(*m_aside.constFind(index(column, row))).value_or(-1) : -1;
+        if (code >= '0' && code <= '9')
+            return code - '0';
+        const int lower = code | 0x20;
+        return lower >= 'a' && lower <= 'f' ? lower - 'a' + 10 : -1;
+    }
 
     // The palette number a valid cell stands for (hex, leading zeros allowed),
     // or nothing for a cell that is not a number 0..15.
@@ -42,6 +54,36 @@ public:
     // The new size with the cells kept at the top-left; new cells are "0".
     void resize(int columns, int rows);
 
+    // Whole-grid work straight on the one-byte store. A code below 0x80 is the
+    // cell's one-character text; codes from OtherText up stand for every other
+    // text (empty, or kept aside), which cell() reads.
+    static constexpr quint8 OtherText = 0x80;
+    const quint8 *rowCodes(int row) const { return m_codes.constData() + index(0, row); }
+    // Stores the one-character text of an ASCII code (below 0x80).
+    void setCode(int column, int row, quint8 code)
+    {
+        const qsizetype i = index(column, row);
+        if (m_codes[i] == Aside)
+            m_aside.remove(i);
+        m_codes[i] = code;
+    }
+    // The cell of another grid, copied without building its text.
+    void copyCell(int column, int row, const CellGrid &from, int fromColumn, int fromRow)
+    {
+        const quint8 code = from.m_codes[from.index(fromColumn, fromRow)];
+        if (code == Aside)
+            setCell(column, row, from.cell(fromColumn, fromRow));
+        else
+            setCode(column, row, code);
+    }
+    // Counts upper-case digits only; a cell of other form counts each of its
+    // upper-case digit characters.
+    PieceCounts pieceCounts() const;
+    // Empty cells become "0", row by row up to the first cell that is not a
+    // number 0..15, which is answered; cells after it stay as they are.
+    // filled tells whether any cell was filled.
+    std::optional<QPoint> fillEmptyAndCheck(bool *filled);
+
     QString rowText(int row) const;
     QStringList rowTexts() const;
     // Empties the row, then stores the items from column 0; an empty item is
@@ -49,6 +91,14 @@ public:
     // beyond the last are ignored.
     void setRowFromList(int row, const QStringList &items);
     void setRowFromText(int row, const QString &line);
+    // The row from a line of one-character items joined by single commas
+    // ("0,1,F"), the form every ordinary row is written in; false, with the
+    // row untouched, for a line of any other form.
+    bool setRowFromPlainLine(int row, const char *line, qsizetype length);
+    // The row's text with an empty cell written as "0", as ASCII bytes, appended
+    // to out; false, with nothing appended, for a row that needs quotes or holds
+    // a cell of other form.
+    bool appendPlainRow(int row, QByteArray &out) const;
 
     bool operator==(const CellGrid &other) const = default;
 

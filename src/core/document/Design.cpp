@@ -70,30 +70,12 @@ void Design::changeFirstContent() { m_savedRows = m_grid.rowTexts(); }
 
 bool Design::isModified() const { return m_grid.rowTexts() != m_savedRows; }
 
-PieceCounts Design::reCount() const
-{
-    PieceCounts counts{};
-    for (int r = 0; r < rows(); ++r)
-        for (int c = 0; c < columns(); ++c)
-            addPieces(counts, m_grid.cell(c, r));
-    return counts;
-}
+PieceCounts Design::reCount() const { return m_grid.pieceCounts(); }
 
 std::optional<QPoint> Design::listcheck()
 {
     bool filled = false;
-    std::optional<QPoint> bad;
-    for (int r = 0; r < rows() && !bad; ++r)
-        for (int c = 0; c < columns(); ++c) {
-            if (m_grid.cell(c, r).isEmpty()) {
-                m_grid.setCell(c, r, QStringLiteral("0"));
-                filled = true;
-            }
-            if (!CellGrid::cellValue(m_grid.cell(c, r))) {
-                bad = QPoint(c, r);
-                break;
-            }
-        }
+    const std::optional<QPoint> bad = m_grid.fillEmptyAndCheck(&filled);
     if (filled)
         emit cellsChanged(QRect(0, 0, columns(), rows()));
     return bad;

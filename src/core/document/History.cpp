@@ -1,6 +1,7 @@
 #include "core/document/History.h"
 
 #include "core/document/Design.h"
+#include "core/document/FileAccess.h"
 #include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
@@ -12,14 +13,14 @@ History::History(const QString &folder, QObject *parent) : QObject(parent), m_fo
 
 QString History::entryPath(int index) const { return QDir(m_folder).filePath(QStringLiteral("%1.log").arg(index)); }
 
-QStringList History::entryLines(const Design &design)
+QByteArray History::entryBytes(const Design &design)
 {
-    QStringList lines;
-    lines << QStringLiteral("%1,%2").arg(design.columns()).arg(design.rows());
+    QString head = QStringLiteral("%1,%2\r\n").arg(design.columns()).arg(design.rows());
     for (const PaletteEntry &e : design.palette())
-        lines << e.tileText();
-    lines << RowLines::texts(design.grid());
-    return lines;
+        head += e.tileText() + QLatin1String("\r\n");
+    QByteArray bytes = TextFile::encodeCp932(head);
+    RowLines::appendBytes(design.grid(), bytes);
+    return bytes;
 }
 
 void History::makeLog(const QString &name, const Design &design)
@@ -29,7 +30,7 @@ void History::makeLog(const QString &name, const Design &design)
     m_names << name;
     m_current = int(m_names.size()) - 1;
     emit changed();
-    TextFile::writeLines(entryPath(m_current), entryLines(design));
+    FileAccess::write(entryPath(m_current), entryBytes(design));
 }
 
 void History::delHistory()
@@ -52,10 +53,10 @@ void History::select(int index, Design &design)
 {
     if (index < 0 || index >= m_names.size())
         return;
-    const QStringList lines = TextFile::readLines(entryPath(index));
+    const QByteArray bytes = FileAccess::read(entryPath(index));
     m_current = index;
     CellGrid grid = design.grid();
-    RowLines::apply(grid, lines, 17);
+    RowLines::applyBytes(grid, bytes, 17);
     design.setGrid(grid);
     emit changed();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -37,7 +38,8 @@ public:
     // Undo (-1) or redo (+1).
     void step(int delta, Design &design);
 
-    static QStringList entryLines(const Design &design);
+    // An entry file's bytes: the size, the sixteen tiles, the rows.
+    static QByteArray entryBytes(const Design &design);
 
 signals:
     void changed();

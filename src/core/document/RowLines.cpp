@@ -2,8 +2,23 @@
 
 #include "core/document/CellGrid.h"
 #include "core/document/CommaList.h"
+#include "core/document/TextFile.h"
 
 namespace tessell {
+
+namespace {
+// An empty cell is written as the "0" the cell check makes of it: an empty
+// item would read back as a blank, which the check refuses.
+QString rowText(const CellGrid &grid, int row)
+{
+    const QString zero = QStringLiteral("0");
+    QStringList items;
+    items.reserve(grid.columns());
+    for (int c = 0; c < grid.columns(); ++c)
+        items << (grid.cell(c, row).isEmpty() ? zero : grid.cell(c, row));
+    return CommaList::join(items);
+}
+} // namespace
 
 void RowLines::apply(CellGrid &grid, const QStringList &lines, qsizetype first)
 {
@@ -15,15 +30,30 @@ QStringList RowLines::texts(const CellGrid &grid)
 {
     QStringList rows;
     rows.reserve(grid.rows());
-    const QString zero = QStringLiteral("0");
-    for (int r = 0; r < grid.rows(); ++r) {
-        QStringList items;
-        items.reserve(grid.columns());
-        for (int c = 0; c < grid.columns(); ++c)
-            items << (grid.cell(c, r).isEmpty() ? zero : grid.cell(c, r));
-        rows << CommaList::join(items);
-    }
+    for (int r = 0; r < grid.rows(); ++r)
+        rows << rowText(grid, r);
     return rows;
+}
+
+void RowLines::applyBytes(CellGrid &grid, QByteArrayView bytes, qsizetype first)
+{
+    qsizetype i = 0;
+    TextFile::forEachLine(bytes, first + grid.rows(), [&](QByteArrayView line) {
+        const qsizetype row = i++ - first;
+        if (row < 0 || grid.setRowFromPlainLine(int(row), line.data(), line.size()))
+            return;
+        grid.setRowFromList(int(row), CommaList::split(TextFile::decodeCp932(line), grid.columns()));
+    });
+}
+
+void RowLines::appendBytes(const CellGrid &grid, QByteArray &out)
+{
+    out.reserve(out.size() + qsizetype(grid.rows()) * (2 * grid.columns() + 1));
+    for (int r = 0; r < grid.rows(); ++r) {
+        if (!grid.appendPlainRow(r, out))
+            out += TextFile::encodeCp932(rowText(grid, r));
+        out += "\r\n";
+    }
 }
 
 } // namespace tessell

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QStringList>
 
 namespace tessell {
@@ -17,6 +19,14 @@ void apply(CellGrid &grid, const QStringList &lines, qsizetype first);
 // cell check makes of it: an empty item would read back as a blank, which the
 // check refuses.
 QStringList texts(const CellGrid &grid);
+
+// The same two ways over the bytes of a code page 932 file, for the history,
+// which writes and reads a whole design at every step. A row of one-character
+// cells goes between cells and bytes directly; any other row takes the ways
+// above, so the bytes and the cells are the same as theirs.
+void applyBytes(CellGrid &grid, QByteArrayView bytes, qsizetype first);
+// Each row text, ended by CR LF, appended to out.
+void appendBytes(const CellGrid &grid, QByteArray &out);
 } // namespace RowLines
 
 } // namespace tessell

@@ -6,6 +6,7 @@
 
 #include <unicode/ucnv.h>
 
+#include <cstring>
 #include <optional>
 
 namespace tessell {
@@ -200,14 +201,34 @@ QStringList TextFile::decodeLines(QByteArrayView bytes, qsizetype maxLines)
 {
     QStringList lines;
     std::optional<Cp932> decoder;
-    eachLine(bytes, maxLines, [&](QByteArrayView line) { lines << decode(line, decoder); });
+    forEachLine(bytes, maxLines, [&](QByteArrayView line) { lines << decode(line, decoder); });
     return lines;
 }
 
-QStringList TextFile::readLines(const QString &path)
+void TextFile::forEachLine(QByteArrayView bytes, qsizetype maxLines,
+                           const std::function<void(QByteArrayView line)> &take)
 {
-    return decodeLines(FileAccess::read(path), MaxLines);
+    // eachLine's lines, the line ends found by memchr.
+    const char *data = bytes.data();
+    const qsizetype n = bytes.size();
+    qsizetype count = 0;
+    qsizetype start = 0;
+    while (start < n && count != maxLines) {
+        const auto *lf = static_cast<const char *>(std::memchr(data + start, '\n', size_t(n - start)));
+        const qsizetype lfAt = lf ? lf - data : n;
+        const auto *cr = static_cast<const char *>(std::memchr(data + start, '\r', size_t(lfAt - start)));
+        const qsizetype end = cr ? cr - data : lfAt;
+        if (end == n) {
+            take(bytes.sliced(start));
+            return;
+        }
+        take(bytes.sliced(start, end - start));
+        ++count;
+        start = end + (data[end] == '\r' && end + 1 < n && data[end + 1] == '\n' ? 2 : 1);
+    }
 }
+
+QStringList TextFile::readLines(const QString &path) { return decodeLines(FileAccess::read(path), MaxLines); }
 
 void TextFile::writeLines(const QString &path, const QStringList &lines)
 {

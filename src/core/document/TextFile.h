@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace tessell {
 
 // Line files in code page 932 (Shift-JIS), the form design, arrangement and
@@ -25,6 +27,9 @@ QByteArray encodeCp932(const QString &text);
 QStringList splitLines(const QString &text, qsizetype maxLines = -1);
 // splitLines(decodeCp932(bytes), maxLines), decoded a line at a time.
 QStringList decodeLines(QByteArrayView bytes, qsizetype maxLines = -1);
+// The same lines, undecoded, one call each: readers that take ASCII lines
+// straight from the bytes.
+void forEachLine(QByteArrayView bytes, qsizetype maxLines, const std::function<void(QByteArrayView line)> &take);
 // Reads the first MaxLines lines of a regular file of at most
 // FileAccess::MaxTextBytes; throws "ファイル %s は開けません" or the too-large
 // message otherwise.

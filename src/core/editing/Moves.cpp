@@ -32,7 +32,7 @@ void Moves::move(CellGrid &grid, Direction direction)
     for (int r = 0; r < grid.rows(); ++r)
         for (int c = 0; c < grid.columns(); ++c)
             if (grid.contains(c - d.x(), r - d.y()))
-                moved.setCell(c, r, grid.cell(c - d.x(), r - d.y()));
+                moved.copyCell(c, r, grid, c - d.x(), r - d.y());
     grid = std::move(moved);
 }
 

@@ -46,16 +46,27 @@ int Replace::replaceNumbers(CellGrid &grid, int from, int to, Direction directio
     const QChar b = CellGrid::digit(to)[0];
     if (area.isEmpty() || a == b)
         return 0;
+    const bool exchange = direction == Direction::Exchange;
+    const auto byteA = quint8(a.unicode()), byteB = quint8(b.unicode());
     int changed = 0;
     for (int r = area.top(); r <= area.bottom(); ++r)
         for (int c = area.left(); c <= area.right(); ++c) {
+            // A one-character cell is its byte: compared and written as such.
+            const quint8 code = grid.rowCodes(r)[c];
+            if (code < CellGrid::OtherText) {
+                if (code == byteA || (exchange && code == byteB)) {
+                    grid.setCode(c, r, code == byteA ? byteB : byteA);
+                    ++changed;
+                }
+                continue;
+            }
             QString text = grid.cell(c, r);
             bool touched = false;
             for (QChar &ch : text) {
                 if (ch == a) {
                     ch = b;
                     touched = true;
-                } else if (ch == b && direction == Direction::Exchange) {
+                } else if (ch == b && exchange) {
                     ch = a;
                     touched = true;
                 }

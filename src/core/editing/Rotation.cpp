@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <numbers>
+#include <vector>
 
 namespace tessell {
 
@@ -23,11 +24,12 @@ int nearestEven(double v)
 {
     const double lower = std::floor(v);
     const double fraction = v - lower;
+    const int below = int(lower);
     if (fraction > 0.5)
-        return int(lower) + 1;
+        return below + 1;
     if (fraction < 0.5)
-        return int(lower);
-    return std::fmod(lower, 2.0) == 0.0 ? int(lower) : int(lower) + 1;
+        return below;
+    return below % 2 == 0 ? below : below + 1;
 }
 
 QPoint source(int x, int y, int cx, int cy, const Turn &t)
@@ -46,13 +48,26 @@ void Rotation::rotate(CellGrid &grid, int degrees)
 {
     const Turn t = turn(degrees);
     const int cx = grid.columns() / 2, cy = grid.rows() / 2;
+    // The column's products once for all rows; the sums are those of source().
+    std::vector<double> cosX(grid.columns()), sinX(grid.columns());
+    for (int x = 0; x < grid.columns(); ++x) {
+        cosX[x] = t.cosine * (x - cx);
+        sinX[x] = t.sine * (x - cx);
+    }
     CellGrid turned(grid.columns(), grid.rows());
-    for (int y = 0; y < grid.rows(); ++y)
-        for (int x = 0; x < grid.columns(); ++x) {
-            const QPoint s = source(x, y, cx, cy, t);
-            if (grid.contains(s.x(), s.y()))
-                turned.setCell(x, y, grid.cell(s.x(), s.y()));
-        }
+    // Square blocks of new cells read their old cells from a small turned
+    // square, which stays in the cache; row by row they would come from all over.
+    constexpr int Block = 32;
+    for (int y0 = 0; y0 < grid.rows(); y0 += Block)
+        for (int x0 = 0; x0 < grid.columns(); x0 += Block)
+            for (int y = y0; y < qMin(y0 + Block, grid.rows()); ++y) {
+                const double sinY = t.sine * (y - cy), cosY = t.cosine * (y - cy);
+                for (int x = x0; x < qMin(x0 + Block, grid.columns()); ++x) {
+                    const int sx = cx + nearestEven(cosX[x] - sinY), sy = cy + nearestEven(sinX[x] + cosY);
+                    if (grid.contains(sx, sy))
+                        turned.copyCell(x, y, grid, sx, sy);
+                }
+            }
     grid = std::move(turned);
 }
 

@@ -43,6 +43,11 @@ void TileRenderer::setPalette(const Palette &palette)
             for (int x = 0; x < TW; ++x)
                 putPixel(m_tiles[n] + (y * TW + x) * Bytes, palette[n].pixel(x, y));
     std::memset(m_tiles[WhiteTile], 0xFF, sizeof m_tiles[WhiteTile]);
+    for (int n = 0; n <= WhiteTile; ++n)
+        for (int y = 0; y < TH; ++y) {
+            std::memcpy(m_cellRows[n][y], m_tiles[n] + y * TileRowBytes, TileRowBytes);
+            gridLine(m_cellRows[n][y] + TileRowBytes, 1);
+        }
 }
 
 QSize TileRenderer::imageSize(Layout layout, int columns, int rows)
@@ -65,26 +70,25 @@ void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cell
     const bool lines = layout == Layout::Picture;
     const int pitchY = lines ? CellGeometry::CellHeight : TH;
     const int columns = cells.width();
-    std::vector<const uchar *> rowTiles(columns);
+    std::vector<int> rowTiles(columns);
     auto *bits = image.bits();
     const qsizetype stride = image.bytesPerLine();
+    constexpr int CellRowBytes = TileRowBytes + Bytes;
     for (int r = 0; r < cells.height(); ++r) {
         for (int c = 0; c < columns; ++c) {
             const int n = grid.numberAt(cells.left() + c, cells.top() + r);
-            rowTiles[c] = m_tiles[n < 0 ? WhiteTile : n];
+            rowTiles[c] = n < 0 ? WhiteTile : n;
         }
         // Each pixel is written once: the tile rows with the grid pixel between
         // tiles, then the grid line under the row.
         for (int y = 0; y < TH; ++y) {
             uchar *dst = bits + stride * (qsizetype(r) * pitchY + y);
-            for (int c = 0; c < columns; ++c) {
-                std::memcpy(dst, rowTiles[c] + y * TileRowBytes, TileRowBytes);
-                dst += TileRowBytes;
-                if (lines && c + 1 < columns) {
-                    gridLine(dst, 1);
-                    dst += Bytes;
-                }
-            }
+            int c = 0;
+            if (lines)
+                for (; c + 1 < columns; ++c, dst += CellRowBytes)
+                    std::memcpy(dst, m_cellRows[rowTiles[c]][y], CellRowBytes);
+            for (; c < columns; ++c, dst += TileRowBytes)
+                std::memcpy(dst, m_tiles[rowTiles[c]] + y * TileRowBytes, TileRowBytes);
         }
         if (lines && r + 1 < cells.height())
             gridLine(bits + stride * (qsizetype(r) * pitchY + TH), size.width());

@@ -59,6 +59,9 @@ private:
     // Each tile's pixels row by row as the image stores them, ready for copying
     // into scan lines.
     uchar m_tiles[17][PaletteEntry::PixelCount * 3];
+    // Each tile row followed by the grid line's pixel: a picture's cell row in
+    // one copy.
+    uchar m_cellRows[17][PaletteEntry::TileHeight][(PaletteEntry::TileWidth + 1) * 3];
 };
 
 } // namespace tessell

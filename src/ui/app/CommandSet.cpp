@@ -165,7 +165,7 @@ void CommandSet::connectEditing(DesignEditor &editor, FileCommands &files, Histo
     on(C::ShowPicture, e, &DesignEditor::showPictureView);
     on(C::ShowNumbers, e, &DesignEditor::showNumberView);
     on(C::ToggleView, e, &DesignEditor::toggleView);
-    on(C::Refresh, e, [e] { e->refreshPicture(); });
+    on(C::Refresh, e, &DesignEditor::refresh);
 
     connect(e, &DesignEditor::cutCopyEnabledChanged, this, [this](bool enabled) {
         setEnabled(C::Cut, enabled);

@@ -19,8 +19,8 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QMenu>
 #include <QFileInfo>
+#include <QMenu>
 #include <QStandardPaths>
 
 namespace tessell {
@@ -31,7 +31,8 @@ const QString kFolderKey = QStringLiteral("folder");
 
 QList<Prompter::Filter> designFilters(const QString &all)
 {
-    return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+    return {{QCoreApplication::translate("tessell::FileCommands", "Tessell ファイル(*.tsl)"),
+             {QStringLiteral("*.tsl")}},
             {all, {QStringLiteral("*.*")}}};
 }
 } // namespace
@@ -39,7 +40,8 @@ QList<Prompter::Filter> designFilters(const QString &all)
 FileCommands::FileCommands(Design &design, History &history, DesignEditor &editor, SettingsStore &store,
                            Prompter &prompter, CommandRunner &runner, QWidget *window, QObject *parent)
     : QObject(parent), m_design(design), m_history(history), m_editor(editor), m_store(store),
-      m_prompter(prompter), m_runner(runner), m_window(window), m_recentMenu(new QMenu(tr("最近使ったファイル"), window))
+      m_prompter(prompter), m_runner(runner), m_window(window),
+      m_recentMenu(new QMenu(tr("最近使ったファイル"), window))
 {
     m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FileCommands::fillRecentMenu);
@@ -80,16 +82,19 @@ void FileCommands::openRecent(const QString &path)
 bool FileCommands::offerRecovery(std::vector<LeftHistory> &left)
 {
     for (LeftHistory &l : left) {
-        const auto answer = m_prompter.question(m_window, CommandRunner::title(), texts::recoverQuestion(),
-                                                Prompter::Icon::Question, {Prompter::Answer::Yes, Prompter::Answer::No});
+        const auto answer =
+            m_prompter.question(m_window, CommandRunner::title(), texts::recoverQuestion(),
+                                Prompter::Icon::Question, {Prompter::Answer::Yes, Prompter::Answer::No});
         if (answer != Prompter::Answer::Yes) {
             l.remove();
             continue;
         }
-        l.design().applyTo(m_design);
-        m_editor.changeSetting(false);
-        delHistory(texts::recoveredEntry());
-        m_editor.refreshPicture();
+        // The history starts again with the design taken back.
+        m_history.delHistory();
+        m_editor.edit(texts::recoveredEntry(), EditOrder::RecordThenRedraw, [&] {
+            l.design().applyTo(m_design);
+            m_editor.changeSetting(false);
+        });
         setTitle();
         l.remove();
         return true;
@@ -161,13 +166,14 @@ bool FileCommands::newDesign(bool askSize)
         columns = dialog.columns();
         rows = dialog.rows();
     }
-    m_design.makeNew(columns, rows);
-    m_editor.changeSetting(false);
-    m_design.changeFirstContent();
-    m_editor.makeLog(tr("新規作成"));
-    m_design.setFileName(QString());
+    m_editor.edit(tr("新規作成"), EditOrder::RecordThenCount, [&] {
+        m_design.makeNew(columns, rows);
+        // Before the entry: the side file must not name the file the design replaced.
+        m_design.setFileName(QString());
+        m_editor.changeSetting(false);
+        m_design.changeFirstContent();
+    });
     setTitle();
-    m_editor.reCount();
     return true;
 }
 
@@ -195,12 +201,14 @@ bool FileCommands::fileOpen(const QString &path)
     });
     if (!read)
         return false;
-    DesignFile::apply(contents, m_design);
-    m_design.setFileName(path);
-    rememberFile(path);
-    m_editor.changeSetting(false);
-    delHistory(tr("ファイルを開く"));
-    m_editor.refreshPicture();
+    // The history starts again with the opened design.
+    m_history.delHistory();
+    m_editor.edit(tr("ファイルを開く"), EditOrder::RecordThenRedraw, [&] {
+        DesignFile::apply(contents, m_design);
+        m_design.setFileName(path);
+        rememberFile(path);
+        m_editor.changeSetting(false);
+    });
     m_design.changeFirstContent();
     setTitle();
     return true;
@@ -210,8 +218,8 @@ void FileCommands::openDesign()
 {
     if (checkModify())
         return;
-    const QString path =
-        m_prompter.openFileName(m_window, tr("ファイルを開く"), designFilters(tr("全てのファイル(*.*)")), startFolder());
+    const QString path = m_prompter.openFileName(m_window, tr("ファイルを開く"),
+                                                 designFilters(tr("全てのファイル(*.*)")), startFolder());
     if (!path.isEmpty())
         fileOpen(path);
 }
@@ -220,12 +228,11 @@ void FileCommands::importArrangement()
 {
     if (checkModify())
         return;
-    const QString path = m_prompter.openFileName(
-        m_window, tr("配列を開く"),
-        {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
-         {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
-         {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
-        startFolder());
+    const QString path = m_prompter.openFileName(m_window, tr("配列を開く"),
+                                                 {{tr("配列ファイル (*.csv)"), {QStringLiteral("*.csv")}},
+                                                  {tr("Tessell ファイル(*.tsl)"), {QStringLiteral("*.tsl")}},
+                                                  {tr("すべてのファイル (*.*)"), {QStringLiteral("*.*")}}},
+                                                 startFolder());
     if (path.isEmpty())
         return;
     QStringList lines;
@@ -234,10 +241,9 @@ void FileCommands::importArrangement()
     rememberFolder(path);
     m_editor.setStatus(tr("配列の読み込み中"));
     QCoreApplication::processEvents();
-    ArrangementImport::apply(lines, m_design);
-    m_editor.makeLog(tr("配列を開く"));
+    m_editor.edit(tr("配列を開く"), EditOrder::RecordThenRedraw,
+                  [&] { ArrangementImport::apply(lines, m_design); });
     // Taken after the refresh has made empty cells "0", so the import counts as unchanged.
-    m_editor.refreshPicture();
     m_design.changeFirstContent();
     setTitle();
 }
@@ -283,7 +289,10 @@ void FileCommands::delHistory(const QString &name)
         m_editor.writeRecovery();
 }
 
-void FileCommands::clearHistory() { delHistory(tr("ヒストリー削除")); }
+void FileCommands::clearHistory()
+{
+    delHistory(tr("ヒストリー削除"));
+}
 
 void FileCommands::openCommandLine(const QStringList &arguments)
 {

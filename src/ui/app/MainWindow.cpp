@@ -197,6 +197,8 @@ void MainWindow::connectCommands()
     connect(e, &DesignEditor::placeChanged, m_place, &QLabel::setText);
     connect(e, &DesignEditor::viewChanged, m_work, &QWidget::setVisible);
     connect(e, &DesignEditor::pictureResized, this, &MainWindow::controlBar1Resize);
+    // Every window's F1 reaches the help through the editor, its host.
+    connect(e, &DesignEditor::helpRequested, this, &MainWindow::showHelp);
     connect(e, &DesignEditor::selectionFrameChanged, this, [this] {
         if (m_replaceDialog)
             m_replaceDialog->autoEnter();
@@ -269,7 +271,7 @@ void MainWindow::print()
 {
     if (m_editor->listcheck())
         return;
-    PrintDialog dialog(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    PrintDialog dialog(*m_editor, this);
     dialog.exec();
 }
 
@@ -300,14 +302,13 @@ void MainWindow::changeCanvasSize()
 void MainWindow::paletteEditor()
 {
     PaletteEditor window(*m_editor, this);
-    connect(&window, &PaletteEditor::helpRequested, this, [this](int topic) { showHelp(topic); });
     window.exec();
     m_editor->changeSetting(true);
 }
 
 void MainWindow::imageScan()
 {
-    ImageScanWindow window(*m_editor, [this](int topic) { showHelp(topic); }, this);
+    ImageScanWindow window(*m_editor, this);
     window.exec();
     // Colours chosen from the picture are applied as the palette editor's are.
     if (window.paletteChosen())
@@ -319,8 +320,7 @@ void MainWindow::collectionPlan()
     // Counted as the class pages count, after the same check.
     if (m_editor->listcheck())
         return;
-    CollectionPlanWindow window(
-        *m_editor, [this](int topic) { showHelp(topic); }, this);
+    CollectionPlanWindow window(*m_editor, this);
     window.exec();
 }
 
@@ -333,8 +333,7 @@ void MainWindow::options()
         readIni(true);
         readIni(true);
     };
-    OptionsDialog dialog(m_runner, association, m_store, {resetToolBars, [this](int topic) { showHelp(topic); }},
-                         this);
+    OptionsDialog dialog(*m_editor, association, resetToolBars, this);
     dialog.exec();
 }
 void MainWindow::about()

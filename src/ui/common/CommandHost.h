@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/common/EditOrder.h"
+
 #include <QRect>
 #include <QString>
 
@@ -15,7 +17,8 @@ class Prompter;
 class SettingsStore;
 
 // What the windows that change or show the whole design (replace, rotate and
-// move, the picture check, and the ones to come) may ask of the editor.
+// move, the picture check, the image scan, the palette editor, the print
+// dialog and the options) may ask of the editor.
 class CommandHost {
 public:
     virtual ~CommandHost() = default;
@@ -28,9 +31,11 @@ public:
     // shown over window (the editor's window when null), so that a full-screen
     // or modal window does not hide it.
     virtual bool run(const std::function<void()> &command, QWidget *window = nullptr) = 0;
-    // Cell check, full redraw and recount; false when a cell was invalid.
-    virtual bool refreshPicture() = 0;
-    virtual void makeLog(const QString &name) = 0;
+    // Runs change (the cells through Design::editCells), then finishes the
+    // edit under name in order: the picture, the counts and the history entry.
+    virtual void edit(const QString &name, EditOrder order, const std::function<void()> &change) = 0;
+    // F1: the help page of a topic (HelpPages::Topic; 0 the contents).
+    virtual void showHelp(int topic) = 0;
     virtual void setStatus(const QString &text) = 0;
     // The status panel's progress bar: done of total rows, repainted at most
     // every few milliseconds between the first and the last row.

@@ -21,9 +21,8 @@ void BucketTool::release(const QPoint &pixel, Qt::MouseButton button)
     Design &design = host().design();
     CellRaster raster(design.grid());
     raster.floodFill(cell, host().currentNumber());
-    design.editCells([&](CellGrid &grid) { return raster.writeBack(grid); });
-    host().refreshPicture();
-    host().makeLog(tr("バケツツール"));
+    host().edit(tr("バケツツール"), EditOrder::RedrawThenRecord,
+                [&] { design.editCells([&](CellGrid &grid) { return raster.writeBack(grid); }); });
 }
 
 QCursor BucketTool::cursor() const { return Icons::bucketCursor(); }

@@ -3,29 +3,25 @@
 #include "core/Texts.h"
 #include "core/document/Design.h"
 #include "core/document/History.h"
-#include "core/document/Recovery.h"
-#include "core/editing/CellGeometry.h"
-#include "core/editing/TextToCells.h"
 #include "ui/common/CommandRunner.h"
 #include "ui/common/Icons.h"
 #include "ui/common/Prompter.h"
+#include "ui/editing/BlockClipboard.h"
 #include "ui/editing/BucketTool.h"
 #include "ui/editing/CountBar.h"
 #include "ui/editing/NumberDirectEdit.h"
 #include "ui/editing/NumberView.h"
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PenTool.h"
+#include "ui/editing/PictureDrawing.h"
 #include "ui/editing/PictureView.h"
 #include "ui/editing/SelectionTool.h"
 #include "ui/editing/ShapeTool.h"
-#include "ui/editing/TextDialog.h"
+#include "ui/editing/TextInsertion.h"
 #include "ui/editing/TextTool.h"
 #include "ui/editing/ToolBox.h"
 
-#include <QClipboard>
 #include <QCoreApplication>
-#include <QGuiApplication>
-#include <QLineEdit>
 #include <QToolButton>
 
 namespace tessell {
@@ -39,10 +35,13 @@ DesignEditor::DesignEditor(Design &design, History &history, SettingsStore &stor
                            CommandRunner &runner, const Parts &parts, QObject *parent)
     : QObject(parent), m_design(design), m_history(history), m_store(store), m_prompter(prompter),
       m_runner(runner), m_window(parts.window), m_toolBox(parts.toolBox), m_paletteBar(parts.paletteBar),
-      m_countBar(parts.countBar), m_renderer(design.palette())
+      m_countBar(parts.countBar), m_finisher(design, history, runner, *this, parts.window),
+      m_text(new TextInsertion(*this, m_floating, store, prompter, parts.window, this)),
+      m_clipboard(new BlockClipboard(this))
 {
     m_picture = new PictureView(parts.pictureArea);
     m_picture->setObjectName(QStringLiteral("pictureView"));
+    m_drawing = new PictureDrawing(m_design, *m_picture, this);
     m_number = new NumberView(m_design, parts.workArea);
     m_number->setObjectName(QStringLiteral("numberView"));
     m_number->hide();
@@ -63,11 +62,9 @@ DesignEditor::DesignEditor(Design &design, History &history, SettingsStore &stor
 
     connect(selection, &SelectionTool::lifted, this, [this] { setCutCopyEnabled(true); });
     connect(selection, &SelectionTool::frameChanged, this, &DesignEditor::selectionFrameChanged);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &DesignEditor::updatePasteEnabled);
-    connect(&m_design, &Design::paletteChanged, this, [this] { m_renderer.setPalette(m_design.palette()); });
-    // The picture follows the design: every edit redraws the tiles it changed,
-    // and the place indicator shows the content of its cell as it is now.
-    connect(&m_design, &Design::cellsChanged, this, &DesignEditor::drawCells);
+    connect(m_clipboard, &BlockClipboard::hasBlockChanged, this, &DesignEditor::pasteEnabledChanged);
+    connect(m_drawing, &PictureDrawing::resized, this, &DesignEditor::pictureResized);
+    // The place indicator shows the content of its cell as it is now.
     connect(&m_design, &Design::cellsChanged, this, [this](const QRect &cells) {
         if (m_placeFull && cells.contains(m_placeCell))
             showPlace(m_placeCell, true);
@@ -117,8 +114,7 @@ void DesignEditor::selectNumber(int number)
     m_currentNumber = number & 15;
     m_countBar->setCurrent(m_currentNumber);
     m_paletteBar->setCurrent(m_currentNumber);
-    if (m_textDialog)
-        enterWord();
+    m_text->enterWord();
 }
 
 void DesignEditor::setCutCopyEnabled(bool enabled) { emit cutCopyEnabledChanged(enabled); }
@@ -130,33 +126,9 @@ bool DesignEditor::run(const std::function<void()> &command, QWidget *window)
 
 // ---------------------------------------------------------------- picture
 
-void DesignEditor::drawCells(const QRect &cells)
-{
-    QImage &image = m_picture->image();
-    // A picture of another size is about to be drawn anew.
-    if (image.size() != CellGeometry::pictureSize(m_design.columns(), m_design.rows()))
-        return;
-    m_renderer.drawCells(image, m_design.grid(), cells);
-    const QRect area = cells.intersected(m_design.allCells());
-    if (!area.isEmpty())
-        m_picture->updatePicture(QRect(CellGeometry::tileOrigin(area.left(), area.top()),
-                                       CellGeometry::tileOrigin(area.right() + 1, area.bottom() + 1)));
-}
+void DesignEditor::holdTiles() { m_drawing->hold(); }
 
-bool DesignEditor::renderPicture(bool blank)
-{
-    QImage &image = m_picture->image();
-    const QSize before = image.size();
-    if (blank) {
-        m_renderer.renderBlank(image, m_design.columns(), m_design.rows());
-    } else {
-        const int rows = qMax(1, m_design.rows());
-        m_renderer.renderPicture(image, m_design.grid(), [this, rows](int done, int) { setProgress(done, rows); });
-        setProgress(0, rows);
-    }
-    m_picture->imageChanged();
-    return image.size() != before;
-}
+void DesignEditor::releaseTiles() { m_drawing->release(); }
 
 bool DesignEditor::listcheck()
 {
@@ -176,11 +148,12 @@ bool DesignEditor::refreshPicture()
         return false;
     if (!m_pictureShown)
         return true;
-    setProgress(0, qMax(1, m_design.rows()));
+    const int rows = qMax(1, m_design.rows());
+    setProgress(0, rows);
     setStatus(tr("画像更新中"));
     QCoreApplication::processEvents();
-    if (renderPicture(false))
-        emit pictureResized();
+    m_drawing->render([this, rows](int done, int) { setProgress(done, rows); });
+    setProgress(0, rows);
     setStatus(texts::ready());
     reCount();
     return true;
@@ -199,23 +172,23 @@ void DesignEditor::changeSetting(bool paletteOnly)
     // A block floating over the old design is dropped: the re-layout below
     // would otherwise write it into the new or opened one.
     m_floating.clear();
-    renderPicture(true);
-    emit pictureResized();
+    m_drawing->startDesign();
     selectNumber(0);
 }
 
 void DesignEditor::resizeCanvas(int columns, int rows)
 {
+    m_drawing->hold();
     m_design.resizeCanvas(columns, rows);
-    renderPicture(true);
+    m_drawing->startDesign();
     refreshPicture();
-    emit pictureResized();
+    m_drawing->release();
 }
 
 void DesignEditor::shutDown()
 {
-    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
-    closeTextDialog();
+    m_clipboard->stopWatching();
+    m_text->close();
 }
 
 // ---------------------------------------------------------------- views
@@ -262,13 +235,15 @@ void DesignEditor::changeTool(ToolKind kind)
     setCutCopyEnabled(false);
     m_toolBox->widthButton()->setEnabled(m_toolBox->usesWidth(kind));
     placeBlock();
-    closeTextDialog();
+    m_text->close();
     Tool *tool = m_tools[int(kind)];
     m_picture->setTool(tool);
     tool->activate();
     reCount();
-    if (kind == ToolKind::Text)
-        openTextDialog();
+    if (kind == ToolKind::Text) {
+        m_toolBox->widthButton()->setEnabled(false);
+        m_text->open();
+    }
 }
 
 void DesignEditor::reselectTool()
@@ -294,10 +269,11 @@ void DesignEditor::placeBlock()
     const BlockText block = m_floating.block();
     const QPoint origin = m_floating.origin();
     m_floating.clear();
-    m_design.editCells([&](CellGrid &grid) { return block.place(grid, origin); });
-    m_picture->update();
-    makeLog(frame == FloatingBlock::Frame::Text ? tr("文字入れ") : tr("範囲選択"));
-    reCount();
+    const QString name = frame == FloatingBlock::Frame::Text ? tr("文字入れ") : tr("範囲選択");
+    edit(name, EditOrder::RecordThenCount, [&] {
+        m_design.editCells([&](CellGrid &grid) { return block.place(grid, origin); });
+        m_picture->update();
+    });
 }
 
 std::optional<QRect> DesignEditor::selectionFrameCells() const
@@ -310,69 +286,19 @@ std::optional<QRect> DesignEditor::selectionFrameCells() const
 
 void DesignEditor::placeFloatingSelection() { changeTool(ToolKind::Selection); }
 
-// ---------------------------------------------------------------- text
+// ---------------------------------------------------------------- text and clipboard
 
-void DesignEditor::openTextDialog()
-{
-    m_toolBox->widthButton()->setEnabled(false);
-    processEvents();
-    if (m_textDialog)
-        return;
-    m_textDialog = new TextDialog(m_store, m_window);
-    connect(m_textDialog, &TextDialog::textEdited, this, &DesignEditor::enterWord);
-    connect(m_textDialog, &TextDialog::fontRequested, this, &DesignEditor::chooseTextFont);
-    m_textDialog->show();
-    // Typing goes straight into the text field.
-    m_textDialog->activateWindow();
-    m_textDialog->textField()->setFocus();
-}
+TextDialog *DesignEditor::textDialog() const { return m_text->dialog(); }
 
-void DesignEditor::closeTextDialog()
-{
-    if (m_textDialog)
-        m_textDialog->release();
-    m_textDialog = nullptr;
-}
+bool DesignEditor::isPasteEnabled() const { return m_clipboard->hasBlock(); }
 
-void DesignEditor::chooseTextFont()
-{
-    if (!m_textDialog)
-        return;
-    const std::optional<QFont> font = m_prompter.chooseFont(m_textDialog, m_textDialog->chosenFont(), m_design.rows());
-    if (!font || !m_textDialog)
-        return;
-    m_textDialog->setChosenFont(*font);
-    enterWord();
-}
-
-void DesignEditor::enterWord()
-{
-    if (!m_textDialog)
-        return;
-    const QFont font = m_textDialog->chosenFont();
-    // The size in points is taken as the height in cells.
-    const int height = font.pointSize() > 0 ? font.pointSize() : qRound(font.pointSizeF());
-    const BlockText block = TextToCells::enterWord(m_textDialog->text(), font, height, m_currentNumber);
-    if (m_floating.frame() == FloatingBlock::Frame::Text)
-        m_floating.setBlock(block);
-    else
-        m_floating.show(FloatingBlock::Frame::Text, block, QPoint(0, 0));
-    updateOverlay();
-}
-
-// ---------------------------------------------------------------- clipboard
-
-void DesignEditor::updatePasteEnabled()
-{
-    m_pasteEnabled = QGuiApplication::clipboard()->text().left(6) == BlockText::Token;
-    emit pasteEnabledChanged(m_pasteEnabled);
-}
+void DesignEditor::updatePasteEnabled() { m_clipboard->update(); }
 
 void DesignEditor::copyOrCut(bool cut)
 {
     if (m_floating.frame() != FloatingBlock::Frame::Selection)
         return;
-    QGuiApplication::clipboard()->setText(m_floating.block().format());
+    m_clipboard->setBlock(m_floating.block());
     if (!cut)
         return;
     // The frame goes first, so the tool change places nothing: the block is gone.
@@ -380,53 +306,27 @@ void DesignEditor::copyOrCut(bool cut)
     changeTool(ToolKind::Selection);
 }
 
-void DesignEditor::cut() { copyOrCut(true); }
-
-void DesignEditor::copy() { copyOrCut(false); }
-
 void DesignEditor::paste()
 {
-    const QString text = QGuiApplication::clipboard()->text();
-    if (text.left(6) != BlockText::Token)
-        return;
     // Checked before anything moves, so a malformed text changes nothing.
-    BlockText block;
-    if (!run([&] { block = BlockText::parse(text); }))
+    std::optional<BlockText> block;
+    if (!run([&] { block = m_clipboard->block(); }) || !block)
         return;
     changeTool(ToolKind::Selection);
-    m_floating.show(FloatingBlock::Frame::Selection, block, QPoint(0, 0));
+    m_floating.show(FloatingBlock::Frame::Selection, *block, QPoint(0, 0));
     updateOverlay();
 }
 
 // ---------------------------------------------------------------- history
 
-void DesignEditor::makeLog(const QString &name)
-{
-    m_runner.run(m_window, [&] {
-        m_history.makeLog(name, m_design);
-        Recovery::writeSideFile(m_history, m_design);
-    });
-}
-
-void DesignEditor::writeRecovery()
-{
-    m_runner.run(m_window, [&] { Recovery::writeSideFile(m_history, m_design); });
-}
-
 void DesignEditor::restoreHistory(const std::function<void()> &restore)
 {
-    if (m_runner.run(m_window, restore)) {
-        refreshPicture();
-        writeRecovery();
-    }
+    m_finisher.restore(restore);
     // Also after a failure: the list shows the entry that is still current.
     emit historyChanged();
 }
 
-void DesignEditor::selectHistoryEntry(int index)
-{
-    restoreHistory([&] { m_history.select(index, m_design); });
-}
+void DesignEditor::selectHistoryEntry(int index) { restoreHistory([&] { m_history.select(index, m_design); }); }
 
 void DesignEditor::undo()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/render/TileRenderer.h"
 #include "ui/common/CommandHost.h"
+#include "ui/editing/EditFinisher.h"
 #include "ui/editing/FloatingBlock.h"
 #include "ui/editing/TextDialog.h"
 #include "ui/editing/ToolHost.h"
@@ -9,12 +9,12 @@
 
 #include <QElapsedTimer>
 #include <QObject>
-#include <QPointer>
 
 #include <array>
 
 namespace tessell {
 
+class BlockClipboard;
 class CommandRunner;
 class CountBar;
 class Design;
@@ -22,16 +22,19 @@ class History;
 class NumberDirectEdit;
 class NumberView;
 class PaletteBar;
+class PictureDrawing;
 class PictureView;
 class SettingsStore;
+class TextInsertion;
 class Tool;
 class ToolBox;
 
 // The editing of the one open design: the picture and number views, the paint
-// tools and the floating block, the text dialog, the current number, the
-// clipboard commands and the history steps. It tells the window what to show
+// tools and the floating block, the current number, the clipboard commands and
+// the history steps; text insertion, the clipboard and the end of every edit
+// (EditFinisher) are objects of their own. It tells the window what to show
 // through its signals; the windows that change the design take it as their host.
-class DesignEditor : public QObject, public ToolHost, public CommandHost {
+class DesignEditor : public QObject, public ToolHost, public CommandHost, private EditFinisher::Displays {
     Q_OBJECT
 public:
     // The window parts the editor drives: the picture goes into pictureArea,
@@ -53,9 +56,11 @@ public:
     Design &design() override { return m_design; }
     int currentNumber() const override { return m_currentNumber; }
     int penWidth() const override;
-    bool refreshPicture() override;
-    void makeLog(const QString &name) override;
-    void reCount() override;
+    void edit(const QString &name, EditOrder order, const std::function<void()> &change) override
+    {
+        m_finisher.edit(name, order, change);
+    }
+    void finishEdit(const QString &name, EditOrder order) override { m_finisher.finishEdit(name, order); }
     void placeBlock() override;
     void showPlace(const QPoint &cell, bool full) override;
     void processEvents() override;
@@ -63,11 +68,16 @@ public:
     Prompter &prompter() override { return m_prompter; }
     SettingsStore &settings() override { return m_store; }
     bool run(const std::function<void()> &command, QWidget *window = nullptr) override;
+    void showHelp(int topic) override { emit helpRequested(topic); }
     void setStatus(const QString &text) override;
     void setProgress(int done, int total) override;
     std::optional<QRect> selectionFrameCells() const override;
     void placeFloatingSelection() override;
 
+    // Cell check, full redraw and recount; false when a cell was refused.
+    bool refreshPicture() override;
+    // The refresh command (menu, tool button, Ctrl+R).
+    void refresh() { refreshPicture(); }
     // True when an invalid cell was found (and shown).
     bool listcheck();
     void selectNumber(int number);
@@ -77,7 +87,7 @@ public:
     // The active tool chosen again (after the picture moved); text becomes the pen.
     void reselectTool();
     // Keeps what a crash would lose beside the history (file name, names, palette).
-    void writeRecovery();
+    void writeRecovery() { m_finisher.writeRecovery(); }
     // A floating block goes into the design before it is compared, saved or replaced.
     void settleFloatingBlock();
     void resizeCanvas(int columns, int rows);
@@ -93,10 +103,10 @@ public:
     void redo();
     void selectHistoryEntry(int index);
 
-    void cut();
-    void copy();
+    void cut() { copyOrCut(true); }
+    void copy() { copyOrCut(false); }
     void paste();
-    bool isPasteEnabled() const { return m_pasteEnabled; }
+    bool isPasteEnabled() const;
     void updatePasteEnabled();
 
     PictureView *pictureView() const { return m_picture; }
@@ -106,8 +116,7 @@ public:
     CountBar *countBar() const { return m_countBar; }
     History &history() { return m_history; }
     const FloatingBlock &floatingBlock() const { return m_floating; }
-    TextDialog *textDialog() const { return m_textDialog; }
-    const TileRenderer &renderer() const { return m_renderer; }
+    TextDialog *textDialog() const;
 
 signals:
     void statusChanged(const QString &text);
@@ -122,18 +131,17 @@ signals:
     void selectionFrameChanged();
     // The history's entries or current entry changed, or are to be shown again.
     void historyChanged();
+    void helpRequested(int topic);
 
 private:
-    void drawCells(const QRect &cells);
-    // Draws the whole picture; true when it changed size.
-    bool renderPicture(bool blank);
+    // EditFinisher::Displays
+    void reCount() override;
+    void holdTiles() override;
+    void releaseTiles() override;
+
     void setNumberViewVisible(bool numbers);
     void setCutCopyEnabled(bool enabled);
     void restoreHistory(const std::function<void()> &restore);
-    void openTextDialog();
-    void closeTextDialog();
-    void enterWord();
-    void chooseTextFont();
     void copyOrCut(bool cut);
 
     Design &m_design;
@@ -149,16 +157,17 @@ private:
     NumberView *m_number;
     NumberDirectEdit *m_directEdit;
     std::array<Tool *, 7> m_tools{};
-    TileRenderer m_renderer;
+    PictureDrawing *m_drawing;
     FloatingBlock m_floating;
-    QPointer<TextDialog> m_textDialog;
+    EditFinisher m_finisher;
+    TextInsertion *m_text;
+    BlockClipboard *m_clipboard;
     QElapsedTimer m_progressClock;
     int m_currentNumber = 0;
     // The cell the place indicator names, and whether it shows its content.
     QPoint m_placeCell;
     bool m_placeFull = true;
     bool m_pictureShown = true;
-    bool m_pasteEnabled = false;
 };
 
 } // namespace tessell

@@ -47,8 +47,7 @@ bool NumberDirectEdit::eventFilter(QObject *watched, QEvent *event)
             return !left;
         } else if (event->type() == QEvent::MouseButtonRelease && m_dragging) {
             m_dragging = false;
-            m_host.makeLog(tr("直接編集"));
-            m_host.reCount();
+            m_host.finishEdit(tr("直接編集"), EditOrder::RecordThenCount);
         }
         return false;
     }

@@ -28,8 +28,7 @@ void PenTool::release(const QPoint &, Qt::MouseButton)
     if (!m_dragging)
         return;
     m_dragging = false;
-    host().makeLog(tr("ペンツール"));
-    host().reCount();
+    host().finishEdit(tr("ペンツール"), EditOrder::RecordThenCount);
 }
 
 QCursor PenTool::cursor() const { return Icons::penCursor(); }

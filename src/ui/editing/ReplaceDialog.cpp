@@ -5,8 +5,8 @@
 #include "core/document/Design.h"
 #include "core/editing/Replace.h"
 #include "core/settings/SettingsStore.h"
-#include "ui/common/Prompter.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/Prompter.h"
 #include "ui/common/WindowPlaces.h"
 
 #include <QAbstractItemView>
@@ -175,11 +175,11 @@ void ReplaceDialog::startReplace()
     }
     const auto direction = m_direction->text() == exchange() ? Replace::Direction::Exchange : Replace::Direction::OneWay;
     const int from = m_from->currentIndex(), to = m_to->currentIndex();
-    design.editCells([&](CellGrid &grid) {
-        return Replace::replaceNumbers(grid, from, to, direction, range) ? range : QRect();
+    m_host.edit(tr("置換"), EditOrder::RedrawThenRecord, [&] {
+        design.editCells([&](CellGrid &grid) {
+            return Replace::replaceNumbers(grid, from, to, direction, range) ? range : QRect();
+        });
     });
-    m_host.refreshPicture();
-    m_host.makeLog(tr("置換"));
     m_host.setStatus(texts::ready());
 }
 

@@ -14,6 +14,8 @@
 #include <QPainterPath>
 #include <QToolButton>
 
+#include <algorithm>
+
 namespace tessell {
 
 namespace {
@@ -136,27 +138,26 @@ void RotateMoveWindow::showAngle() { m_angleLabel->setText(tr("%1ﾟ").arg(m_ang
 
 void RotateMoveWindow::moveDesign(Moves::Direction direction)
 {
-    Design &design = m_host.design();
-    design.editCells([direction](CellGrid &grid) {
-        Moves::move(grid, direction);
-        return QRect(0, 0, grid.columns(), grid.rows());
+    const MoveButton &m =
+        *std::find_if(std::begin(kMoves), std::end(kMoves),
+                      [direction](const MoveButton &b) { return b.direction == direction; });
+    m_host.edit(tr(m.history), EditOrder::RedrawThenRecord, [&] {
+        m_host.design().editCells([direction](CellGrid &grid) {
+            Moves::move(grid, direction);
+            return QRect(0, 0, grid.columns(), grid.rows());
+        });
     });
-    m_host.refreshPicture();
-    for (const MoveButton &m : kMoves)
-        if (m.direction == direction)
-            m_host.makeLog(tr(m.history));
 }
 
 void RotateMoveWindow::rotateDesign()
 {
-    Design &design = m_host.design();
     const int degrees = m_angle;
-    design.editCells([degrees](CellGrid &grid) {
-        Rotation::rotate(grid, degrees);
-        return QRect(0, 0, grid.columns(), grid.rows());
+    m_host.edit(tr("回転"), EditOrder::RedrawThenRecord, [&] {
+        m_host.design().editCells([degrees](CellGrid &grid) {
+            Rotation::rotate(grid, degrees);
+            return QRect(0, 0, grid.columns(), grid.rows());
+        });
     });
-    m_host.refreshPicture();
-    m_host.makeLog(tr("回転"));
 }
 
 void RotateMoveWindow::closeEvent(QCloseEvent *event)

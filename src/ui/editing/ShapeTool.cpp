@@ -61,9 +61,8 @@ void ShapeTool::release(const QPoint &pixel, Qt::MouseButton)
     Design &design = host().design();
     CellRaster raster(design.grid());
     raster.drawShape(m_kind, startCell, endCell, host().penWidth(), host().currentNumber());
-    design.editCells([&](CellGrid &grid) { return raster.writeBack(grid); });
-    host().refreshPicture();
-    host().makeLog(historyName(m_kind));
+    host().edit(historyName(m_kind), EditOrder::RedrawThenRecord,
+                [&] { design.editCells([&](CellGrid &grid) { return raster.writeBack(grid); }); });
     host().updateOverlay();
 }
 

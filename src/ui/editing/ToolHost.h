@@ -1,7 +1,11 @@
 #pragma once
 
+#include "ui/common/EditOrder.h"
+
 #include <QPoint>
 #include <QString>
+
+#include <functional>
 
 namespace tessell {
 
@@ -9,7 +13,8 @@ class Design;
 
 // What a paint tool may ask of the editor. Positions are cells or picture
 // pixels, never widget pixels. The picture follows the design by itself:
-// an edit through Design::editCells redraws the tiles it changed.
+// an edit through Design::editCells redraws the tiles it changed; the editor
+// finishes every edit (EditFinisher).
 class ToolHost {
 public:
     virtual ~ToolHost() = default;
@@ -18,10 +23,11 @@ public:
     virtual int currentNumber() const = 0;
     virtual int penWidth() const = 0;
 
-    // Cell check, full redraw and recount; false when a cell was invalid.
-    virtual bool refreshPicture() = 0;
-    virtual void makeLog(const QString &name) = 0;
-    virtual void reCount() = 0;
+    // Runs change (the cells through Design::editCells), then finishes the
+    // edit under name in order: the picture, the counts and the history entry.
+    virtual void edit(const QString &name, EditOrder order, const std::function<void()> &change) = 0;
+    // Finishes an edit whose cells changed already, as a stroke does.
+    virtual void finishEdit(const QString &name, EditOrder order) = 0;
     // Places a floating block into the design (recorded in the history); nothing
     // when none floats.
     virtual void placeBlock() = 0;

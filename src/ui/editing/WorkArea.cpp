@@ -23,6 +23,7 @@ void WorkArea::setPicture(PictureView *picture)
 {
     m_picture = picture;
     static_cast<QGridLayout *>(widget()->layout())->addWidget(picture, 0, 0, Qt::AlignCenter);
+    picture->installEventFilter(this);
     connect(picture, &PictureView::zoomRequested, this, [this](int steps, const QPoint &at) {
         zoomPicture(PictureView::steppedZoom(m_picture->zoom(), steps), m_picture->mapTo(viewport(), at));
     });
@@ -36,14 +37,27 @@ void WorkArea::zoomPicture(int percent, QPoint anchor)
         anchor = viewport()->rect().center();
     // The picture pixel under the anchor stays under it.
     const QPointF pixel = QPointF(m_picture->mapFrom(viewport(), anchor)) / m_picture->scale();
-    m_picture->setZoom(percent);
     // The holder and the scroll bars take the new size before the place is worked out.
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    m_picture->setZoom(percent);
+    settleLayout();
     const QPoint now = m_picture->mapTo(viewport(), (pixel * m_picture->scale()).toPoint());
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + now.x() - anchor.x());
     verticalScrollBar()->setValue(verticalScrollBar()->value() + now.y() - anchor.y());
     emit zoomChanged(m_picture->zoom());
+}
+
+void WorkArea::settleLayout()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+}
+
+bool WorkArea::eventFilter(QObject *watched, QEvent *event)
+{
+    // A new design's picture is laid out before anything else happens.
+    if (watched == m_picture && event->type() == QEvent::Resize)
+        settleLayout();
+    return QScrollArea::eventFilter(watched, event);
 }
 
 } // namespace tessell

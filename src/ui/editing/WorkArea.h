@@ -26,7 +26,14 @@ public:
 signals:
     void zoomChanged(int percent);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The holder and the scroll bars take the picture's size now, not a few
+    // rounds of events later.
+    static void settleLayout();
+
     PictureView *m_picture = nullptr;
 };
 

@@ -6,10 +6,9 @@
 #include "core/palette/PaletteEdit.h"
 #include "core/palette/PaletteFiles.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/WindowPlaces.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -212,7 +211,7 @@ PaletteEditor::PaletteEditor(CommandHost &host, QWidget *parent)
     connect(m_open, &QPushButton::clicked, this, &PaletteEditor::openSettings);
     connect(m_autoCreate, &QPushButton::clicked, this, &PaletteEditor::autoCreate);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    bindHelpKey(this, HelpPages::PaletteEditor, [this](int topic) { emit helpRequested(topic); });
+    bindHelpKey(this, HelpPages::PaletteEditor, [this](int topic) { m_host.showHelp(topic); });
 
     fillList();
     showEntry(0);

@@ -46,10 +46,6 @@ public:
     QPushButton *autoCreateButton() const { return m_autoCreate; }
     QPushButton *closeButton() const { return m_close; }
 
-signals:
-    // F1: the opener shows the help page of this window's topic.
-    void helpRequested(int topic);
-
 private:
     const PaletteEntry &entry() const;
     void setPalette(const Palette &palette);

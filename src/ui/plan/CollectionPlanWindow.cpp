@@ -5,10 +5,9 @@
 #include "core/document/FileAccess.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/SaveTarget.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -57,8 +56,7 @@ void setFieldValid(QLineEdit *field, bool valid)
 }
 } // namespace
 
-CollectionPlanWindow::CollectionPlanWindow(CommandHost &host, std::function<void(int)> openHelp,
-                                           QWidget *parent)
+CollectionPlanWindow::CollectionPlanWindow(CommandHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
       m_host(host), m_plan(CollectionPlan::read(host.settings()))
@@ -100,8 +98,7 @@ CollectionPlanWindow::CollectionPlanWindow(CommandHost &host, std::function<void
     layout->addLayout(buttons);
     connect(m_csv, &QPushButton::clicked, this, &CollectionPlanWindow::saveCsv);
     connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
-    if (openHelp)
-        bindHelpKey(this, HelpPages::CollectionPlan, openHelp);
+    bindHelpKey(this, HelpPages::CollectionPlan, [this](int topic) { m_host.showHelp(topic); });
 
     showNumbers();
     resize(std::max(780, m_colours->sizeHint().width()), 680);

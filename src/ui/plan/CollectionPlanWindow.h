@@ -5,7 +5,6 @@
 #include <QDialog>
 
 #include <array>
-#include <functional>
 #include <optional>
 
 class QLabel;
@@ -31,8 +30,7 @@ public:
     // Columns of the colour table.
     enum Column { Number, Name, Pieces, PerCarton, Cartons, Stock, ToCollect, CartonsToCollect, ColumnCount };
 
-    CollectionPlanWindow(CommandHost &host, std::function<void(int topic)> openHelp,
-                         QWidget *parent = nullptr);
+    explicit CollectionPlanWindow(CommandHost &host, QWidget *parent = nullptr);
 
     const CollectionPlan &plan() const { return m_plan; }
     const PlanTable &table() const { return m_table; }

@@ -8,14 +8,13 @@
 #include "core/print/PdfPrintTarget.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
 #include "ui/common/SaveTarget.h"
 #include "ui/common/WindowPlaces.h"
 #include "ui/print/PrintOptionsPanel.h"
 #include "ui/print/PrintProgress.h"
 #include "ui/print/PrinterPrintTarget.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -50,7 +49,7 @@ QPushButton *button(const QString &text, QWidget *parent, const QRect &geometry,
 }
 } // namespace
 
-PrintDialog::PrintDialog(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent)
+PrintDialog::PrintDialog(CommandHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_host(host), m_runner(host.prompter()),
       m_pages(std::make_unique<ClassPages>(host.design().grid(), host.design().palette())),
       m_columns(host.design().columns())
@@ -68,8 +67,7 @@ PrintDialog::PrintDialog(CommandHost &host, std::function<void(int)> openHelp, Q
     m_options = new PrintOptionsPanel(this);
     buildActions();
     m_progress = new PrintProgress(this);
-    if (openHelp)
-        bindHelpKey(this, HelpPages::Print, openHelp);
+    bindHelpKey(this, HelpPages::Print, [this](int topic) { m_host.showHelp(topic); });
 
     readSettings();
     recompute();

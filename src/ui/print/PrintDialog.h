@@ -46,8 +46,7 @@ public:
     static constexpr QSize HalfSize = PrintPreviewPane::HalfSize;
     static constexpr QSize FullSize = PrintPreviewPane::FullSize;
 
-    // openHelp(topic) is the main window's help command.
-    PrintDialog(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent = nullptr);
+    explicit PrintDialog(CommandHost &host, QWidget *parent = nullptr);
     ~PrintDialog() override;
 
     // Tests print on a recorder; the default is the chosen system printer.

@@ -1,28 +1,16 @@
 #include "ui/scan/ImageScanWindow.h"
 
-#include "core/Error.h"
 #include "core/document/Design.h"
-#include "core/plan/StockLimit.h"
-#include "core/scan/PictureLoader.h"
-#include "core/scan/PictureRows.h"
 #include "core/settings/SettingsStore.h"
-#include "scanner/ScannerFactory.h"
-#include "scanner/ScannerTexts.h"
 #include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/Prompter.h"
 #include "ui/scan/ScanPictureView.h"
-#include "ui/scan/WindowScanUi.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -32,11 +20,8 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include <algorithm>
-#include <cmath>
-#include <exception>
 
 namespace tessell {
 
@@ -75,17 +60,9 @@ QPushButton *sideButton(const QString &text, QWidget *parent, QLayout *layout)
     return b;
 }
 
-// The wait cursor while a large picture is decoded.
-class WaitCursor {
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 } // namespace
 
-ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> openHelp, QWidget *parent)
+ImageScanWindow::ImageScanWindow(CommandHost &host, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::WindowMaximizeButtonHint),
       m_host(host), m_means(MosaicConversion::meanColours(host.design().palette())),
@@ -151,8 +128,7 @@ ImageScanWindow::ImageScanWindow(CommandHost &host, std::function<void(int)> ope
     for (QSlider *slider : {m_brightness, m_contrast, m_saturation})
         connect(slider, &QSlider::valueChanged, this, &ImageScanWindow::choiceChanged);
     connect(m_withinStock, &QCheckBox::toggled, this, &ImageScanWindow::choiceChanged);
-    if (openHelp)
-        bindHelpKey(this, HelpPages::ImageScan, openHelp);
+    bindHelpKey(this, HelpPages::ImageScan, [this](int topic) { m_host.showHelp(topic); });
 }
 
 void ImageScanWindow::buildSidePanel(QWidget *panel)
@@ -299,294 +275,7 @@ bool ImageScanWindow::run(const std::function<void()> &command)
     return m_host.run(command, this);
 }
 
-// ---------------------------------------------------------------- the picture
-
-const QImage &ImageScanWindow::picture() const
-{
-    return m_view->picture();
-}
-
-void ImageScanWindow::setPicture(const QImage &picture)
-{
-    // Held as the conversion reads it, so that a read does not copy it again.
-    m_view->setPicture(
-        picture.format() == QImage::Format_RGB32 ? picture : picture.convertToFormat(QImage::Format_RGB32));
-    pictureChanged();
-    m_read->setEnabled(true);
-    m_chooseColours->setEnabled(true);
-}
-
-void ImageScanWindow::loadFromFile()
-{
-    QList<Prompter::Filter> filters;
-    for (const PictureLoader::Filter &f : PictureLoader::fileDialogFilters())
-        filters.append({f.label, f.patterns});
-    const QString path = m_host.prompter().openFileName(this, tr("画像ファイルを開く"), filters);
-    if (path.isEmpty())
-        return;
-    run([&] {
-        QImage loaded;
-        {
-            WaitCursor wait;
-            loaded = PictureLoader::load(path);
-        }
-        setPicture(loaded);
-    });
-}
-
-void ImageScanWindow::loadFromScanner()
-{
-    Prompter &prompter = m_host.prompter();
-    WindowScanUi ui(this, [&prompter](QWidget *parent, const QString &caption, const QString &label,
-                                      const QStringList &devices) {
-        return prompter.chooseItem(parent, caption, label, devices);
-    });
-    run([&] {
-        ScannerService &service = scannerService();
-        if (!service.selectSource(ui)) {
-            prompter.message(this, tr("エラー"), texts::deviceNotReady(), Prompter::Icon::Error);
-            return;
-        }
-        m_host.processEvents();
-        QImage image;
-        if (!service.acquire(image, true, ui))
-            return;
-        m_host.processEvents();
-        setPicture(image);
-    });
-}
-
-void ImageScanWindow::fitPicture()
-{
-    if (m_view->isPreviewShown()) {
-        // The design as the editor draws it, 6 by 5 pixels a cell, fitted to the area.
-        const Design &design = m_host.design();
-        const QSize room = m_area->maximumViewportSize();
-        const QSize shape(6 * design.columns(), 5 * design.rows());
-        m_view->setPreview(m_view->preview(),
-                           shape.scaled(room, Qt::KeepAspectRatio).expandedTo(QSize(1, 1)));
-        return;
-    }
-    double scale = 1.0;
-    const QImage &picture = m_view->picture();
-    if (m_fit->isChecked() && !picture.isNull()) {
-        const QSize room = m_area->maximumViewportSize();
-        scale =
-            qMin(1.0, qMin(double(room.width()) / picture.width(), double(room.height()) / picture.height()));
-    }
-    m_view->setScale(scale);
-}
-
-bool ImageScanWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == m_area->viewport() && event->type() == QEvent::Resize &&
-        (m_fit->isChecked() || m_view->isPreviewShown()))
-        fitPicture();
-    return QDialog::eventFilter(watched, event);
-}
-
-// ---------------------------------------------------------------- the crop
-
-void ImageScanWindow::pressPicture(QPoint point)
-{
-    m_crop->setEnabled(false);
-    m_start = point;
-    m_selecting = true;
-    m_end = point;
-    m_pointer = point;
-    showOutline();
-    m_view->setOutlineVisible(true);
-    movePicture(point);
-}
-
-void ImageScanWindow::movePicture(QPoint point)
-{
-    if (!m_selecting)
-        return;
-    // A coordinate off the picture keeps its last value inside it.
-    const QSize size = m_view->picture().size();
-    if (point.x() >= 0 && point.x() <= size.width())
-        m_pointer.setX(point.x());
-    if (point.y() >= 0 && point.y() <= size.height())
-        m_pointer.setY(point.y());
-    m_end = cropEnd(m_pointer);
-    showOutline();
-}
-
-QPoint ImageScanWindow::cropEnd(QPoint pointer) const
-{
-    if (!m_aspect->isChecked())
-        return pointer;
-    // The frame takes the design's Columns : Rows, as large as the pointer's
-    // reach in either direction, but no larger than the picture allows.
-    const Design &design = m_host.design();
-    const double columns = design.columns(), rows = design.rows();
-    const QSize size = m_view->picture().size();
-    const int dx = pointer.x() >= m_start.x() ? 1 : -1, dy = pointer.y() >= m_start.y() ? 1 : -1;
-    const double roomX = dx > 0 ? size.width() - m_start.x() : m_start.x();
-    const double roomY = dy > 0 ? size.height() - m_start.y() : m_start.y();
-    double units =
-        std::max(std::abs(pointer.x() - m_start.x()) / columns, std::abs(pointer.y() - m_start.y()) / rows);
-    units = std::min({units, roomX / columns, roomY / rows});
-    return m_start + QPoint(dx * int(std::lround(units * columns)), dy * int(std::lround(units * rows)));
-}
-
-void ImageScanWindow::releasePicture()
-{
-    if (!m_selecting)
-        return;
-    m_selecting = false;
-    if (m_end.x() != m_start.x() && m_end.y() != m_start.y())
-        m_crop->setEnabled(true);
-    if (m_end.x() < m_start.x()) {
-        const int x = m_start.x();
-        m_start.setX(m_end.x());
-        m_end.setX(x);
-    }
-    if (m_end.y() < m_start.y()) {
-        const int y = m_start.y();
-        m_start.setY(m_end.y());
-        m_end.setY(y);
-    }
-    showOutline();
-}
-
-QRect ImageScanWindow::cropRectangle() const
-{
-    return QRect(m_start, QSize(m_end.x() - m_start.x(), m_end.y() - m_start.y()));
-}
-
-void ImageScanWindow::showOutline()
-{
-    m_view->setOutline(m_start, QSize(m_end.x() - m_start.x(), m_end.y() - m_start.y()));
-}
-
-void ImageScanWindow::cropPicture()
-{
-    // The outline may have been drawn over an earlier, larger picture: only
-    // the part inside this one is kept.
-    const QImage cropped = PictureLoader::crop(m_view->picture(), cropRectangle());
-    m_view->setPicture(cropped);
-    pictureChanged();
-    m_view->setOutlineVisible(false);
-    m_crop->setEnabled(false);
-}
-
-// ---------------------------------------------------------------- reading and transfer
-
-void ImageScanWindow::showProgressPanel()
-{
-    m_progressCaption->setText(tr("画像を変換中"));
-    m_progressBar->setValue(0);
-    m_progressPanel->move(mapToGlobal(rect().center()) - m_progressPanel->rect().center());
-    m_progressPanel->show();
-    m_progressPanel->raise();
-    // The panel is drawn once the window system has put it on the screen, so
-    // wait for that briefly; what the user does meanwhile waits until the
-    // conversion has ended.
-    QElapsedTimer clock;
-    clock.start();
-    do
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-    while (!m_progressPanel->windowHandle()->isExposed() && clock.elapsed() < 250);
-    m_progressPanel->repaint();
-}
-
-ScanOptions ImageScanWindow::options() const
-{
-    ScanOptions o = ScanOptions::fromItems(m_scanType->checkedId(), m_compare->checkedId());
-    o.adjustments = {m_brightness->value(), m_contrast->value(), m_saturation->value()};
-    return o;
-}
-
-const std::vector<QRgb> &ImageScanWindow::cellColours()
-{
-    if (m_cells.empty() && !m_view->picture().isNull()) {
-        WaitCursor wait;
-        const Design &design = m_host.design();
-        m_cells = MosaicConversion::cellAverages(m_view->picture(), design.columns(), design.rows());
-    }
-    return m_cells;
-}
-
-void ImageScanWindow::readPicture()
-{
-    showProgressPanel();
-    const Design &design = m_host.design();
-    const int columns = design.columns(), rows = design.rows();
-    const int total = MosaicConversion::progressTotal(rows);
-    const auto report = [this, total](int done) {
-        m_progressBar->setMaximum(total);
-        m_progressBar->setValue(std::min(done, total));
-        m_progressBar->repaint();
-    };
-    if (m_cells.empty()) {
-        ImageRows source(m_view->picture());
-        m_cells = MosaicConversion::cellAverages(source, columns, rows, report);
-    }
-    m_progressCaption->setText(tr("画像を読み取り中"));
-    m_progressPanel->repaint();
-    std::vector<QRgb> cells = m_cells;
-    options().adjustments.apply(cells);
-    // A stock too small converts nothing: the earlier result stays, and the
-    // error box comes once the progress panel is gone.
-    std::exception_ptr failure;
-    try {
-        showResult(matchCells(cells, [&](int r) { report(rows - 1 + r + 1); }), cells);
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    m_progressBar->setValue(0);
-    m_progressPanel->hide();
-    if (failure)
-        run([&] { std::rethrow_exception(failure); });
-}
-
-void ImageScanWindow::convertAgain()
-{
-    if (m_view->picture().isNull())
-        return;
-    std::vector<QRgb> cells = cellColours();
-    options().adjustments.apply(cells);
-    try {
-        showResult(matchCells(cells), cells);
-    } catch (const Error &e) {
-        // Told beside the preview, which keeps the last result, rather than in a box at every change.
-        m_difference->setText(e.text());
-    }
-}
-
-std::vector<std::uint8_t> ImageScanWindow::matchCells(const std::vector<QRgb> &cells,
-                                                      const std::function<void(int)> &rowDone) const
-{
-    const Design &design = m_host.design();
-    if (m_withinStock->isChecked())
-        return StockLimit::match(cells, design.columns(), design.rows(), m_means, options(), m_stock,
-                                 rowDone);
-    return MosaicConversion::match(cells, design.columns(), design.rows(), m_means, options(), nullptr,
-                                   rowDone);
-}
-
-void ImageScanWindow::showResult(const std::vector<std::uint8_t> &entries, const std::vector<QRgb> &cells)
-{
-    const Design &design = m_host.design();
-    m_entries = entries;
-    m_lines = MosaicConversion::resultLines(entries, design.columns(), design.rows());
-    m_difference->setText(
-        tr("色の差 ΔE %1")
-            .arg(QString::number(MosaicConversion::meanDifference(cells, entries, m_means), 'f', 1)));
-    m_transfer->setEnabled(true);
-    if (!m_preview->isChecked() || entries.empty())
-        return;
-    QImage shown(design.columns(), design.rows(), QImage::Format_RGB32);
-    for (int r = 0; r < shown.height(); ++r) {
-        auto *line = reinterpret_cast<QRgb *>(shown.scanLine(r));
-        for (int c = 0; c < shown.width(); ++c)
-            line[c] = m_means[entries[std::size_t(r) * shown.width() + c] & 15];
-    }
-    m_view->setPreview(shown, m_view->size());
-    fitPicture();
-}
+// ---------------------------------------------------------------- changes and transfer
 
 void ImageScanWindow::pictureChanged()
 {
@@ -639,9 +328,8 @@ void ImageScanWindow::choosePalette()
 
 void ImageScanWindow::transferAndClose()
 {
-    MosaicConversion::writeIntoCells(m_lines, m_host.design());
-    m_host.makeLog(tr("イメージスキャン"));
-    m_host.refreshPicture();
+    m_host.edit(tr("イメージスキャン"), EditOrder::RecordThenRedraw,
+                [this] { MosaicConversion::writeIntoCells(m_lines, m_host.design()); });
     accept();
 }
 

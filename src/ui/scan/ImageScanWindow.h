@@ -33,8 +33,7 @@ class ScanPictureView;
 class ImageScanWindow : public QDialog {
     Q_OBJECT
 public:
-    // openHelp: the program's help command, asked for this window's topic on F1.
-    ImageScanWindow(CommandHost &host, std::function<void(int topic)> openHelp, QWidget *parent = nullptr);
+    explicit ImageScanWindow(CommandHost &host, QWidget *parent = nullptr);
 
     // Puts a picture in (from a file or a scanner); read becomes possible.
     void setPicture(const QImage &picture);

@@ -1,7 +1,7 @@
 #include "ui/shell/HelpWindow.h"
 
 #include "core/Error.h"
-#include "ui/shell/HelpPages.h"
+#include "ui/common/HelpPages.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -154,13 +154,6 @@ bool HelpWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_modalOwner && event->type() == QEvent::Hide && !event->spontaneous())
         setOwner(m_home);
     return QWidget::eventFilter(watched, event);
-}
-
-void bindHelpKey(QWidget *window, int topic, const std::function<void(int)> &open)
-{
-    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
-    shortcut->setContext(Qt::WindowShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, window, [open, topic] { open(topic); });
 }
 
 } // namespace tessell

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "ui/common/HelpPages.h"
+
 #include <QPointer>
 #include <QWidget>
-
-#include <functional>
 
 class QListWidget;
 class QPushButton;
@@ -54,9 +54,5 @@ private:
     QPushButton *m_back;
     QPushButton *m_forward;
 };
-
-// Makes F1 in `window` (and its children) ask for `topic` through `open`, so
-// every window reaches the one help command of the main window.
-void bindHelpKey(QWidget *window, int topic, const std::function<void(int topic)> &open);
 
 } // namespace tessell

@@ -6,10 +6,9 @@
 #include "core/settings/UiLanguage.h"
 #include "core/shell/FileAssociation.h"
 #include "ui/common/AppFonts.h"
-#include "ui/common/CommandRunner.h"
+#include "ui/common/CommandHost.h"
+#include "ui/common/HelpPages.h"
 #include "ui/common/WindowPlaces.h"
-#include "ui/shell/HelpPages.h"
-#include "ui/shell/HelpWindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -22,10 +21,10 @@
 
 namespace tessell {
 
-OptionsDialog::OptionsDialog(CommandRunner &runner, FileAssociation &association, SettingsStore &settings,
-                             const Actions &actions, QWidget *parent)
-    : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_runner(runner), m_association(association),
-      m_settings(settings), m_actions(actions)
+OptionsDialog::OptionsDialog(CommandHost &host, FileAssociation &association,
+                             std::function<void()> resetToolBars, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | TitleAndCloseHints), m_host(host), m_association(association),
+      m_resetToolBars(std::move(resetToolBars))
 {
     setWindowTitle(tr("オプション"));
     setModal(true);
@@ -57,8 +56,7 @@ OptionsDialog::OptionsDialog(CommandRunner &runner, FileAssociation &association
     setFixedSize(qMax(241, hint.width()),
                  qMax(144 + language->sizeHint().height() + layout->spacing(), hint.height()));
 
-    if (m_actions.showHelp)
-        bindHelpKey(this, HelpPages::Options, m_actions.showHelp);
+    bindHelpKey(this, HelpPages::Options, [this](int topic) { m_host.showHelp(topic); });
 }
 
 QGroupBox *OptionsDialog::fileGroup()
@@ -101,7 +99,8 @@ QGroupBox *OptionsDialog::languageGroup()
     m_japanese->setObjectName(QStringLiteral("japaneseButton"));
     m_english = new QRadioButton(QStringLiteral("English"), group);
     m_english->setObjectName(QStringLiteral("englishButton"));
-    (UiLanguages::stored(m_settings) == UiLanguage::English ? m_english : m_japanese)->setChecked(true);
+    (UiLanguages::stored(m_host.settings()) == UiLanguage::English ? m_english : m_japanese)
+        ->setChecked(true);
     connect(m_japanese, &QRadioButton::clicked, this, &OptionsDialog::chooseLanguage);
     connect(m_english, &QRadioButton::clicked, this, &OptionsDialog::chooseLanguage);
     choices->addWidget(m_japanese);
@@ -117,13 +116,15 @@ QGroupBox *OptionsDialog::languageGroup()
 void OptionsDialog::chooseLanguage()
 {
     const UiLanguage chosen = m_english->isChecked() ? UiLanguage::English : UiLanguage::Japanese;
-    if (UiLanguages::stored(m_settings) == chosen)
+    if (UiLanguages::stored(m_host.settings()) == chosen)
         return;
     // A choice that could not be kept is shown and taken back on the buttons.
-    if (!m_runner.run(this, [&] {
-            if (!UiLanguages::store(m_settings, chosen))
-                throw Error(texts::cannotCreate(m_settings.path()));
-        }))
+    SettingsStore &store = m_host.settings();
+    const auto keep = [&] {
+        if (!UiLanguages::store(store, chosen))
+            throw Error(texts::cannotCreate(store.path()));
+    };
+    if (!m_host.run(keep, this))
         (chosen == UiLanguage::English ? m_japanese : m_english)->setChecked(true);
 }
 
@@ -131,7 +132,7 @@ void OptionsDialog::switchAssociation(bool on)
 {
     // A change that failed is undone on the box, so it shows what was set and a
     // second click tries again.
-    if (!m_runner.run(this, [&] { m_association.setOn(on); })) {
+    if (!m_host.run([&] { m_association.setOn(on); }, this)) {
         const QSignalBlocker blocker(m_associate);
         m_associate->setChecked(!on);
     }
@@ -140,8 +141,8 @@ void OptionsDialog::switchAssociation(bool on)
 void OptionsDialog::done(int result)
 {
     QDialog::done(result);
-    if (!m_reset->isEnabled() && m_actions.resetToolBars)
-        m_actions.resetToolBars();
+    if (!m_reset->isEnabled() && m_resetToolBars)
+        m_resetToolBars();
 }
 
 } // namespace tessell

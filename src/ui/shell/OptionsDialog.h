@@ -11,9 +11,8 @@ class QRadioButton;
 
 namespace tessell {
 
-class CommandRunner;
+class CommandHost;
 class FileAssociation;
-class SettingsStore;
 
 // "オプション": switches the association of .tsl files at each click of its
 // box, asks for the tool bars to go back to their default places when the
@@ -21,14 +20,9 @@ class SettingsStore;
 class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    // What the window asks of the main window.
-    struct Actions {
-        std::function<void()> resetToolBars;
-        std::function<void(int topic)> showHelp;
-    };
-
-    OptionsDialog(CommandRunner &runner, FileAssociation &association, SettingsStore &settings,
-                  const Actions &actions, QWidget *parent = nullptr);
+    // resetToolBars: asked of the main window when the window closes with the reset chosen.
+    OptionsDialog(CommandHost &host, FileAssociation &association, std::function<void()> resetToolBars,
+                  QWidget *parent = nullptr);
 
     QCheckBox *associationBox() const { return m_associate; }
     QPushButton *resetButton() const { return m_reset; }
@@ -45,10 +39,9 @@ private:
     void switchAssociation(bool on);
     void chooseLanguage();
 
-    CommandRunner &m_runner;
+    CommandHost &m_host;
     FileAssociation &m_association;
-    SettingsStore &m_settings;
-    Actions m_actions;
+    std::function<void()> m_resetToolBars;
     QCheckBox *m_associate = nullptr;
     QPushButton *m_reset = nullptr;
     QPushButton *m_close = nullptr;

@@ -4,6 +4,10 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
+class QWidget;
+
 namespace tessell {
 
 // The help pages compiled into the program, and the one table that maps the
@@ -34,5 +38,9 @@ QString fileForTopic(int topic);
 QUrl resolve(const QString &page);
 
 } // namespace HelpPages
+
+// Makes F1 in `window` (and its children) ask for `topic` through `open`; the
+// windows pass their host's showHelp, so every one reaches the one help window.
+void bindHelpKey(QWidget *window, int topic, const std::function<void(int topic)> &open);
 
 } // namespace tessell

@@ -1,16 +1,15 @@
-#include "ui/shell/HelpPages.h"
+#include "ui/common/HelpPages.h"
 
 #include "core/Error.h"
 #include "core/Texts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QShortcut>
+#include <QWidget>
 
 // The resources live in a static library: pull them in explicitly.
-static void initHelpResources()
-{
-    Q_INIT_RESOURCE(help);
-}
+static void initHelpResources() { Q_INIT_RESOURCE(help); }
 
 namespace tessell {
 
@@ -74,6 +73,13 @@ QUrl HelpPages::resolve(const QString &page)
     if (!anchor.isEmpty())
         url.setFragment(anchor);
     return url;
+}
+
+void bindHelpKey(QWidget *window, int topic, const std::function<void(int)> &open)
+{
+    auto *shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
+    shortcut->setContext(Qt::WindowShortcut);
+    QObject::connect(shortcut, &QShortcut::activated, window, [open, topic] { open(topic); });
 }
 
 } // namespace tessell

@@ -1,5 +1,6 @@
 // The document's whole-design costs: reading a design file, the cell check,
 // the recount, and writing and reading one history entry.
+#include "DesignFixtures.h"
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
 #include "core/document/History.h"
@@ -19,22 +20,6 @@ QTemporaryDir *scratch()
     return &dir;
 }
 
-// Every palette number in use, as in the editor's benchmarks.
-void fill(Design &design, int columns, int rows)
-{
-    design.makeNew(columns, rows);
-    Palette palette;
-    for (int n = 0; n < 16; ++n)
-        palette[n].fill(qRgb(n * 16, 255 - n * 16, (n * 53) & 255));
-    design.setPalette(palette);
-    design.editCells([](CellGrid &grid) {
-        for (int r = 0; r < grid.rows(); ++r)
-            for (int c = 0; c < grid.columns(); ++c)
-                grid.setCell(c, r, CellGrid::digit((c * 7 + r * 3) % 16));
-        return grid.rows() > 0 ? QRect(0, 0, grid.columns(), grid.rows()) : QRect();
-    });
-}
-
 // The reader alone, from the file to the design's cells: what opening a
 // design costs before the editor draws, records or counts anything.
 void readDesignFile(benchmark::State &state)
@@ -43,7 +28,7 @@ void readDesignFile(benchmark::State &state)
     const QString path = scratch()->filePath(QStringLiteral("read%1x%2.tsl").arg(columns).arg(rows));
     {
         Design design;
-        fill(design, columns, rows);
+        bench::fillDesign(design, columns, rows);
         DesignFile::write(design, path);
     }
     Design design;
@@ -54,7 +39,7 @@ void readDesignFile(benchmark::State &state)
 void listcheck(benchmark::State &state)
 {
     Design design;
-    fill(design, int(state.range(0)), int(state.range(1)));
+    bench::fillDesign(design, int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(design.listcheck());
 }
@@ -62,7 +47,7 @@ void listcheck(benchmark::State &state)
 void reCount(benchmark::State &state)
 {
     Design design;
-    fill(design, int(state.range(0)), int(state.range(1)));
+    bench::fillDesign(design, int(state.range(0)), int(state.range(1)));
     for (auto _ : state)
         benchmark::DoNotOptimize(design.reCount());
 }
@@ -71,7 +56,7 @@ void reCount(benchmark::State &state)
 void historyEntry(benchmark::State &state)
 {
     Design design;
-    fill(design, int(state.range(0)), int(state.range(1)));
+    bench::fillDesign(design, int(state.range(0)), int(state.range(1)));
     const QString folder = scratch()->filePath(QStringLiteral("log"));
     QDir().mkpath(folder);
     History history(folder);

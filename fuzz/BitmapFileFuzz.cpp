@@ -18,9 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     auto device = std::make_unique<QBuffer>();
     device->setData(fuzz::bytesOf(data, size));
     device->open(QIODevice::ReadOnly);
-    MeanColours means;
-    for (std::size_t i = 0; i < means.size(); ++i)
-        means[i] = qRgb(int(i) * 17, 255 - int(i) * 17, int(i * 53) & 255);
+    const MeanColours means = fuzz::meanColours();
     try {
         const std::unique_ptr<PictureRows> rows = PictureLoader::openRows(std::move(device));
         const QSize picture = rows->size();

@@ -1,6 +1,7 @@
 // The editor's own costs: a picture refresh, opening a design, starting with a
 // large design, the whole-design steps, and the print dialog's preview and PDF,
 // measured in the real main window on the offscreen platform.
+#include "../DesignFixtures.h"
 #include "core/document/DesignFile.h"
 #include "core/settings/AppPaths.h"
 #include "ui/app/FileCommands.h"
@@ -75,17 +76,7 @@ QString designFile(int columns, int rows)
     if (QFile::exists(path))
         return path;
     Design design;
-    design.makeNew(columns, rows);
-    Palette palette;
-    for (int n = 0; n < 16; ++n)
-        palette[n].fill(qRgb(n * 16, 255 - n * 16, (n * 53) & 255));
-    design.setPalette(palette);
-    design.editCells([](CellGrid &grid) {
-        for (int r = 0; r < grid.rows(); ++r)
-            for (int c = 0; c < grid.columns(); ++c)
-                grid.setCell(c, r, CellGrid::digit((c * 7 + r * 3) % 16));
-        return QRect(0, 0, grid.columns(), grid.rows());
-    });
+    bench::fillDesign(design, columns, rows);
     DesignFile::write(design, path);
     return path;
 }

@@ -1609,15 +1609,15 @@ Do you want to save it?</translation>
     </message>
     <message>
         <source>大きく印刷: クラスごとに大きなマス目の紙を何枚も印刷します</source>
-        <translation>Large print: each class on as many sheets of big cells as it needs</translation>
+        <translation>large print: each class on as many sheets of big cells as it needs</translation>
     </message>
     <message>
         <source>大きく印刷の1枚の行数 (10〜50、既定 25)</source>
-        <translation>Rows on a large-print sheet (10-50, default 25)</translation>
+        <translation>rows on a large-print sheet (10-50, default 25)</translation>
     </message>
     <message>
         <source>大きく印刷の各紙のあとに、行ごとの説明のページをつけます</source>
-        <translation>After each large-print sheet, a page of its rows as runs</translation>
+        <translation>after each large-print sheet, a page of its rows as runs</translation>
     </message>
     <message>
         <source>まとめページを先頭につけます (箱数はエディタの「集める数」の1箱の枚数で数えます)</source>

@@ -17,10 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     fuzz::require(TextFile::decodeCp932(TextFile::encodeCp932(text)) == text, "code page 932 round trip");
     fuzz::require(!text.contains(QChar(0xFFFD)), "no replacement character");
 
-    const QStringList lines = TextFile::decodeLines(bytes, TextFile::MaxLines);
     DesignFile::Contents contents;
     try {
-        contents = DesignFile::parse(lines);
+        contents = DesignFile::parse(bytes);
     } catch (const Error &) {
         return 0;
     }
@@ -31,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     // What is written reads back as the same design, names apart, which are
     // written unquoted and read only up to a blank or comma.
-    const DesignFile::Contents again = DesignFile::parse(DesignFile::lines(design));
+    const DesignFile::Contents again = DesignFile::parse(TextFile::encodeCp932(DesignFile::lines(design).join(QStringLiteral("\r\n"))));
     DesignFile::apply(again, back);
     // Empty cells are written as the "0" the cell check makes of them.
     CellGrid expected = design.grid();

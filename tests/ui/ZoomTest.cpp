@@ -2,6 +2,7 @@
 // at every step, the picture image keeps its size, and the zoom is kept.
 #include "WindowFixture.h"
 
+#include "core/render/TileRenderer.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/editing/PaletteBar.h"
 #include "ui/editing/PictureView.h"
@@ -26,6 +27,8 @@ private slots:
     void rectangleSameAtEveryZoom();
     void floatingBlockMovesByWholeCells();
     void wheelKeepsTheCellUnderThePointer();
+    void shownPartIsDrawn_data();
+    void shownPartIsDrawn();
     void zoomIsKept();
 
 private:
@@ -155,6 +158,41 @@ void ZoomTest::zoomIsKept()
     QCOMPARE(picture()->zoom(), 200);
     QTest::keyClick(&w(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(picture()->zoom(), 100);
+}
+
+void ZoomTest::shownPartIsDrawn_data()
+{
+    QTest::addColumn<int>("percent");
+    QTest::addColumn<QRect>("cells");
+    QTest::newRow("100 %, the last cells") << 100 << QRect(120, 60, 40, 40);
+    // Across four blocks, out of the part the window shows.
+    QTest::newRow("300 %, across blocks") << 300 << QRect(126, 62, 5, 5);
+}
+
+// The picture is drawn where it is shown: what a paint shows is the whole
+// picture's part, whichever blocks it crosses.
+void ZoomTest::shownPartIsDrawn()
+{
+    QFETCH(int, percent);
+    QFETCH(QRect, cells);
+    Design &design = w().design();
+    for (int r = 0; r < design.rows(); ++r)
+        for (int c = 0; c < design.columns(); ++c)
+            design.setCell(c, r, CellGrid::digit(c * 7 + r));
+    zoom(percent);
+    // Whatever was drawn before does not count.
+    picture()->canvas().fill(Qt::black);
+    QVERIFY(w().editor().refreshPicture());
+    const QRect pixels(QPoint(6 * cells.left(), 5 * cells.top()),
+                       QPoint(6 * cells.right() + 5, 5 * cells.bottom() + 4));
+    const QRect shown = pixels.intersected(picture()->canvas().rect());
+    const QImage shot =
+        picture()->grab(QRect(picture()->toWidget(shown.topLeft()), shown.size() * (percent / 100))).toImage();
+    const QImage expected = TileRenderer(design.palette())
+                                .renderPicture(design.grid())
+                                .copy(shown)
+                                .scaled(shot.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QCOMPARE(shot.convertToFormat(QImage::Format_RGB32), expected.convertToFormat(QImage::Format_RGB32));
 }
 
 QTEST_MAIN(ZoomTest)

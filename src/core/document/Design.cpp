@@ -66,9 +66,9 @@ void Design::resizeCanvas(int columns, int rows)
     emit cellsChanged(QRect(0, 0, columns, rows));
 }
 
-void Design::changeFirstContent() { m_savedRows = m_grid.rowTexts(); }
+void Design::changeFirstContent() { m_saved = m_grid; }
 
-bool Design::isModified() const { return m_grid.rowTexts() != m_savedRows; }
+bool Design::isModified() const { return !(m_grid == m_saved); }
 
 PieceCounts Design::reCount() const { return m_grid.pieceCounts(); }
 

@@ -61,8 +61,9 @@ public:
 
     // The saved rows and the unsaved-change comparison (palette changes do not count).
     void changeFirstContent();
-    void setSavedRows(const QStringList &rows) { m_savedRows = rows; }
-    const QStringList &savedRows() const { return m_savedRows; }
+    // Nothing counts as saved: every design is a change.
+    void forgetSaved() { m_saved = CellGrid(); }
+    QStringList savedRows() const { return m_saved.rowTexts(); }
     bool isModified() const;
 
     // Counts upper-case digits only; cells of other forms count nowhere.
@@ -80,7 +81,7 @@ private:
     CellGrid m_grid;
     Palette m_palette;
     QString m_fileName;
-    QStringList m_savedRows;
+    CellGrid m_saved; // shares the cells until either side changes
 };
 
 } // namespace tessell

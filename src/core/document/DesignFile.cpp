@@ -4,6 +4,7 @@
 #include "core/Texts.h"
 #include "core/document/CommaList.h"
 #include "core/document/Design.h"
+#include "core/document/FileAccess.h"
 #include "core/document/RowLines.h"
 #include "core/document/TextFile.h"
 
@@ -29,8 +30,9 @@ int sizeItem(const QStringList &items, int index)
 }
 } // namespace
 
-DesignFile::Contents DesignFile::parse(const QStringList &lines)
+DesignFile::Contents DesignFile::parse(const QByteArray &bytes)
 {
+    const QStringList lines = TextFile::decodeLines(bytes, 17);
     const QStringList header = CommaList::split(item(lines, 0), 3);
     if (item(header, 0) != kHeader)
         throw Error(texts::cannotRead());
@@ -42,7 +44,7 @@ DesignFile::Contents DesignFile::parse(const QStringList &lines)
         contents.rows > Design::MaxSize)
         throw Error(texts::sizeOutOfRange(contents.columns, contents.rows));
     contents.palette = parsePalette(lines);
-    contents.rowLines = lines.mid(17);
+    contents.bytes = bytes;
     return contents;
 }
 
@@ -57,12 +59,12 @@ Palette DesignFile::parsePalette(const QStringList &lines)
     return palette;
 }
 
-DesignFile::Contents DesignFile::read(const QString &path) { return parse(TextFile::readLines(path)); }
+DesignFile::Contents DesignFile::read(const QString &path) { return parse(FileAccess::read(path)); }
 
 void DesignFile::apply(const Contents &contents, Design &design)
 {
     CellGrid grid(contents.columns, contents.rows);
-    RowLines::apply(grid, contents.rowLines, 0);
+    RowLines::applyBytes(grid, contents.bytes, 17);
     design.setPalette(contents.palette);
     design.setGrid(grid);
 }

@@ -3,6 +3,7 @@
 #include "core/document/CellGrid.h"
 #include "core/document/PaletteEntry.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -19,11 +20,14 @@ struct Contents {
     int columns = 0;
     int rows = 0;
     Palette palette;
-    QStringList rowLines; // lines 18 onwards, as they stand
+    // The file as read; its rows (line 18 onwards) are taken from the bytes
+    // when applied, most without being decoded.
+    QByteArray bytes;
 };
 
-// Checks the whole text; throws the message of the first fault in file order.
-Contents parse(const QStringList &lines);
+// Checks the header and palette of a file's bytes; throws the message of the
+// first fault in file order.
+Contents parse(const QByteArray &bytes);
 Contents read(const QString &path);
 // Lines 2 to 17 alone (the header is not looked at); throws as parse does.
 Palette parsePalette(const QStringList &lines);

@@ -107,7 +107,7 @@ void RecoveredDesign::applyTo(Design &design) const
     design.setGrid(grid);
     design.setFileName(fileName);
     // Nothing of it is saved yet, whatever the file on disk holds.
-    design.setSavedRows({});
+    design.forgetSaved();
 }
 
 bool RecoveredDesign::isUntouchedStart() const

@@ -65,36 +65,70 @@ void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cell
         image = QImage();
         image = QImage(size, Format);
     }
-    if (image.isNull())
+    renderAt(image, QPoint(0, 0), grid, cells, layout, progress);
+}
+
+void TileRenderer::renderAt(QImage &image, const QPoint &at, const CellGrid &grid, const QRect &cells,
+                            Layout layout, const std::function<void(int, int)> &progress) const
+{
+    if (image.isNull() || image.format() != Format)
         return;
     const bool lines = layout == Layout::Picture;
+    const int pitchX = lines ? CellGeometry::CellWidth : TW;
     const int pitchY = lines ? CellGeometry::CellHeight : TH;
-    const int columns = cells.width();
+    // Cells the image holds; in a picture the last column and row have no line after them.
+    const int imageColumns = (image.width() + pitchX - TW) / pitchX;
+    const int imageRows = (image.height() + pitchY - TH) / pitchY;
+    const int columns = qMin(cells.width(), imageColumns - at.x());
+    const int rows = qMin(cells.height(), imageRows - at.y());
+    if (at.x() < 0 || at.y() < 0 || columns <= 0 || rows <= 0)
+        return;
+    const int withLine = lines ? qMin(columns, imageColumns - 1 - at.x()) : 0;
+    const int lineWidth = qMin(columns * pitchX, image.width() - at.x() * pitchX);
     std::vector<int> rowTiles(columns);
-    auto *bits = image.bits();
+    auto *bits = image.bits() + qsizetype(at.x()) * pitchX * Bytes;
     const qsizetype stride = image.bytesPerLine();
     constexpr int CellRowBytes = TileRowBytes + Bytes;
-    for (int r = 0; r < cells.height(); ++r) {
+    for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < columns; ++c) {
             const int n = grid.numberAt(cells.left() + c, cells.top() + r);
             rowTiles[c] = n < 0 ? WhiteTile : n;
         }
         // Each pixel is written once: the tile rows with the grid pixel between
         // tiles, then the grid line under the row.
+        const qsizetype y0 = qsizetype(at.y() + r) * pitchY;
         for (int y = 0; y < TH; ++y) {
-            uchar *dst = bits + stride * (qsizetype(r) * pitchY + y);
+            uchar *dst = bits + stride * (y0 + y);
             int c = 0;
-            if (lines)
-                for (; c + 1 < columns; ++c, dst += CellRowBytes)
-                    std::memcpy(dst, m_cellRows[rowTiles[c]][y], CellRowBytes);
+            for (; c < withLine; ++c, dst += CellRowBytes)
+                std::memcpy(dst, m_cellRows[rowTiles[c]][y], CellRowBytes);
             for (; c < columns; ++c, dst += TileRowBytes)
                 std::memcpy(dst, m_tiles[rowTiles[c]] + y * TileRowBytes, TileRowBytes);
         }
-        if (lines && r + 1 < cells.height())
-            gridLine(bits + stride * (qsizetype(r) * pitchY + TH), size.width());
+        if (lines && at.y() + r + 1 < imageRows)
+            gridLine(bits + stride * (y0 + TH), lineWidth);
         if (progress)
-            progress(r + 1, cells.height());
+            progress(r + 1, rows);
     }
+}
+
+void TileRenderer::fitPicture(QImage &picture, int columns, int rows)
+{
+    const QSize size = imageSize(Layout::Picture, columns, rows);
+    if (picture.size() != size || picture.format() != Format) {
+        // Freed first, so that two large pictures never live at once.
+        picture = QImage();
+        picture = QImage(size, Format);
+    }
+}
+
+void TileRenderer::renderPictureCells(QImage &picture, const CellGrid &grid, const QRect &cells) const
+{
+    if (picture.size() != imageSize(Layout::Picture, grid.columns(), grid.rows()))
+        return;
+    const QRect area = cells.intersected(QRect(0, 0, grid.columns(), grid.rows()));
+    if (!area.isEmpty())
+        renderAt(picture, area.topLeft(), grid, area, Layout::Picture, {});
 }
 
 void TileRenderer::renderPicture(QImage &picture, const CellGrid &grid,

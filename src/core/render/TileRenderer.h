@@ -38,6 +38,13 @@ public:
     // cells that are not numbers white; progress as for renderPicture.
     QImage renderTiles(const CellGrid &grid, const std::function<void(int, int)> &progress = {}) const;
 
+    // The picture image at the grid's size, its pixels left as they are when
+    // it already has that size, else undrawn.
+    static void fitPicture(QImage &picture, int columns, int rows);
+    // The cells as renderPicture draws them, grid lines included, into a
+    // picture of the grid's size (one of another size is left alone).
+    void renderPictureCells(QImage &picture, const CellGrid &grid, const QRect &cells) const;
+
     // Draws the tiles of the given cells onto an existing picture image; cells
     // that are not numbers are left undrawn.
     void drawCells(QImage &picture, const CellGrid &grid, const QRect &cells) const;
@@ -53,8 +60,13 @@ public:
     static QSize imageSize(Layout layout, int columns, int rows);
 
 private:
+    // The cells into an image of exactly their size.
     void render(QImage &image, const CellGrid &grid, const QRect &cells, Layout layout,
                 const std::function<void(int, int)> &progress) const;
+    // The cells into an image of the layout, the top-left cell at cell place
+    // at; cells at the image's right and bottom edge get no grid line.
+    void renderAt(QImage &image, const QPoint &at, const CellGrid &grid, const QRect &cells, Layout layout,
+                  const std::function<void(int, int)> &progress) const;
 
     // Each tile's pixels row by row as the image stores them, ready for copying
     // into scan lines.

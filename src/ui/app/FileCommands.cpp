@@ -5,6 +5,7 @@
 #include "core/document/ArrangementImport.h"
 #include "core/document/Design.h"
 #include "core/document/DesignFile.h"
+#include "core/document/FileAccess.h"
 #include "core/document/History.h"
 #include "core/document/LeftHistory.h"
 #include "core/document/TextFile.h"
@@ -189,11 +190,11 @@ bool FileCommands::fileOpen(const QString &path)
 {
     DesignFile::Contents contents;
     const bool read = m_runner.run(m_window, [&] {
-        const QStringList lines = TextFile::readLines(path);
+        const QByteArray bytes = FileAccess::read(path);
         m_editor.setStatus(tr("配列の読み込み中"));
         QCoreApplication::processEvents();
         try {
-            contents = DesignFile::parse(lines);
+            contents = DesignFile::parse(bytes);
         } catch (const Error &) {
             m_editor.setStatus(texts::ready());
             throw;

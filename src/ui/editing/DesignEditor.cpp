@@ -152,7 +152,7 @@ bool DesignEditor::refreshPicture()
     setProgress(0, rows);
     setStatus(tr("画像更新中"));
     QCoreApplication::processEvents();
-    m_drawing->render([this, rows](int done, int) { setProgress(done, rows); });
+    m_drawing->render();
     setProgress(0, rows);
     setStatus(texts::ready());
     reCount();

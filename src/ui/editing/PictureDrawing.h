@@ -2,10 +2,9 @@
 
 #include "core/render/TileRenderer.h"
 
+#include <QBitArray>
 #include <QObject>
 #include <QRect>
-
-#include <functional>
 
 namespace tessell {
 
@@ -22,8 +21,9 @@ public:
 
     const TileRenderer &renderer() const { return m_renderer; }
 
-    // The whole picture; progress(done, rows) after each row.
-    void render(const std::function<void(int done, int total)> &progress);
+    // The whole picture anew: laid out at once, its tiles drawn where and when
+    // the view shows them.
+    void render();
     // A new or opened design: the picture at its size with the empty cells,
     // laid out again; held, both wait for the release, and a whole picture
     // drawn meanwhile makes the empty one needless.
@@ -41,13 +41,21 @@ signals:
 private:
     void drawCells(const QRect &cells);
     // True when the picture changed size.
-    bool draw(bool blank, const std::function<void(int, int)> &progress);
+    bool draw(bool blank);
+    // The tiles under these picture pixels that are still to be drawn.
+    void drawPending(const QRect &pixels);
+
+    // Cells a side of the blocks the picture is drawn in as it is shown.
+    static constexpr int BlockCells = 32;
 
     Design &m_design;
     PictureView &m_view;
     TileRenderer m_renderer;
     int m_held = 0;
     QRect m_heldCells;
+    // One bit a block, set while its tiles are still to be drawn.
+    QBitArray m_pending;
+    int m_blockColumns = 0;
     bool m_blankDue = false;
     bool m_resizeDue = false;
 };

@@ -7,6 +7,7 @@
 #include <QWheelEvent>
 
 #include <cmath>
+#include <utility>
 
 namespace tessell {
 
@@ -33,6 +34,19 @@ QPoint PictureView::toWidget(const QPoint &picturePixel) const
 {
     const qreal s = scale();
     return QPoint(int(std::floor(picturePixel.x() * s)), int(std::floor(picturePixel.y() * s)));
+}
+
+const QImage &PictureView::image() const
+{
+    if (m_drawPending)
+        m_drawPending(m_image.rect());
+    return m_image;
+}
+
+QImage &PictureView::image()
+{
+    std::as_const(*this).image();
+    return m_image;
 }
 
 void PictureView::fitSize()
@@ -84,13 +98,16 @@ void PictureView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     const qreal s = scale();
+    // Only the picture pixels under the exposed part are drawn, each as a square.
+    const QRect source = s == 1.0 ? event->rect().intersected(m_image.rect())
+                                  : QRect(toPicture(event->rect().topLeft()), toPicture(event->rect().bottomRight()))
+                                        .adjusted(0, 0, 1, 1)
+                                        .intersected(m_image.rect());
+    if (m_drawPending && !source.isEmpty())
+        m_drawPending(source);
     if (s == 1.0) {
         painter.drawImage(event->rect().topLeft(), m_image, event->rect());
     } else {
-        // Only the picture pixels under the exposed part are drawn, each as a square.
-        const QRect source = QRect(toPicture(event->rect().topLeft()), toPicture(event->rect().bottomRight()))
-                                 .adjusted(0, 0, 1, 1)
-                                 .intersected(m_image.rect());
         painter.scale(s, s);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(source.topLeft(), m_image, source);

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 namespace tessell {
 
 // Shows the picture image at a zoom and hands the mouse to the active tool in
@@ -20,9 +22,16 @@ public:
 
     explicit PictureView(QWidget *parent = nullptr);
 
-    const QImage &image() const { return m_image; }
-    // The shown picture, for drawing into it; call imageChanged() or updatePicture() after.
-    QImage &image() { return m_image; }
+    // The whole picture, every part drawn; call imageChanged() or
+    // updatePicture() after drawing into it.
+    const QImage &image() const;
+    QImage &image();
+    // The image as it stands, parts perhaps not drawn yet: for the one who draws it.
+    QImage &canvas() { return m_image; }
+    // Draws the parts of the given picture pixels not drawn yet. The view calls
+    // it for what it is about to show, image() for the whole picture, so a
+    // large picture is drawn only where it is seen.
+    void setPendingDrawer(std::function<void(const QRect &pixels)> drawer) { m_drawPending = std::move(drawer); }
     // The image was redrawn, perhaps at another size.
     void imageChanged();
     // Repaints the part of the widget that shows these picture pixels.
@@ -57,6 +66,7 @@ private:
     void fitSize();
 
     QImage m_image;
+    std::function<void(const QRect &)> m_drawPending;
     QPointer<Tool> m_tool;
     int m_zoom = 100;
 };

@@ -79,6 +79,15 @@ void TileRendererTest::wholePictures()
     QCOMPARE(renderer.renderPicture(grid).convertToFormat(QImage::Format_RGB32),
              referencePicture(grid, palette, true));
     QCOMPARE(renderer.renderTiles(grid).convertToFormat(QImage::Format_RGB32), referencePicture(grid, palette, false));
+    // Drawn in pieces of 2 x 2 cells, the first ones reaching past the edges,
+    // onto a picture whose pixels were anything before.
+    QImage pieces;
+    TileRenderer::fitPicture(pieces, grid.columns(), grid.rows());
+    pieces.fill(Qt::black);
+    for (int r = -1; r < grid.rows(); r += 2)
+        for (int c = -1; c < grid.columns(); c += 2)
+            renderer.renderPictureCells(pieces, grid, QRect(c, r, 2, 2));
+    QCOMPARE(pieces.convertToFormat(QImage::Format_RGB32), referencePicture(grid, palette, true));
     QImage blank;
     renderer.renderBlank(blank, grid.columns(), grid.rows());
     QCOMPARE(blank.convertToFormat(QImage::Format_RGB32),

@@ -24,6 +24,16 @@ void putPixel(uchar *dst, QRgb colour)
     dst[2] = uchar(qBlue(colour));
 }
 
+// The image at that size, its pixels kept when it already has it.
+void fitImage(QImage &image, const QSize &size)
+{
+    if (image.size() != size || image.format() != TileRenderer::Format) {
+        // Freed first, so that two large pictures never live at once.
+        image = QImage();
+        image = QImage(size, TileRenderer::Format);
+    }
+}
+
 // Fills count pixels with the grid line colour.
 void gridLine(uchar *dst, int count)
 {
@@ -60,11 +70,7 @@ QSize TileRenderer::imageSize(Layout layout, int columns, int rows)
 void TileRenderer::render(QImage &image, const CellGrid &grid, const QRect &cells, Layout layout,
                           const std::function<void(int, int)> &progress) const
 {
-    const QSize size = imageSize(layout, cells.width(), cells.height());
-    if (image.size() != size || image.format() != Format) {
-        image = QImage();
-        image = QImage(size, Format);
-    }
+    fitImage(image, imageSize(layout, cells.width(), cells.height()));
     renderAt(image, QPoint(0, 0), grid, cells, layout, progress);
 }
 
@@ -114,12 +120,7 @@ void TileRenderer::renderAt(QImage &image, const QPoint &at, const CellGrid &gri
 
 void TileRenderer::fitPicture(QImage &picture, int columns, int rows)
 {
-    const QSize size = imageSize(Layout::Picture, columns, rows);
-    if (picture.size() != size || picture.format() != Format) {
-        // Freed first, so that two large pictures never live at once.
-        picture = QImage();
-        picture = QImage(size, Format);
-    }
+    fitImage(picture, imageSize(Layout::Picture, columns, rows));
 }
 
 void TileRenderer::renderPictureCells(QImage &picture, const CellGrid &grid, const QRect &cells) const
